@@ -1,0 +1,19 @@
+#include "dial_about.h"
+
+#include "dialog_builder.h"
+#include "res/dlg_100.h"
+#include "res/icon128.h"
+
+#include <QPushButton>
+
+CDial_About::CDial_About(QWidget* parent) : QDialog(parent) {
+  const auto& tmpl = brevimo::res::kDialog100;
+  setObjectName(QStringLiteral("CDial_About"));
+  setWindowTitle(QString::fromUtf8(tmpl.caption));
+  setWindowIcon(brevimo::res::ProgramIcon());
+  brevimo::BuildDialog(tmpl, this);
+  setFixedSize(brevimo::DialogUnits(font()).Size(tmpl.cx, tmpl.cy));
+  auto* ok = findChild<QPushButton*>(QStringLiteral("1"));
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}

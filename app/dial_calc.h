@@ -1,0 +1,60 @@
+// The calculator sheet: one window, a tab per calculator page.
+//
+// The sheet owns one object of each page class for its whole life and adds
+// them as tabs in a fixed order, which differs from the order of the
+// members. A page's controls are created when its tab is first shown.
+// The sheet also carries the shared concentration conversions, which pages
+// reach through their m_pSheet pointer.
+#pragma once
+
+#include "calc/concentration.h"
+#include "pages/CPP_VolMasMol.h"
+
+#include <QDialog>
+
+#include <string>
+#include <vector>
+
+class CPropertyPage;
+class QTabWidget;
+
+class CDial_Calc : public QDialog {
+public:
+  explicit CDial_Calc(const QString& caption, QWidget* parent = nullptr, int startPage = 0);
+  ~CDial_Calc() override;
+
+  static int ConvertConcentration(int fromUnit, int toUnit, double value, double* result,
+                                  double* density, std::string* errorText) {
+    return brevimo::ConvertConcentration(fromUnit, toUnit, value, result, density, errorText);
+  }
+  static int ConcentrationFromDensity(double density, int toUnit, double* result,
+                                      std::string* errorText) {
+    return brevimo::ConcentrationFromDensity(density, toUnit, result, errorText);
+  }
+
+  // System commands of the window menu.
+  static constexpr int IDM_ABOUTBOX = 101;
+  static constexpr int IDM_HELP = 103;
+  void OnSysCommand(int id);
+
+  int GetPageCount() const { return static_cast<int>(m_tabOrder.size()); }
+  CPropertyPage* GetPage(int index) const { return m_tabOrder.at(static_cast<std::size_t>(index)); }
+  CPropertyPage* GetActivePage() const { return m_active; }
+  bool SetActivePage(int index);
+
+  // Pages, in declaration (construction) order.
+  CPP_VolMasMol m_VolMasMol;
+
+protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+private:
+  void AddPage(CPropertyPage* page);
+  void OnTabChanged(int index);
+  void ShowHelp();
+
+  QTabWidget* m_tabs;
+  std::vector<CPropertyPage*> m_tabOrder;
+  CPropertyPage* m_active = nullptr;
+  bool m_reverting = false;
+};

@@ -1,0 +1,146 @@
+#include "dialog_builder.h"
+
+#include "res/icon128.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWidget>
+
+namespace brevimo {
+namespace {
+
+// Rounds a * b / c to the nearest integer, as MulDiv does.
+int MulDiv(int a, int b, int c) { return static_cast<int>((static_cast<long long>(a) * b + c / 2) / c); }
+
+Qt::Alignment TextAlignment(unsigned style) {
+  Qt::Alignment horizontal = Qt::AlignLeft;
+  if (style & res::kRight) horizontal = Qt::AlignRight;
+  if (style & res::kCenter) horizontal = Qt::AlignHCenter;
+  return horizontal;
+}
+
+QString Caption(const char* text) { return QString::fromUtf8(text); }
+
+QWidget* MakeControl(const res::DlgItem& item, QWidget* parent) {
+  const QString text = Caption(item.text);
+  switch (item.kind) {
+  case res::Ctl::Label: {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(TextAlignment(item.style) |
+                        ((item.style & res::kVCenter) ? Qt::AlignVCenter : Qt::AlignTop));
+    if (item.style & res::kSunken) label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    return label;
+  }
+  case res::Ctl::Edit: {
+    auto* edit = new QLineEdit(text, parent);
+    edit->setReadOnly(item.style & res::kReadOnly);
+    edit->setAlignment(TextAlignment(item.style) | Qt::AlignVCenter);
+    return edit;
+  }
+  case res::Ctl::Button: {
+    auto* button = new QPushButton(text, parent);
+    button->setAutoDefault(false);
+    return button;
+  }
+  case res::Ctl::GroupBox: {
+    auto* box = new QGroupBox(text, parent);
+    // A frame only: it must not take the clicks meant for the controls inside.
+    box->setAttribute(Qt::WA_TransparentForMouseEvents);
+    box->setFocusPolicy(Qt::NoFocus);
+    return box;
+  }
+  case res::Ctl::CheckBox:
+    return new QCheckBox(text, parent);
+  case res::Ctl::Radio:
+    return new QRadioButton(text, parent);
+  case res::Ctl::DropList:
+  case res::Ctl::DropDown: {
+    auto* combo = new QComboBox(parent);
+    combo->setEditable(item.kind == res::Ctl::DropDown);
+    for (const char* entry : item.items)
+      combo->addItem(Caption(entry));
+    combo->setCurrentIndex(-1);
+    return combo;
+  }
+  case res::Ctl::Icon: {
+    auto* icon = new QLabel(parent);
+    icon->setPixmap(res::ProgramIcon().pixmap(32, 32));
+    return icon;
+  }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+DialogUnits::DialogUnits(const QFont& font) {
+  const QFontMetrics metrics(font);
+  const int letters = metrics.horizontalAdvance(
+      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+  m_baseX = (letters + 26) / 52;
+  m_baseY = metrics.height();
+}
+
+int DialogUnits::X(int dlu) const { return MulDiv(dlu, m_baseX, 4); }
+
+int DialogUnits::Y(int dlu) const { return MulDiv(dlu, m_baseY, 8); }
+
+QRect DialogUnits::Rect(int x, int y, int cx, int cy) const { return {X(x), Y(y), X(cx), Y(cy)}; }
+
+void BuildDialog(const res::DlgTemplate& tmpl, QWidget* parent) {
+  const DialogUnits units(parent->font());
+  QString lastLabel;
+  QButtonGroup* radioGroup = nullptr;
+  for (const res::DlgItem& item : tmpl.items) {
+    QWidget* control = MakeControl(item, parent);
+    if (item.id != res::IDC_STATIC) control->setObjectName(QString::number(item.id));
+
+    QRect rect = units.Rect(item.x, item.y, item.cx, item.cy);
+    if (item.cx == 0 || item.cy == 0) {
+      const QSize hint = control->sizeHint();
+      if (item.cx == 0) rect.setWidth(hint.width());
+      if (item.cy == 0) rect.setHeight(hint.height());
+    }
+    control->setGeometry(rect);
+
+    if (item.kind == res::Ctl::GroupBox) control->lower();
+
+    // Radio groups: a run of radio buttons from one with kGroup up to the
+    // next control that starts a group.
+    if (item.style & res::kGroup) radioGroup = nullptr;
+    if (item.kind == res::Ctl::Radio) {
+      if (!radioGroup) {
+        radioGroup = new QButtonGroup(parent);
+        radioGroup->setObjectName(QStringLiteral("group%1").arg(item.id));
+      }
+      radioGroup->addButton(static_cast<QAbstractButton*>(control), radioGroup->buttons().size());
+    }
+
+    // Accessible names: a label names the input fields that follow it.
+    if (item.kind == res::Ctl::Label) {
+      lastLabel = Caption(item.text).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    } else if (item.kind == res::Ctl::Edit || item.kind == res::Ctl::DropList ||
+               item.kind == res::Ctl::DropDown) {
+      control->setAccessibleName(lastLabel);
+    } else {
+      control->setAccessibleName(Caption(item.text));
+      lastLabel.clear();
+    }
+  }
+}
+
+QButtonGroup* RadioGroupOf(QWidget* parent, int id) {
+  auto* button = parent->findChild<QAbstractButton*>(QString::number(id), Qt::FindDirectChildrenOnly);
+  return button ? button->group() : nullptr;
+}
+
+}  // namespace brevimo

@@ -1,0 +1,39 @@
+// Turns a dialog template into Qt widgets. Dialog units are converted with
+// the real font's metrics, as the platform does for dialog templates:
+// horizontal base = average width of the 52 Latin letters, vertical = font
+// height; x pixels = x * base / 4, y pixels = y * base / 8.
+#pragma once
+
+#include "res/dialog_template.h"
+
+#include <QFont>
+#include <QRect>
+#include <QSize>
+
+class QButtonGroup;
+class QWidget;
+
+namespace brevimo {
+
+class DialogUnits {
+public:
+  explicit DialogUnits(const QFont& font);
+  int X(int dlu) const;
+  int Y(int dlu) const;
+  QRect Rect(int x, int y, int cx, int cy) const;
+  QSize Size(int cx, int cy) const { return {X(cx), Y(cy)}; }
+
+private:
+  int m_baseX;
+  int m_baseY;
+};
+
+// Creates the template's controls as children of parent. Each control's
+// objectName is its ID in decimal; each edit's accessible name is the caption
+// of the label before it. Radio buttons of one group share a QButtonGroup.
+void BuildDialog(const res::DlgTemplate& tmpl, QWidget* parent);
+
+// The radio group that holds the button with the given ID, or nullptr.
+QButtonGroup* RadioGroupOf(QWidget* parent, int id);
+
+}  // namespace brevimo

@@ -1,0 +1,13 @@
+#include "brevimo_app.h"
+
+#include <QApplication>
+
+#include <clocale>
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  // Qt adopts the user's locale for the C library; numbers stay with the
+  // point (all formatting also pins the "C" locale itself).
+  std::setlocale(LC_NUMERIC, "C");
+  return theApp.Run();
+}

@@ -1,0 +1,46 @@
+#include "message_box.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPointer>
+
+#include <utility>
+
+namespace brevimo {
+namespace {
+
+MessageBoxHook& Hook() {
+  static MessageBoxHook hook;
+  return hook;
+}
+
+QPointer<QWidget>& MainWindowRef() {
+  static QPointer<QWidget> window;
+  return window;
+}
+
+}  // namespace
+
+void SetMessageBoxHook(MessageBoxHook hook) { Hook() = std::move(hook); }
+
+QString AppName() {
+  return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+void SetMainWindow(QWidget* window) { MainWindowRef() = window; }
+
+QWidget* MainWindow() { return MainWindowRef().data(); }
+
+}  // namespace brevimo
+
+int AfxMessageBox(const QString& text) {
+  const brevimo::MessageBoxCall call{brevimo::MainWindow(), brevimo::AppName(), text,
+                                     QMessageBox::Warning};
+  if (brevimo::Hook()) {
+    brevimo::Hook()(call);
+    return IDOK;
+  }
+  QMessageBox box(call.icon, call.title, call.text, QMessageBox::Ok, call.owner);
+  box.exec();
+  return IDOK;
+}

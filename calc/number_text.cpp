@@ -1,0 +1,100 @@
+#include "number_text.h"
+
+#include <clocale>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <locale.h>
+
+namespace brevimo {
+namespace {
+
+// The "C" locale, created once and never freed (it lives as long as the process).
+locale_t CLocale() {
+  static const locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+  return loc;
+}
+
+// Makes the "C" locale current for this thread while in scope.
+class CLocaleScope {
+public:
+  CLocaleScope() : m_previous(uselocale(CLocale())) {}
+  ~CLocaleScope() { uselocale(m_previous); }
+  CLocaleScope(const CLocaleScope&) = delete;
+  CLocaleScope& operator=(const CLocaleScope&) = delete;
+
+private:
+  locale_t m_previous;
+};
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// strtod in the "C" locale over a copy in which commas are points.
+// Returns the number of characters consumed (0 when there is no number).
+std::size_t ParseWithComma(std::string_view text, double* value) {
+  std::string copy(text);
+  for (char& c : copy)
+    if (c == ',') c = '.';
+  char* end = nullptr;
+  *value = strtod_l(copy.c_str(), &end, CLocale());
+  return static_cast<std::size_t>(end - copy.c_str());
+}
+
+}  // namespace
+
+std::string FormatC(const char* format, ...) {
+  CLocaleScope scope;
+  char buffer[128];
+  va_list args;
+  va_start(args, format);
+  va_list again;
+  va_copy(again, args);
+  const int n = std::vsnprintf(buffer, sizeof buffer, format, args);
+  va_end(args);
+  std::string out;
+  if (n < 0) {
+    va_end(again);
+    return out;
+  }
+  if (static_cast<std::size_t>(n) < sizeof buffer) {
+    out.assign(buffer, static_cast<std::size_t>(n));
+  } else {
+    out.resize(static_cast<std::size_t>(n));
+    std::vsnprintf(out.data(), out.size() + 1, format, again);
+  }
+  va_end(again);
+  return out;
+}
+
+bool ParseFieldNumber(std::string_view text, double* value) {
+  std::size_t i = 0;
+  while (i < text.size() && (IsBlank(text[i]) || text[i] == '\n' || text[i] == '\r'))
+    ++i;
+  text.remove_prefix(i);
+  if (text.empty()) return false;
+  double parsed = 0.0;
+  if (ParseWithComma(text, &parsed) == 0) return false;
+  if (!std::isfinite(parsed)) return false;  // "inf", "nan", "1e999"
+  *value = parsed;
+  return true;
+}
+
+bool ParseStrictNumber(std::string_view text, double* value) {
+  text = text.substr(0, 31);
+  std::size_t i = 0;
+  while (i < text.size() && IsBlank(text[i]))
+    ++i;
+  text.remove_prefix(i);
+  double parsed = 0.0;
+  const std::size_t used = ParseWithComma(text, &parsed);
+  if (used == 0) return false;
+  for (std::size_t k = used; k < text.size(); ++k)
+    if (!IsBlank(text[k])) return false;
+  if (!std::isfinite(parsed)) return false;
+  if (parsed == 0.0 && text[0] != '0') return false;
+  *value = parsed;
+  return true;
+}
+
+}  // namespace brevimo

@@ -1,0 +1,30 @@
+// Locale-independent number text: printf-style formatting and the parsing
+// rules of the input fields. The process locale may be Russian (decimal
+// comma); the calculator always shows a decimal point and accepts either.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace brevimo {
+
+// printf-style formatting in the "C" locale, whatever the process locale is.
+std::string FormatC(const char* format, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 1, 2)))
+#endif
+    ;
+
+// Reads the number at the start of an input field: leading blanks are
+// skipped, a point or a comma is the decimal separator, anything after the
+// number is ignored ("12.5kg" reads 12.5). Returns false when the text has no
+// number at its start or its value is not finite; *value is then untouched.
+bool ParseFieldNumber(std::string_view text, double* value);
+
+// The stricter rule of a field bound directly to a number: at most the first
+// 31 characters, blanks and tabs around a number and nothing else; a zero
+// must be written with a leading digit 0 ("", ".0" and "-0" are refused).
+// The comma is accepted as the decimal separator here too.
+bool ParseStrictNumber(std::string_view text, double* value);
+
+}  // namespace brevimo

@@ -1,0 +1,185 @@
+#include "CPP_VolMasMol.h"
+
+#include "app/dial_calc.h"
+#include "app/message_box.h"
+#include "res/dlg_140.h"
+
+namespace {
+
+// Reciprocals of the densities of pure ethanol (0.78927), pure water
+// (0.99823) and of the water a pycnometer is calibrated with (0.9982).
+constexpr double kPerKgEthanol = 1.2669935510028254;
+constexpr double kPerKgWater = 1.0017731384550654;
+constexpr double kPerKgPycnometerWater = 1.0018032458425166;
+constexpr double kPycnometerWater = 0.9982;
+
+}  // namespace
+
+CPP_VolMasMol::CPP_VolMasMol() : CPropertyPage(brevimo::res::kDialog140, "CPP_VolMasMol") {
+  OnClicked(1028, &CPP_VolMasMol::OnCalcVolume);
+  OnClicked(1029, &CPP_VolMasMol::OnCalcMass);
+  OnClicked(1030, &CPP_VolMasMol::OnCalcMolar);
+  OnClicked(1043, &CPP_VolMasMol::OnCalcDensity);
+  OnClicked(1045, &CPP_VolMasMol::OnCalcPycnometer);
+  OnClicked(1065, &CPP_VolMasMol::OnTmp);
+}
+
+bool CPP_VolMasMol::OnInitDialog() {
+  CPropertyPage::OnInitDialog();
+  m_pSheet = static_cast<CDial_Calc*>(GetParent());
+  return true;
+}
+
+void CPP_VolMasMol::DoDataExchange(CDataExchange* pDX) {
+  if (!pDX->m_bSaveAndValidate) {
+    m_sVolPct = FormatNumber("%.2f", m_dVolPct);
+    m_sMassPct = FormatNumber("%.2f", m_dMassPct);
+    m_sMolPct = FormatNumber("%.2f", m_dMolPct);
+    m_sDensity = FormatNumber("%.4f", m_dDensity);
+    m_sAlcMassL = FormatNumber("%.4f", m_dAlcMassL);
+    m_sAlcMassKg = FormatNumber("%.4f", m_dAlcMassKg);
+    m_sAlcVolL = FormatNumber("%.4f", m_dAlcVolL);
+    m_sAlcVolKg = FormatNumber("%.4f", m_dAlcVolKg);
+    m_sWatMassL = FormatNumber("%.4f", m_dWatMassL);
+    m_sWatMassKg = FormatNumber("%.4f", m_dWatMassKg);
+    m_sWatVolL = FormatNumber("%.4f", m_dWatVolL);
+    m_sWatVolKg = FormatNumber("%.4f", m_dWatVolKg);
+    m_sN = FormatNumber("%.4f", m_dN);
+    m_sSpecVolume = FormatNumber("%.4f", 1.0 / m_dDensity);
+    m_sPycnometer = FormatNumber("%.4f", m_dPycnometer);
+  }
+  DDX_Text(pDX, 1026, m_sMassPct);
+  DDX_Text(pDX, 1027, m_sMolPct);
+  DDX_Text(pDX, 1025, m_sVolPct);
+  DDX_Text(pDX, 1031, m_sDensity);
+  DDX_Text(pDX, 1036, m_sAlcMassKg);
+  DDX_Text(pDX, 1032, m_sAlcMassL);
+  DDX_Text(pDX, 1037, m_sAlcVolKg);
+  DDX_Text(pDX, 1033, m_sAlcVolL);
+  DDX_Text(pDX, 1038, m_sWatMassKg);
+  DDX_Text(pDX, 1034, m_sWatMassL);
+  DDX_Text(pDX, 1039, m_sWatVolKg);
+  DDX_Text(pDX, 1035, m_sWatVolL);
+  DDX_Check(pDX, 1040, m_nContraction);
+  DDX_Text(pDX, 1042, m_sN);
+  DDX_Text(pDX, 1041, m_sSpecVolume);
+  DDX_Text(pDX, 1044, m_sPycnometer);
+  DDX_Number(pDX, 1025, m_sVolPct, m_dVolPct);
+  DDX_Number(pDX, 1026, m_sMassPct, m_dMassPct);
+  DDX_Number(pDX, 1027, m_sMolPct, m_dMolPct);
+  DDX_Number(pDX, 1042, m_sN, m_dN);
+}
+
+bool CPP_VolMasMol::RecalcComposition() {
+  const double w = m_dMassPct, v = m_dVolPct, rho = m_dDensity, n = m_dN;
+  const double alcMassL = w * n * rho * 0.01;
+  const double alcMassKg = w * n * 0.01;
+  const double watMassL = (100.0 - w) * n * rho * 0.01;
+  const double watMassKg = (100.0 - w) * n * 0.01;
+  double alcVolL, alcVolKg, watVolL, watVolKg;
+  if (m_nContraction) {
+    // Volumes of the pure liquids before mixing.
+    alcVolL = alcMassL * kPerKgEthanol;
+    alcVolKg = alcVolL * (1.0 / rho);
+    watVolL = watMassL * kPerKgWater;
+    watVolKg = (1.0 / rho) * watMassL * kPerKgWater;
+  } else {
+    // Shares of the mixture's volume.
+    alcVolL = n * v * 0.01;
+    alcVolKg = (n / rho) * v * 0.01;
+    watVolL = (100.0 - v) * n * 0.01;
+    watVolKg = (100.0 - v) * (n / rho) * 0.01;
+  }
+  if (!AllFinite({alcMassL, alcMassKg, watMassL, watMassKg, alcVolL, alcVolKg, watVolL, watVolKg})) {
+    AfxMessageBox(QString::fromUtf8(kNonFiniteMessage));
+    return false;
+  }
+  m_dAlcMassL = alcMassL;
+  m_dAlcMassKg = alcMassKg;
+  m_dWatMassL = watMassL;
+  m_dWatMassKg = watMassKg;
+  m_dAlcVolL = alcVolL;
+  m_dAlcVolKg = alcVolKg;
+  m_dWatVolL = watVolL;
+  m_dWatVolKg = watVolKg;
+  m_dPycnometer = rho * kPerKgPycnometerWater;
+  UpdateData(false);
+  return true;
+}
+
+double* CPP_VolMasMol::PercentMember(int unit) {
+  switch (unit) {
+  case brevimo::MassPct:
+    return &m_dMassPct;
+  case brevimo::VolPct:
+    return &m_dVolPct;
+  default:
+    return &m_dMolPct;
+  }
+}
+
+bool CPP_VolMasMol::CalcFrom(int unit, double value) {
+  using namespace brevimo;
+  // The first conversion gives the density (from volume and molar percent
+  // to mass percent, from mass percent to volume percent); the second
+  // cannot fail after it.
+  const int first = unit == MassPct ? VolPct : MassPct;
+  const int second = unit == MolPct ? VolPct : MolPct;
+  if (!m_pSheet->ConvertConcentration(unit, first, value, PercentMember(first), &m_dDensity,
+                                      &ErrText)) {
+    AfxMessageBox(QString::fromStdString(ErrText));
+    return false;
+  }
+  m_pSheet->ConvertConcentration(unit, second, value, PercentMember(second), nullptr, &ErrText);
+  return RecalcComposition();
+}
+
+void CPP_VolMasMol::OnCalcVolume() {
+  if (!UpdateData(true)) return;
+  CalcFrom(brevimo::VolPct, m_dVolPct);
+}
+
+void CPP_VolMasMol::OnCalcMass() {
+  if (!UpdateData(true)) return;
+  CalcFrom(brevimo::MassPct, m_dMassPct);
+}
+
+void CPP_VolMasMol::OnCalcMolar() {
+  if (!UpdateData(true)) return;
+  if (!(m_dMolPct >= 0.0 && m_dMolPct <= 100.0)) {
+    AfxMessageBox(QStringLiteral("Ошибка в параметрах\nКоцентрация 0..100%"));
+    return;
+  }
+  // Molar: mass percent with the density first, then volume percent.
+  CalcFrom(brevimo::MolPct, m_dMolPct);
+}
+
+void CPP_VolMasMol::OnCalcDensity() {
+  if (!UpdateData(true)) return;
+  double density = m_dDensity;
+  if (!ParseNumber(1031, m_sDensity, density)) return;
+  CalcFromDensity(density, m_dPycnometer);
+}
+
+void CPP_VolMasMol::OnCalcPycnometer() {
+  if (!UpdateData(true)) return;
+  double reading = m_dPycnometer;
+  if (!ParseNumber(1044, m_sPycnometer, reading)) return;
+  CalcFromDensity(reading * kPycnometerWater, reading);
+}
+
+void CPP_VolMasMol::CalcFromDensity(double density, double reading) {
+  double massPct = 0.0;
+  if (!m_pSheet->ConcentrationFromDensity(density, brevimo::MassPct, &massPct, &ErrText)) {
+    AfxMessageBox(QString::fromStdString(ErrText));
+    return;
+  }
+  // A refused density is not kept, so the specific volume (1 / density)
+  // shown on return to the page is always a number.
+  m_dDensity = density;
+  m_dPycnometer = reading;
+  m_dMassPct = massPct;
+  // Everything is recomputed from the mass percent as shown (two decimals).
+  UpdateData(false);
+  OnCalcMass();
+}

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need on Debian or Ubuntu, and nothing
+# when all is present. As root it installs with apt-get; otherwise through
+# sudo when available, or it prints the command to run.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-qpa-plugins libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-dejavu-core locales
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+need_locale=0
+if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
+  need_locale=1
+fi
+
+if [ ${#missing[@]} -eq 0 ] && [ $need_locale -eq 0 ]; then
+  exit 0
+fi
+
+if [ "$(id -u)" -eq 0 ]; then
+  sudo=()
+elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
+  sudo=(sudo)
+else
+  echo "Missing packages: ${missing[*]:-none}; ru_RU.UTF-8 locale missing: $need_locale" >&2
+  echo "Run as root:" >&2
+  echo "  apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y ${missing[*]} locales" >&2
+  echo "  sed -i 's/^# *ru_RU.UTF-8 UTF-8/ru_RU.UTF-8 UTF-8/' /etc/locale.gen && locale-gen" >&2
+  exit 1
+fi
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -q
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+if [ $need_locale -eq 1 ] || ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
+  echo "Generating the ru_RU.UTF-8 locale (used by the locale tests)"
+  "${sudo[@]}" sed -i 's/^# *ru_RU.UTF-8 UTF-8/ru_RU.UTF-8 UTF-8/' /etc/locale.gen
+  grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen || echo 'ru_RU.UTF-8 UTF-8' | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+  "${sudo[@]}" locale-gen
+fi

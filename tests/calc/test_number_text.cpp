@@ -1,0 +1,93 @@
+#include "calc/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <string>
+
+using brevimo::FormatC;
+using brevimo::ParseFieldNumber;
+using brevimo::ParseStrictNumber;
+
+namespace {
+
+// Switches the process locale for the length of a scope.
+class LocaleGuard {
+public:
+  explicit LocaleGuard(const char* name) : m_old(std::setlocale(LC_ALL, nullptr)) {
+    m_ok = std::setlocale(LC_ALL, name) != nullptr;
+  }
+  ~LocaleGuard() { std::setlocale(LC_ALL, m_old.c_str()); }
+  bool ok() const { return m_ok; }
+
+private:
+  std::string m_old;
+  bool m_ok = false;
+};
+
+TEST(FieldNumber, ReadsLikeAUserMeansIt) {
+  struct Row {
+    const char* text;
+    double value;
+  } rows[] = {{"96", 96},       {"96,5", 96.5},    {"96.5", 96.5}, {"  12.5kg", 12.5},
+              {"\t-3", -3},     {"+4", 4},         {"1e3", 1000},  {"0", 0},
+              {",5", 0.5},      {"5.", 5},         {"1,5 л", 1.5}, {"-0", 0}};
+  for (const Row& row : rows) {
+    double v = -999;
+    EXPECT_TRUE(ParseFieldNumber(row.text, &v)) << row.text;
+    EXPECT_EQ(v, row.value) << row.text;
+  }
+}
+
+TEST(FieldNumber, RefusesTextWithoutANumberAndNonFiniteValues) {
+  for (const char* text : {"", "   ", "abc", "-", ".", ",", "inf", "nan", "-infinity", "1e999",
+                           "x12"}) {
+    double v = 42;
+    EXPECT_FALSE(ParseFieldNumber(text, &v)) << text;
+    EXPECT_EQ(v, 42) << text;
+  }
+}
+
+TEST(StrictNumber, AcceptsOnlyANumberBetweenBlanks) {
+  double v = 0;
+  EXPECT_TRUE(ParseStrictNumber(" 92.5\t", &v));
+  EXPECT_EQ(v, 92.5);
+  EXPECT_TRUE(ParseStrictNumber("1,25", &v));
+  EXPECT_EQ(v, 1.25);
+  EXPECT_TRUE(ParseStrictNumber("0", &v));
+  EXPECT_EQ(v, 0);
+  EXPECT_TRUE(ParseStrictNumber("0.000", &v));
+  for (const char* text : {"", ".0", "-0", "12kg", "abc", "1e999", "nan", "5 5"}) {
+    double w = 42;
+    EXPECT_FALSE(ParseStrictNumber(text, &w)) << text;
+    EXPECT_EQ(w, 42) << text;
+  }
+  // only the first 31 characters count
+  EXPECT_TRUE(ParseStrictNumber(std::string(31, '1').substr(0, 30) + " x", &v));
+  EXPECT_FALSE(ParseStrictNumber("1" + std::string(29, ' ') + "x", &v));
+}
+
+TEST(FormatC, Formats) {
+  EXPECT_EQ(FormatC("%.2f", 96.0), "96.00");
+  EXPECT_EQ(FormatC("%8.2f", 940.04), "  940.04");
+  EXPECT_EQ(FormatC("%.*g", 15, 92.5), "92.5");
+  EXPECT_EQ(FormatC("%.*g", 15, 0.1), "0.1");
+  EXPECT_EQ(FormatC("%s", std::string(300, 'a').c_str()).size(), 300u);
+}
+
+// The user's locale may use a decimal comma; numbers never do.
+TEST(Locale, RussianLocaleDoesNotChangeNumbers) {
+  LocaleGuard guard("ru_RU.UTF-8");
+  ASSERT_TRUE(guard.ok()) << "the ru_RU.UTF-8 locale is missing (run the set-up step)";
+  EXPECT_EQ(FormatC("%.2f", 96.0), "96.00");
+  EXPECT_EQ(FormatC("%.4f", 0.8075), "0.8075");
+  double v = 0;
+  ASSERT_TRUE(ParseFieldNumber("96.5", &v));
+  EXPECT_EQ(v, 96.5);
+  ASSERT_TRUE(ParseFieldNumber("96,5", &v));
+  EXPECT_EQ(v, 96.5);
+  ASSERT_TRUE(ParseStrictNumber("92.5", &v));
+  EXPECT_EQ(v, 92.5);
+}
+
+}  // namespace
