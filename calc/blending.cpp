@@ -1,0 +1,153 @@
+#include "blending.h"
+
+namespace brevimo {
+namespace {
+
+void SetError(std::string* errorText, const char* message) {
+  if (errorText) *errorText = message;
+}
+
+} // namespace
+
+// alcohol = m * rho * V * 0.01, water = (100 - m) * rho * V * 0.01
+void SolutionMasses(double volume, double massPct, double density, double* alcohol, double* water) {
+  *alcohol = massPct * density * volume * 0.01;
+  *water = (100.0 - massPct) * density * volume * 0.01;
+}
+
+int DiluteSpirit(int given, double volume, double spiritMassPct, double spiritDensity,
+                 double resultMassPct, double resultDensity, double* spiritVolume,
+                 double* waterVolume, double* resultVolume, std::string* errorText) {
+  if (resultMassPct > spiritMassPct) {
+    SetError(errorText, "Конечный раствор крепче исходного");
+    return 0;
+  }
+  if (given != GivenSpirit && given != GivenWater && given != GivenResult)
+    return 1; // no choice made: nothing to compute
+
+  // No amount of water brings spirit down to 0 %; the formulas below would
+  // divide by the result's alcohol. The negated test also refuses NaN.
+  if (!(resultMassPct > 0.0)) {
+    SetError(errorText, "Крепость результата должна быть больше 0");
+    return 0;
+  }
+
+  const bool sameStrength = resultMassPct == spiritMassPct;
+  if (sameStrength && given == GivenWater) {
+    // No water is needed whatever the spirit, so the water cannot tell it.
+    SetError(errorText,
+             "Крепости исходного спирта и результата равны: по объему воды расчет невозможен");
+    return 0;
+  }
+
+  // Masses per unit volume (kg/l) of the spirit and of the result.
+  double a0, w0, af, wf;
+  SolutionMasses(1.0, spiritMassPct, spiritDensity, &a0, &w0);
+  SolutionMasses(1.0, resultMassPct, resultDensity, &af, &wf);
+
+  // Alcohol is conserved: a0 * V0 = af * Vr. The water added is the water of
+  // the result less that of the spirit, read as a volume at 1 kg/l.
+  double v0, vw, vr;
+  switch (given) {
+  case GivenSpirit: {
+    v0 = volume;
+    const double alcohol = a0 * v0;
+    vr = (alcohol + (100.0 - resultMassPct) * alcohol / resultMassPct) / resultDensity;
+    vw = vr * wf - v0 * w0;
+    break;
+  }
+  case GivenWater: {
+    // Water per unit of spirit: besides equal strengths, refused above, it
+    // is zero only when rounding makes two very close strengths meet.
+    const double waterPerSpirit = wf * a0 / af - w0;
+    if (waterPerSpirit == 0.0) {
+      SetError(errorText,
+               "Крепости исходного спирта и результата равны: по объему воды расчет невозможен");
+      return 0;
+    }
+    vw = volume;
+    v0 = vw / waterPerSpirit;
+    vr = v0 * a0 / af;
+    break;
+  }
+  default: // GivenResult
+    vr = volume;
+    v0 = vr * af / a0;
+    vw = vr * wf - v0 * w0;
+    break;
+  }
+  if (sameStrength) {
+    // Nothing to dilute: the formulas leave a rounding residue of either
+    // sign in the water, which would show as -0.00.
+    vw = 0.0;
+    if (given == GivenSpirit)
+      vr = v0;
+    else
+      v0 = vr;
+  }
+  *spiritVolume = v0;
+  *waterVolume = vw;
+  *resultVolume = vr;
+  return 1;
+}
+
+int CheckMixingInputs(double volume1, double strength1, double volume2, double strength2,
+                      std::string* errorText) {
+  if (volume1 < 0.0 || volume2 < 0.0) {
+    SetError(errorText, "Объем <0");
+    return 0;
+  }
+  if (strength1 < 0.0 || strength2 < 0.0) {
+    SetError(errorText, "% спирта <0");
+    return 0;
+  }
+  if (strength1 > 100.0 || strength2 > 100.0) {
+    SetError(errorText, "% спирта >100");
+    return 0;
+  }
+  return 1;
+}
+
+int CheckSecondSolutionInputs(double volume1, double strength1, double resultVolume,
+                              double resultStrength, std::string* errorText) {
+  if (volume1 < 0.0 || resultVolume < 0.0) {
+    SetError(errorText, "Объем <0");
+    return 0;
+  }
+  if (volume1 > resultVolume) {
+    SetError(errorText, "Объем раствора 1 > объема результата");
+    return 0;
+  }
+  if (strength1 < 0.0 || resultStrength < 0.0) {
+    SetError(errorText, "% спирта <0");
+    return 0;
+  }
+  if (strength1 > 100.0 || resultStrength > 100.0) {
+    SetError(errorText, "% спирта >100");
+    return 0;
+  }
+  return 1;
+}
+
+// m = A / (A + W) * 100
+double MixtureMassPct(double alcohol, double water) { return alcohol / (alcohol + water) * 100.0; }
+
+// V = (W + A) / rho
+double MixtureVolume(double alcohol, double water, double density) {
+  return (water + alcohol) / density;
+}
+
+// A2 = Ar - A1, W2 = Wr - W1
+int SecondSolutionMasses(double alcohol1, double water1, double resultAlcohol, double resultWater,
+                         double* alcohol2, double* water2, std::string* errorText) {
+  const double a2 = resultAlcohol - alcohol1;
+  if (a2 < 0.0) {
+    SetError(errorText, "% спирта в растворе 2 <0");
+    return 0;
+  }
+  *alcohol2 = a2;
+  *water2 = resultWater - water1;
+  return 1;
+}
+
+} // namespace brevimo
