@@ -8,6 +8,8 @@
 #pragma once
 
 #include "calc/concentration.h"
+#include "pages/CPP_CombRastv.h"
+#include "pages/CPP_RazvedSpirta.h"
 #include "pages/CPP_VolMasMol.h"
 
 #include <QDialog>
@@ -44,6 +46,8 @@ public:
 
   // Pages, in declaration (construction) order.
   CPP_VolMasMol m_VolMasMol;
+  CPP_RazvedSpirta m_RazvedSpirta;
+  CPP_CombRastv m_CombRastv;
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -1,0 +1,74 @@
+#include "CPP_RazvedSpirta.h"
+
+#include "app/dial_calc.h"
+#include "app/message_box.h"
+#include "calc/blending.h"
+#include "res/dlg_143.h"
+
+CPP_RazvedSpirta::CPP_RazvedSpirta() : CPropertyPage(brevimo::res::kDialog143, "CPP_RazvedSpirta") {
+  OnClicked(1042, &CPP_RazvedSpirta::OnCalc);
+}
+
+bool CPP_RazvedSpirta::OnInitDialog() {
+  CPropertyPage::OnInitDialog();
+  m_pSheet = static_cast<CDial_Calc*>(GetParent());
+  return true;
+}
+
+void CPP_RazvedSpirta::DoDataExchange(CDataExchange* pDX) {
+  if (!pDX->m_bSaveAndValidate) {
+    m_sGivenVol = FormatNumber("%.2f", m_dGivenVol);
+    m_sSpiritPct = FormatNumber("%.2f", m_dSpiritPct);
+    m_sResultPct = FormatNumber("%.2f", m_dResultPct);
+    m_sSpiritVol = FormatNumber("%.2f", m_dSpiritVol);
+    m_sWaterVol = FormatNumber("%.2f", m_dWaterVol);
+    m_sResultVol = FormatNumber("%.2f", m_dResultVol);
+  }
+  DDX_Text(pDX, 1041, m_sGivenVol);
+  DDX_Text(pDX, 1039, m_sSpiritPct);
+  DDX_Text(pDX, 1040, m_sResultPct);
+  DDX_Text(pDX, 1043, m_sSpiritVol);
+  DDX_Text(pDX, 1044, m_sWaterVol);
+  DDX_Text(pDX, 1045, m_sResultVol);
+  DDX_Radio(pDX, 1036, m_nGiven);
+  DDX_Number(pDX, 1041, m_sGivenVol, m_dGivenVol);
+  DDX_Number(pDX, 1039, m_sSpiritPct, m_dSpiritPct);
+  DDX_Number(pDX, 1040, m_sResultPct, m_dResultPct);
+}
+
+void CPP_RazvedSpirta::Fail(const std::string& message) {
+  ErrText = message;
+  AfxMessageBox(QString::fromStdString(ErrText));
+}
+
+void CPP_RazvedSpirta::OnCalc() {
+  using namespace brevimo;
+  if (!UpdateData(true)) return;
+  if (m_dResultPct > m_dSpiritPct) {
+    Fail("Конечный раствор крепче исходного");
+    return;
+  }
+  double spiritMass, spiritDensity, resultMass, resultDensity;
+  if (!m_pSheet->ConvertConcentration(VolPct, MassPct, m_dSpiritPct, &spiritMass, &spiritDensity,
+                                      &ErrText) ||
+      !m_pSheet->ConvertConcentration(VolPct, MassPct, m_dResultPct, &resultMass, &resultDensity,
+                                      &ErrText)) {
+    AfxMessageBox(QString::fromStdString(ErrText));
+    return;
+  }
+  double spiritVol = m_dSpiritVol, waterVol = m_dWaterVol, resultVol = m_dResultVol;
+  if (!DiluteSpirit(m_nGiven, m_dGivenVol, spiritMass, spiritDensity, resultMass, resultDensity,
+                    &spiritVol, &waterVol, &resultVol, &ErrText)) {
+    AfxMessageBox(QString::fromStdString(ErrText));
+    return;
+  }
+  // Volumes near the limits of double overflow.
+  if (!AllFinite({spiritVol, waterVol, resultVol})) {
+    Fail(kNonFiniteMessage);
+    return;
+  }
+  m_dSpiritVol = spiritVol;
+  m_dWaterVol = waterVol;
+  m_dResultVol = resultVol;
+  UpdateData(false);
+}
