@@ -131,6 +131,9 @@ void BuildDialog(const res::DlgTemplate& tmpl, QWidget* parent) {
     if (item.id != res::IDC_STATIC) control->setObjectName(QString::number(item.id));
 
     control->setGeometry(FitToText(item, control, units.Rect(item.x, item.y, item.cx, item.cy)));
+    // A page is built when its tab is first shown: children added to a
+    // parent already on screen stay hidden unless shown themselves.
+    control->show();
 
     if (item.kind == res::Ctl::GroupBox) control->lower();
 

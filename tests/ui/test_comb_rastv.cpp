@@ -162,6 +162,17 @@ TEST_F(CombRastvTest, EqualVolumesPassInFindingSolution2) {
   EXPECT_EQ(TakeMessage(), U(kConcMessage)); // refused later, by the conversion
 }
 
+// The page is built when its tab is first shown, after the sheet is on screen.
+TEST_F(CombRastvTest, AreOnScreenAndEnterRunsTheCalculation) {
+  for (int id : {1011, 1010, 1013, 1012, 1015, 1014, 1017, 1018, 1004})
+    EXPECT_TRUE(Control(id)->isVisible()) << id;
+  Type(1013, "0");
+  QTest::keyClick(Control(1013), Qt::Key_Return);
+  EXPECT_EQ(Text(1015), U("1000.00"));
+  EXPECT_EQ(Text(1014), U("96.00"));
+  EXPECT_TRUE(Sheet().isVisible());
+}
+
 TEST_F(CombRastvTest, RefusesTheSheetsApply) { EXPECT_FALSE(Sheet().m_CombRastv.OnApply()); }
 
 } // namespace

@@ -142,6 +142,14 @@ TEST_F(RazvedSpirtaTest, NegativeAndZeroVolumesAreComputed) {
   ExpectVolumes("0.00", "0.00", "0.00");
 }
 
+TEST_F(RazvedSpirtaTest, EnterRunsTheCalculation) {
+  Click(1038);
+  Type(1041, "1000");
+  QTest::keyClick(Control(1041), Qt::Key_Return);
+  ExpectVolumes("416.65", "611.62", "1000.00");
+  EXPECT_TRUE(Sheet().isVisible());
+}
+
 TEST_F(RazvedSpirtaTest, RefusesTheSheetsApply) { EXPECT_FALSE(Sheet().m_RazvedSpirta.OnApply()); }
 
 } // namespace
