@@ -66,6 +66,12 @@ TEST_F(SugarPage, CalculatingAtOnceReproducesTheDefaults) {
   EXPECT_EQ(Text(1046), U(" 1000.00"));
 }
 
+// The page is built when its tab is first chosen, after the window is shown.
+TEST_F(SugarPage, ControlsOfALaterTabAreShown) {
+  for (int id : {1036, 1039, 1040, 1043, 1042, 1046, 1047, 1048, 1050})
+    EXPECT_TRUE(Control(id)->isVisible()) << id;
+}
+
 TEST_F(SugarPage, ResultFieldsAreReadOnly) {
   for (int id : kResults)
     EXPECT_TRUE(Control<QLineEdit>(id)->isReadOnly()) << id;
@@ -221,9 +227,9 @@ TEST_F(SugarPage, RefusesTextThatIsNotANumber) {
 }
 
 TEST_F(SugarPage, AnOverflowingAmountIsReportedNotShown) {
-  Calculate(1, "1e308", 0, "100");
+  Calculate(1, "1.7e308", 0, "100");
   EXPECT_EQ(TakeMessage(), U(kNonFiniteMessage));
-  EXPECT_EQ(Text(1046), U("1e308"));
+  EXPECT_EQ(Text(1046), U("1.7e308"));
   EXPECT_EQ(Text(1049), U(" 1038.57"));
 }
 
