@@ -76,26 +76,6 @@ TEST(SugarFits, FitsAgreeWithEachOther) {
   }
 }
 
-TEST(SugarFits, SugarRaisesDensity) {
-  double previous = 0.0;
-  for (double w = 0.0; w <= 84.0; w += 0.5) {
-    double rho = 0;
-    ASSERT_EQ(SugarFromMassFraction(w, nullptr, &rho), 1);
-    EXPECT_GT(rho, previous) << w;
-    previous = rho;
-  }
-}
-
-TEST(SugarFits, OutputsAreOptional) {
-  double rho = 0, w = 0;
-  EXPECT_EQ(SugarFromVolumeContent(10.0, nullptr, nullptr), 1);
-  EXPECT_EQ(SugarFromVolumeContent(10.0, nullptr, &rho), 1);
-  EXPECT_NEAR(rho, 1.0385656529375136, kFewUlps);
-  EXPECT_EQ(SugarFromDensity(1.2, nullptr, &w), 1);
-  EXPECT_GT(w, 40.0);
-  EXPECT_EQ(SugarFromMassFraction(10.0, nullptr, nullptr), 1);
-}
-
 struct OutOfRange {
   int (*convert)(double, double*, double*);
   double input;
@@ -129,96 +109,19 @@ INSTANTIATE_TEST_SUITE_P(JustOutsideEitherEnd, SugarFitsRefuse,
 
 // ---- batch make-up ---------------------------------------------------------
 
-struct WorkedBatch {
-  const char* name;
-  SugarWanted wanted;
-  double value; // in the page's unit: g/l, g/l or g/kg
-  int given;
-  double amount;
-  SugarBatch expected; // as shown, to two decimals
-};
-
-// The solution a wanted value in page units stands for.
-void Solution(SugarWanted wanted, double value, double* w, double* rho) {
-  switch (wanted) {
-  case WantedSugarPerLitre:
-    ASSERT_EQ(SugarFromVolumeContent(value * 0.1, w, rho), 1);
-    break;
-  case WantedDensity:
-    *rho = value * 0.001;
-    ASSERT_EQ(SugarFromDensity(*rho, nullptr, w), 1);
-    break;
-  case WantedSugarPerKilogram:
-    *w = value * 0.1;
-    ASSERT_EQ(SugarFromMassFraction(*w, nullptr, rho), 1);
-    break;
-  }
-}
-
-void PrintTo(const WorkedBatch& c, std::ostream* os) { *os << c.name; }
-
-class SugarBatchCase : public ::testing::TestWithParam<WorkedBatch> {};
-
-TEST_P(SugarBatchCase, MatchesShownFigures) {
-  const WorkedBatch c = GetParam();
+TEST(SugarBatch, LitreOfHundredGramsPerLitre) {
   double w = 0, rho = 0;
-  Solution(c.wanted, c.value, &w, &rho);
+  ASSERT_EQ(SugarFromVolumeContent(10.0, nullptr, nullptr), 1); // outputs are optional
+  ASSERT_EQ(SugarFromVolumeContent(10.0, &w, &rho), 1);
   SugarBatch b;
-  ASSERT_EQ(ComposeSugarSolution(c.given, c.amount, w, rho, &b), 1);
-  EXPECT_NEAR(b.sugarWeight, c.expected.sugarWeight, 0.005);
-  EXPECT_NEAR(b.waterVolume, c.expected.waterVolume, 0.005);
-  EXPECT_NEAR(b.resultVolume, c.expected.resultVolume, 0.005);
-  EXPECT_NEAR(b.resultWeight, c.expected.resultWeight, 0.005);
-  EXPECT_NEAR(b.resultDensity, c.expected.resultDensity, 0.005);
-
-  // mass balance: the sugar and the water weigh what the batch weighs, and
-  // the batch's volume times its density is its weight
-  EXPECT_NEAR(b.sugarWeight + b.waterVolume * WaterDensity20, b.resultWeight,
-              1e-9 * b.resultWeight);
-  EXPECT_NEAR(b.resultVolume * b.resultDensity / 1000.0, b.resultWeight, 1e-9 * b.resultWeight);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    WorkedBatches, SugarBatchCase,
-    ::testing::Values(WorkedBatch{"LitreOfResult",
-                                  WantedSugarPerLitre,
-                                  100,
-                                  GivenResultVolume,
-                                  1000,
-                                  {100.19, 940.04, 1000.00, 1038.57, 1038.57}},
-                      WorkedBatch{"HundredGramsOfSugar",
-                                  WantedSugarPerLitre,
-                                  100,
-                                  GivenSugarWeight,
-                                  100,
-                                  {100.00, 938.31, 998.15, 1036.65, 1038.57}},
-                      WorkedBatch{"LitreOfWater",
-                                  WantedSugarPerLitre,
-                                  100,
-                                  GivenWaterVolume,
-                                  1000,
-                                  {106.57, 1000.00, 1063.78, 1104.80, 1038.57}},
-                      WorkedBatch{"KilogramOfResult",
-                                  WantedSugarPerKilogram,
-                                  100,
-                                  GivenResultWeight,
-                                  1000,
-                                  {100.00, 901.60, 961.51, 1000.00, 1040.03}},
-                      WorkedBatch{"DensityGiven",
-                                  WantedDensity,
-                                  1100,
-                                  GivenResultVolume,
-                                  1000,
-                                  {261.50, 839.98, 1000.00, 1100.00, 1100.00}}),
-    [](const ::testing::TestParamInfo<WorkedBatch>& info) { return info.param.name; });
-
-TEST(SugarBatch, ResultDensityIsInGramsPerLitre) {
-  SugarBatch b;
-  ASSERT_EQ(ComposeSugarSolution(GivenResultWeight, 500, 20.0, 1.0829, &b), 1);
-  EXPECT_DOUBLE_EQ(b.resultDensity, 1082.9);
-  EXPECT_DOUBLE_EQ(b.sugarWeight, 100.0);
+  ASSERT_EQ(ComposeSugarSolution(GivenResultVolume, 1000, w, rho, &b), 1);
+  EXPECT_NEAR(b.sugarWeight, 100.19, 0.005);
+  EXPECT_NEAR(b.waterVolume, 940.04, 0.005);
+  EXPECT_EQ(b.resultVolume, 1000.0);
+  EXPECT_NEAR(b.resultWeight, 1038.57, 0.005);
+  EXPECT_NEAR(b.resultDensity, 1038.57, 0.005);
   // the water's mass is turned into a volume by the stored reciprocal
-  EXPECT_EQ(b.waterVolume, 400.0 * 1.0017731384550654);
+  EXPECT_EQ(b.waterVolume, (b.resultWeight - b.sugarWeight) * 1.0017731384550654);
 }
 
 TEST(SugarBatch, PureWaterCannotBeMadeFromSugar) {
@@ -265,17 +168,22 @@ TEST(SugarBatch, RefusesUnknownKinds) {
   EXPECT_EQ(ComposeSugarSolution(GivenResultWeight, 1000, 10.0, 1.04, nullptr), 1);
 }
 
-TEST(SugarBatch, ScalesWithTheAmount) {
+// Whatever amount is given, the batch balances: sugar and water weigh what
+// the batch weighs, its volume times its density is its weight, the sugar is
+// its mass fraction of it, and ten times the amount gives ten times the batch.
+TEST(SugarBatch, BalancesForEveryGivenKind) {
+  const double w = 30.0, rho = 1.1290;
   for (int given = GivenSugarWeight; given <= GivenResultWeight; ++given) {
     SugarBatch one, ten;
-    ASSERT_EQ(ComposeSugarSolution(given, 100, 30.0, 1.1290, &one), 1);
-    ASSERT_EQ(ComposeSugarSolution(given, 1000, 30.0, 1.1290, &ten), 1);
-    EXPECT_NEAR(ten.sugarWeight, 10 * one.sugarWeight, 1e-9) << given;
+    ASSERT_EQ(ComposeSugarSolution(given, 100, w, rho, &one), 1);
+    ASSERT_EQ(ComposeSugarSolution(given, 1000, w, rho, &ten), 1);
+    const double m = one.resultWeight;
+    EXPECT_NEAR(one.sugarWeight + one.waterVolume * WaterDensity20, m, 1e-9 * m) << given;
+    EXPECT_NEAR(one.resultVolume * one.resultDensity / 1000.0, m, 1e-9 * m) << given;
+    EXPECT_NEAR(one.sugarWeight / m, w / 100.0, 1e-12) << given;
+    EXPECT_DOUBLE_EQ(one.resultDensity, 1129.0) << given;
     EXPECT_NEAR(ten.waterVolume, 10 * one.waterVolume, 1e-9) << given;
     EXPECT_NEAR(ten.resultVolume, 10 * one.resultVolume, 1e-9) << given;
-    EXPECT_EQ(ten.resultDensity, one.resultDensity) << given;
-    // 30 % sugar by mass whatever is given
-    EXPECT_NEAR(one.sugarWeight / one.resultWeight, 0.30, 1e-12) << given;
   }
 }
 

@@ -72,13 +72,6 @@ TEST_F(SugarPage, ControlsOfALaterTabAreShown) {
     EXPECT_TRUE(Control(id)->isVisible()) << id;
 }
 
-TEST_F(SugarPage, ResultFieldsAreReadOnly) {
-  for (int id : kResults)
-    EXPECT_TRUE(Control<QLineEdit>(id)->isReadOnly()) << id;
-  EXPECT_FALSE(Control<QLineEdit>(1046)->isReadOnly());
-  EXPECT_FALSE(Control<QLineEdit>(1047)->isReadOnly());
-}
-
 struct Batch {
   const char* name;
   int given;
