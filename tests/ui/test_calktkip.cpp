@@ -38,6 +38,13 @@ TEST_F(CalkTkipTest, SitsOnTheSixthTabsPlaceAfterTheConcentrationPage) {
 }
 
 TEST_F(CalkTkipTest, OpensOnTheWorkedExample) {
+  // built on first selection, after the sheet was shown: still visible
+  for (int id : {kConc, kTemp, kCalcConc, kCalcTemp, kVolume, kMass, kMolar, kVapMass, kVapMolar,
+                 kVapVolume}) {
+    QWidget* control = Control(id);
+    ASSERT_NE(control, nullptr);
+    EXPECT_TRUE(control->isVisible()) << id;
+  }
   EXPECT_EQ(Text(kConc), U("96.00"));
   EXPECT_TRUE(Checked(kVolume));
   EXPECT_FALSE(Checked(kMass));
