@@ -211,18 +211,6 @@ TEST(LiquidFromBoiling, RefusesOutsideTheTableWithoutWriting) {
   }
 }
 
-TEST(VleFromLiquid, TellsWhichEndWasPassed) {
-  int outside = 0;
-  double t = 1;
-  EXPECT_EQ(VleFromLiquid(0.0, &t, nullptr, nullptr, &outside), 0);
-  EXPECT_EQ(outside, VleBelow);
-  EXPECT_EQ(VleFromLiquid(95.58, &t, nullptr, nullptr, &outside), 0);
-  EXPECT_EQ(outside, VleAbove);
-  EXPECT_EQ(t, 1);
-  // all outputs optional
-  EXPECT_EQ(VleFromLiquid(40.0, nullptr, nullptr, nullptr, nullptr), 1);
-}
-
 // Both searches use the same segments, so the temperature found for a liquid
 // leads back to that liquid anywhere in (0, 95.57].
 TEST(BoilingSearches, TemperatureLeadsBackToTheLiquid) {
@@ -242,20 +230,6 @@ TEST(BoilingSearches, TemperatureLeadsBackToTheLiquid) {
     EXPECT_NEAR(back, VleTable::Liquid[i], 1e-12) << i;
   }
   EXPECT_GT(checked, 5000);
-}
-
-// Between two rows the temperature falls as the liquid gets stronger and the
-// vapour gets richer: the interpolation never leaves its segment.
-TEST(BoilingSearches, MonotoneAcrossTheWholeRange) {
-  double lastT = 100.0, lastVm = 0.0;
-  for (double x = 0.001; x <= 95.57; x += 0.011) {
-    double t = 0, vm = 0;
-    ASSERT_EQ(BoilingFromLiquid(x, &t, &vm, nullptr, nullptr), 1);
-    EXPECT_LT(t, lastT) << x;
-    EXPECT_GT(vm, lastVm) << x;
-    lastT = t;
-    lastVm = vm;
-  }
 }
 
 TEST(UnitHelpers, VolumeToMassMolar) {
