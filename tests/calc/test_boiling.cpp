@@ -56,6 +56,8 @@ struct LiquidCase {
   double tol;
 };
 
+void PrintTo(const LiquidCase& c, std::ostream* os) { *os << c.liquid << " % by mass"; }
+
 class BoilingFromLiquidCase : public ::testing::TestWithParam<LiquidCase> {};
 
 TEST_P(BoilingFromLiquidCase, InterpolatesTheTable) {
@@ -115,6 +117,8 @@ struct Refusal {
   const char* message;
 };
 
+void PrintTo(const Refusal& c, std::ostream* os) { *os << c.liquid << " % by mass"; }
+
 class BoilingFromLiquidRefusal : public ::testing::TestWithParam<Refusal> {};
 
 TEST_P(BoilingFromLiquidRefusal, MarksEveryPresentOutput) {
@@ -156,6 +160,8 @@ struct TemperatureCase {
   double liquid, vapourMass, vapourMolar;
   double tol;
 };
+
+void PrintTo(const TemperatureCase& c, std::ostream* os) { *os << c.boiling << " C"; }
 
 class LiquidFromBoilingCase : public ::testing::TestWithParam<TemperatureCase> {};
 

@@ -6,6 +6,12 @@ namespace {
 constexpr int kConc = 1025, kTemp = 1030, kCalcConc = 1031, kCalcTemp = 1033;
 constexpr int kVolume = 1032, kMass = 1034, kMolar = 1035;
 constexpr int kVapMass = 1036, kVapMolar = 1037, kVapVolume = 1038;
+
+// Names of the unit options in test output.
+const char* OptionName(int option) {
+  return option == kVolume ? "volume" : option == kMass ? "mass" : "molar";
+}
+
 const char* const kRangeMessage = "Ошибка в параметрах\nКоцентрация 0..100%";
 const char* const kConcMessage = "Ошибка в параметрах. Концентрация 0..100 (%)";
 
@@ -72,6 +78,8 @@ struct ConcCase {
   const char* vapMolar;
 };
 
+void PrintTo(const ConcCase& c, std::ostream* os) { *os << OptionName(c.option) << ':' << c.typed; }
+
 class CalkTkipFromConc : public CalkTkipTest, public ::testing::WithParamInterface<ConcCase> {};
 
 TEST_P(CalkTkipFromConc, FillsTemperatureAndVapour) {
@@ -105,6 +113,8 @@ struct Refusal {
   const char* typed;
   const char* message;
 };
+
+void PrintTo(const Refusal& c, std::ostream* os) { *os << OptionName(c.option) << ':' << c.typed; }
 
 class CalkTkipFromConcRefused : public CalkTkipTest,
                                 public ::testing::WithParamInterface<Refusal> {};
@@ -168,6 +178,8 @@ struct TempCase {
   const char* vapMass;
   const char* vapMolar;
 };
+
+void PrintTo(const TempCase& c, std::ostream* os) { *os << OptionName(c.option) << ':' << c.typed; }
 
 class CalkTkipFromTemp : public CalkTkipTest, public ::testing::WithParamInterface<TempCase> {};
 
