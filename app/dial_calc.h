@@ -8,6 +8,7 @@
 #pragma once
 
 #include "calc/concentration.h"
+#include "pages/CPP_CalkTkip.h"
 #include "pages/CPP_ShugarConc.h"
 #include "pages/CPP_VolMasMol.h"
 
@@ -45,6 +46,7 @@ public:
 
   // Pages, in declaration (construction) order.
   CPP_VolMasMol m_VolMasMol;
+  CPP_CalkTkip m_CalkTkip;
   CPP_ShugarConc m_ShugarConc;
 
 protected:
