@@ -59,6 +59,8 @@ CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
   AddPage(&m_RazvedSpirta);
   AddPage(&m_CombRastv);
   AddPage(&m_VolMasMol);
+  AddPage(&m_CalkTkip);
+  AddPage(&m_ShugarConc);
 
   connect(m_tabs, &QTabWidget::currentChanged, this, &CDial_Calc::OnTabChanged);
   if (!m_tabOrder.empty()) {

@@ -8,8 +8,10 @@
 #pragma once
 
 #include "calc/concentration.h"
+#include "pages/CPP_CalkTkip.h"
 #include "pages/CPP_CombRastv.h"
 #include "pages/CPP_RazvedSpirta.h"
+#include "pages/CPP_ShugarConc.h"
 #include "pages/CPP_VolMasMol.h"
 
 #include <QDialog>
@@ -46,8 +48,10 @@ public:
 
   // Pages, in declaration (construction) order.
   CPP_VolMasMol m_VolMasMol;
+  CPP_CalkTkip m_CalkTkip;
   CPP_RazvedSpirta m_RazvedSpirta;
   CPP_CombRastv m_CombRastv;
+  CPP_ShugarConc m_ShugarConc;
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;
