@@ -56,6 +56,7 @@ CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
   connect(f1, &QShortcut::activated, this, [this] { OnSysCommand(IDM_HELP); });
 
   // Tab order (differs from the declaration order).
+  AddPage(&m_KsTCorr);
   AddPage(&m_VolMasMol);
 
   connect(m_tabs, &QTabWidget::currentChanged, this, &CDial_Calc::OnTabChanged);

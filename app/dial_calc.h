@@ -8,6 +8,7 @@
 #pragma once
 
 #include "calc/concentration.h"
+#include "pages/CPP_KsTCorr.h"
 #include "pages/CPP_VolMasMol.h"
 
 #include <QDialog>
@@ -43,6 +44,7 @@ public:
   bool SetActivePage(int index);
 
   // Pages, in declaration (construction) order.
+  CPP_KsTCorr m_KsTCorr;
   CPP_VolMasMol m_VolMasMol;
 
 protected:
