@@ -12,7 +12,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace brevimo {
 namespace {
@@ -97,6 +100,19 @@ QRect FitToText(const res::DlgItem& item, QWidget* control, QRect rect) {
                          : hint.width();
   const int extra = needed - rect.width();
   if (!captioned || extra <= 0) return rect;
+  // A label with room for more lines than its text breaks into wraps its
+  // words within its width, as a static text does; it grows only when the
+  // wrapped text still does not fit.
+  if (item.kind == res::Ctl::Label && item.cx != 0 && item.cy != 0) {
+    auto* label = static_cast<QLabel*>(control);
+    int widestWord = 0;
+    for (const QString& word : label->text().split(QRegularExpression(QStringLiteral("\\s+"))))
+      widestWord = std::max(widestWord, label->fontMetrics().horizontalAdvance(word));
+    label->setWordWrap(true);
+    if (widestWord <= rect.width() && label->heightForWidth(rect.width()) <= rect.height())
+      return rect;
+    label->setWordWrap(false);
+  }
   if (item.style & res::kRight)
     rect.setLeft(rect.left() - extra);
   else if (item.style & res::kCenter)

@@ -20,6 +20,10 @@ CPP_KsTCorr::CPP_KsTCorr() : CPropertyPage(brevimo::res::kDialog138, "CPP_KsTCor
 bool CPP_KsTCorr::OnInitDialog() {
   CPropertyPage::OnInitDialog();
   m_pSheet = static_cast<CDial_Calc*>(GetParent());
+  // The error line is one line of text inside its frame: centred in its
+  // height, so the frame's indent is taken on the left only.
+  if (auto* line = qobject_cast<QLabel*>(GetDlgItem(kErrorLine)))
+    line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   return true;
 }
 

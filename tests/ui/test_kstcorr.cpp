@@ -1,6 +1,9 @@
 #include "ui_fixture.h"
 
+#include <QGroupBox>
 #include <QLabel>
+
+#include <vector>
 
 namespace {
 
@@ -50,6 +53,32 @@ TEST_F(KsTCorrTest, IsTheFirstTabAndOpensOnTheWorkedExample) {
     EXPECT_FALSE(Control<QLineEdit>(id)->isReadOnly()) << id;
   auto* line = Control<QLabel>(kErrorLine);
   EXPECT_EQ(line->frameShadow(), QFrame::Sunken);
+}
+
+TEST_F(KsTCorrTest, CaptionsFitWithoutOverlapping) {
+  // The long captions wrap within their width instead of running into the
+  // next one; every caption, and the longest message, is shown whole.
+  Correct("100", "20", "30");
+  ASSERT_EQ(Text(kErrorLine), U(kDensityMessage));
+  std::vector<QWidget*> controls;
+  for (QWidget* w : Page()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    if (!qobject_cast<QGroupBox*>(w)) controls.push_back(w);
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    if (auto* label = qobject_cast<QLabel*>(controls[i])) {
+      const int needed =
+          label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
+      EXPECT_LE(needed, label->height() + 1) << label->text().toStdString();
+      if (!label->wordWrap()) {
+        EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
+      }
+    }
+    for (std::size_t j = i + 1; j < controls.size(); ++j)
+      EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry()))
+          << controls[i]->objectName().toStdString() << " "
+          << controls[i]->accessibleName().toStdString() << " / "
+          << controls[j]->objectName().toStdString() << " "
+          << controls[j]->accessibleName().toStdString();
+  }
 }
 
 TEST_F(KsTCorrTest, OpeningValuesRecomputeToThemselves) {
