@@ -100,9 +100,8 @@ QRect FitToText(const res::DlgItem& item, QWidget* control, QRect rect) {
                          : hint.width();
   const int extra = needed - rect.width();
   if (!captioned || extra <= 0) return rect;
-  // A label with room for more lines than its text breaks into wraps its
-  // words within its width, as a static text does; it grows only when the
-  // wrapped text still does not fit.
+  // A label wraps its words within its width, as a static text does, when
+  // its height holds the wrapped lines; it grows only when they do not fit.
   if (item.kind == res::Ctl::Label && item.cx != 0 && item.cy != 0) {
     auto* label = static_cast<QLabel*>(control);
     int widestWord = 0;

@@ -84,18 +84,19 @@ void CPP_KsTCorr::OnCalcCorrection() {
   // The reading stands for the density of that % vol at 20 °C; the grid
   // gives the liquid's mass percent at the measurement temperature and its
   // density at the wanted one, which the 20 °C table turns into a reading.
-  // A failing step leaves the results not yet computed as they were.
+  // A failing step leaves the results not yet computed as they were (the
+  // lookup at the wanted temperature sets the final density to -1).
   double massPct = 0.0, strength = 0.0;
-  if (!m_pSheet->ConvertConcentration(brevimo::VolPct, brevimo::MassPct, m_dReading, &massPct,
-                                      &m_dDensityInit, &ErrText)) {
-    m_dReadingFinal = -1.0;
-  } else if (!ConcentrationAtTemperature(m_dDensityInit, m_dTempMeasure, &strength) ||
-             !DensityAtTemperature(strength, m_dTempWanted, &m_dDensityFinal)) {
-    m_dReadingFinal = -1.0;
+  bool ok = m_pSheet->ConvertConcentration(brevimo::VolPct, brevimo::MassPct, m_dReading, &massPct,
+                                           &m_dDensityInit, &ErrText);
+  if (ok && !(ConcentrationAtTemperature(m_dDensityInit, m_dTempMeasure, &strength) &&
+              DensityAtTemperature(strength, m_dTempWanted, &m_dDensityFinal))) {
     ErrText = "Выход за пределы таблицы";
-  } else if (!m_pSheet->ConcentrationFromDensity(m_dDensityFinal, brevimo::VolPct, &m_dReadingFinal,
-                                                 &ErrText)) {
-    m_dReadingFinal = -1.0;
+    ok = false;
   }
+  if (ok)
+    ok = m_pSheet->ConcentrationFromDensity(m_dDensityFinal, brevimo::VolPct, &m_dReadingFinal,
+                                            &ErrText);
+  if (!ok) m_dReadingFinal = -1.0;
   UpdateData(false);
 }

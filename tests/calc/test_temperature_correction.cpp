@@ -314,8 +314,9 @@ TEST(ConcentrationAtTemperature, InterpolatesBetweenTheEnclosingColumns) {
 
 TEST(TemperatureLookups, ConcentrationThenDensityGivesTheDensityBack) {
   int checked = 0;
-  for (double t = -25; t <= 40; t += 0.37) {
-    for (double d = 0.770; d <= 1.0; d += 0.00137) {
+  for (int i = 0; i <= 175; ++i) {   // -25 .. 39.75 °C
+    for (int j = 0; j <= 167; ++j) { // 0.770 .. 0.99879 kg/l
+      const double t = -25 + 0.37 * i, d = 0.770 + 0.00137 * j;
       double c = 0, back = 0;
       if (!ConcentrationAtTemperature(d, t, &c)) continue;
       ASSERT_EQ(DensityAtTemperature(c, t, &back), 1) << d << " kg/l at " << t << " °C";
@@ -329,7 +330,8 @@ TEST(TemperatureLookups, ConcentrationThenDensityGivesTheDensityBack) {
 TEST(TemperatureLookups, DensityThenConcentrationGivesTheConcentrationBack) {
   int checked = 0;
   for (double t : {-25.0, -20.5, -10.0, -0.5, 0.0, 3.3, 20.0, 29.9, 39.99, 40.0}) {
-    for (double c = 0; c <= 100; c += 0.173) {
+    for (int i = 0; i <= 578; ++i) {
+      const double c = 0.173 * i; // 0 .. 99.994 %
       double d = 0, back = 0;
       if (!DensityAtTemperature(c, t, &d)) {
         // Failures come only from the cells without data.
