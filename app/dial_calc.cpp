@@ -56,6 +56,7 @@ CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
   connect(f1, &QShortcut::activated, this, [this] { OnSysCommand(IDM_HELP); });
 
   // Tab order (differs from the declaration order).
+  AddPage(&m_KsTCorr);
   AddPage(&m_RazvedSpirta);
   AddPage(&m_CombRastv);
   AddPage(&m_VolMasMol);

@@ -10,6 +10,7 @@
 #include "calc/concentration.h"
 #include "pages/CPP_CalkTkip.h"
 #include "pages/CPP_CombRastv.h"
+#include "pages/CPP_KsTCorr.h"
 #include "pages/CPP_RazvedSpirta.h"
 #include "pages/CPP_ShugarConc.h"
 #include "pages/CPP_VolMasMol.h"
@@ -47,6 +48,7 @@ public:
   bool SetActivePage(int index);
 
   // Pages, in declaration (construction) order.
+  CPP_KsTCorr m_KsTCorr;
   CPP_VolMasMol m_VolMasMol;
   CPP_CalkTkip m_CalkTkip;
   CPP_RazvedSpirta m_RazvedSpirta;

@@ -12,7 +12,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace brevimo {
 namespace {
@@ -97,6 +100,18 @@ QRect FitToText(const res::DlgItem& item, QWidget* control, QRect rect) {
                          : hint.width();
   const int extra = needed - rect.width();
   if (!captioned || extra <= 0) return rect;
+  // A label wraps its words within its width, as a static text does, when
+  // its height holds the wrapped lines; it grows only when they do not fit.
+  if (item.kind == res::Ctl::Label && item.cx != 0 && item.cy != 0) {
+    auto* label = static_cast<QLabel*>(control);
+    int widestWord = 0;
+    for (const QString& word : label->text().split(QRegularExpression(QStringLiteral("\\s+"))))
+      widestWord = std::max(widestWord, label->fontMetrics().horizontalAdvance(word));
+    label->setWordWrap(true);
+    if (widestWord <= rect.width() && label->heightForWidth(rect.width()) <= rect.height())
+      return rect;
+    label->setWordWrap(false);
+  }
   if (item.style & res::kRight)
     rect.setLeft(rect.left() - extra);
   else if (item.style & res::kCenter)

@@ -1,0 +1,102 @@
+#include "CPP_KsTCorr.h"
+
+#include "app/dial_calc.h"
+#include "calc/number_text.h"
+#include "res/dlg_138.h"
+
+#include <QLabel>
+
+namespace {
+
+constexpr double kMinTemperature = -25.0, kMaxTemperature = 40.0;
+constexpr int kErrorLine = 1024;
+
+} // namespace
+
+CPP_KsTCorr::CPP_KsTCorr() : CPropertyPage(brevimo::res::kDialog138, "CPP_KsTCorr") {
+  OnClicked(1021, &CPP_KsTCorr::OnCalcCorrection);
+}
+
+bool CPP_KsTCorr::OnInitDialog() {
+  CPropertyPage::OnInitDialog();
+  m_pSheet = static_cast<CDial_Calc*>(GetParent());
+  // The error line is one line of text inside its frame: centred in its
+  // height, so the frame's indent is taken on the left only.
+  if (auto* line = qobject_cast<QLabel*>(GetDlgItem(kErrorLine)))
+    line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  return true;
+}
+
+void CPP_KsTCorr::DoDataExchange(CDataExchange* pDX) {
+  if (!pDX->m_bSaveAndValidate) {
+    m_sDensityInit = FormatNumber("%.4f", m_dDensityInit);
+    m_sDensityFinal = FormatNumber("%.4f", m_dDensityFinal);
+    m_sTempMeasure = FormatNumber("%.1f", m_dTempMeasure);
+    m_sTempWanted = FormatNumber("%.1f", m_dTempWanted);
+    m_sReading = FormatNumber("%.2f", m_dReading);
+    m_sReadingFinal = FormatNumber("%.2f", m_dReadingFinal);
+  }
+  DDX_Text(pDX, 1019, m_sDensityInit);
+  DDX_Text(pDX, 1020, m_sDensityFinal);
+  DDX_Text(pDX, 1016, m_sTempMeasure);
+  DDX_Text(pDX, 1017, m_sTempWanted);
+  DDX_Text(pDX, 1018, m_sReadingFinal);
+  QString errText = QString::fromStdString(ErrText);
+  DDX_Text(pDX, kErrorLine, errText);
+  if (pDX->m_bSaveAndValidate && !pDX->m_bFailed) ErrText = errText.toStdString();
+  DDX_Text(pDX, 1015, m_sReading);
+  ReadNumber(pDX, 1015, m_sReading, m_dReading);
+  ReadNumber(pDX, 1016, m_sTempMeasure, m_dTempMeasure);
+  ReadNumber(pDX, 1017, m_sTempWanted, m_dTempWanted);
+}
+
+void CPP_KsTCorr::ReadNumber(CDataExchange* pDX, int id, const QString& text, double& value) {
+  if (pDX->m_bFailed || !pDX->m_bSaveAndValidate) return;
+  double parsed = 0.0;
+  if (!brevimo::ParseFieldNumber(text.toStdString(), &parsed)) {
+    ErrText = "Please enter a number.";
+    if (auto* line = qobject_cast<QLabel*>(GetDlgItem(kErrorLine)))
+      line->setText(QString::fromStdString(ErrText));
+    pDX->Fail(id);
+    return;
+  }
+  value = parsed;
+}
+
+void CPP_KsTCorr::OnCalcCorrection() {
+  if (!UpdateData(true)) return;
+
+  // The page's own ranges, temperatures first; the results show -1.
+  const char* rangeMessage = nullptr;
+  if (m_dTempMeasure < kMinTemperature || m_dTempMeasure > kMaxTemperature ||
+      m_dTempWanted < kMinTemperature || m_dTempWanted > kMaxTemperature)
+    rangeMessage = "Выход за пределы допустимых температур";
+  else if (m_dReading < 0.0 || m_dReading > 100.0)
+    rangeMessage = "Выход за пределы допустимой концентрации";
+  if (rangeMessage) {
+    ErrText = rangeMessage;
+    m_dDensityInit = m_dDensityFinal = m_dReadingFinal = -1.0;
+    UpdateData(false);
+    return;
+  }
+  ErrText.clear();
+
+  // The reading stands for the density of that % vol at 20 °C; the grid
+  // gives the liquid's mass percent at the measurement temperature and its
+  // density at the wanted one, which the 20 °C table turns into a reading.
+  // A failing step leaves the results not yet computed as they were (the
+  // lookup at the wanted temperature sets the final density to -1).
+  double massPct = 0.0, strength = 0.0;
+  bool ok = m_pSheet->ConvertConcentration(brevimo::VolPct, brevimo::MassPct, m_dReading, &massPct,
+                                           &m_dDensityInit, &ErrText);
+  if (ok && !(ConcentrationAtTemperature(m_dDensityInit, m_dTempMeasure, &strength) &&
+              DensityAtTemperature(strength, m_dTempWanted, &m_dDensityFinal))) {
+    ErrText = "Выход за пределы таблицы";
+    ok = false;
+  }
+  if (ok)
+    ok = m_pSheet->ConcentrationFromDensity(m_dDensityFinal, brevimo::VolPct, &m_dReadingFinal,
+                                            &ErrText);
+  if (!ok) m_dReadingFinal = -1.0;
+  UpdateData(false);
+}
