@@ -1,0 +1,488 @@
+// The run simulation against a boiling model simple enough to solve by hand:
+// the boiling temperature falls linearly with the strength and the vapour is
+// k times as strong as the liquid (by mass). Then every step multiplies the
+// still's ethanol by (1 - 0.001 k) and its mass by 0.999, and the whole run
+// has a closed form to check the step loop against.
+#include "calc/concentration.h"
+#include "calc/distillation.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <new>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace brevimo;
+
+// Counts allocations, to show that a run allocates nothing per step.
+namespace {
+long g_allocations = 0;
+}
+void* operator new(std::size_t size) {
+  ++g_allocations;
+  if (void* p = std::malloc(size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+void* operator new[](std::size_t size) { return operator new(size); }
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+
+const std::string kStartNotAboveEnd = "Ошибка, стартовая концентрация  ниже или равна стоповой";
+const std::string kNoProgress =
+    "Ошибка, крепость в кубе больше не снижается: стоповая концентрация недостижима";
+
+// T = 100 - 0.4 m, vapour y = k m (mass %). Optionally fails at a given call
+// of BoilingFromLiquid (counted from 1).
+class LinearBoiling : public BoilingOperations {
+public:
+  explicit LinearBoiling(double k) : m_k(k) {}
+
+  int LiquidFromBoiling(double boiling, double* liquidMass) override {
+    ++liquidCalls;
+    if (!(boiling < 100.0 && boiling >= 60.0)) return Fail("fake: no liquid");
+    *liquidMass = (100.0 - boiling) / 0.4;
+    return 1;
+  }
+  int BoilingFromLiquid(double m, double* boiling, double* vapourMass,
+                        double* vapourVolume) override {
+    ++boilingCalls;
+    if (boilingCalls == failAtCall) return Fail("fake: failure on call");
+    if (!(m > 0.0 && m * m_k <= 100.0)) return Fail("fake: no boiling");
+    *boiling = 100.0 - 0.4 * m;
+    if (vapourMass) *vapourMass = m_k * m;
+    if (vapourVolume)
+      ConvertConcentration(MassPct, VolPct, m_k * m, vapourVolume, nullptr, nullptr);
+    return 1;
+  }
+  const std::string& ErrorText() const override { return m_err; }
+
+  int liquidCalls = 0;
+  int boilingCalls = 0;
+  int failAtCall = -1;
+
+private:
+  int Fail(const char* message) {
+    m_err = message;
+    return 0;
+  }
+  double m_k;
+  std::string m_err;
+};
+
+// Keeps every step (tests only: allocation here is fine).
+class Recorder : public DistillationSink {
+public:
+  void OnStep(const DistillationStep& step) override { rows.push_back(step); }
+  std::vector<DistillationStep> rows;
+};
+
+double Density(double mass) {
+  double volume = 0, density = 0;
+  EXPECT_EQ(ConvertConcentration(MassPct, VolPct, mass, &volume, &density, nullptr), 1) << mass;
+  return density;
+}
+
+double Volume(double mass) {
+  double volume = 0;
+  EXPECT_EQ(ConvertConcentration(MassPct, VolPct, mass, &volume, nullptr, nullptr), 1) << mass;
+  return volume;
+}
+
+DistillationInput ByTemperature(double start, double end, double wash) {
+  return {RunByBoiling, start, RunByBoiling, end, wash};
+}
+
+struct RunOutcome {
+  int ok;
+  DistillationResult result;
+  std::vector<DistillationStep> rows;
+  std::string err;
+};
+
+RunOutcome Simulate(const DistillationInput& in, BoilingOperations& boiling) {
+  RunOutcome r;
+  Recorder rec;
+  r.ok = RunDistillation(in, boiling, &rec, &r.result, &r.err);
+  r.rows = std::move(rec.rows);
+  return r;
+}
+
+// ---- the step loop against the closed form ----
+
+struct ClosedFormCase {
+  double k;
+  double startT, endT, wash;
+};
+
+class ClosedForm : public ::testing::TestWithParam<ClosedFormCase> {};
+
+TEST_P(ClosedForm, StepsAndResultsMatchTheSolvedRun) {
+  const ClosedFormCase c = GetParam();
+  LinearBoiling boiling(c.k);
+  const RunOutcome run = Simulate(ByTemperature(c.startT, c.endT, c.wash), boiling);
+  ASSERT_EQ(run.ok, 1) << run.err;
+
+  const double m0 = (100.0 - c.startT) / 0.4, mEnd = (100.0 - c.endT) / 0.4;
+  const double r = (1.0 - 0.001 * c.k) / 0.999; // strength ratio of one step
+  // The run stops at the first n with m0 r^n < mEnd.
+  const int n = static_cast<int>(std::floor(std::log(mEnd / m0) / std::log(r))) + 1;
+  ASSERT_EQ(run.result.steps, n);
+  ASSERT_EQ(run.rows.size(), static_cast<std::size_t>(n));
+
+  const double M0 = Density(m0) * c.wash;
+  const double mN = m0 * std::pow(r, n);
+  const double left = M0 * std::pow(0.999, n); // mass in the still
+  const double alcohol = M0 * m0 * 0.01 * (1.0 - std::pow(1.0 - 0.001 * c.k, n));
+  const double outMass = alcohol / (M0 - left) * 100.0;
+  const DistillationStep& last = run.rows.back();
+  EXPECT_NEAR(last.TKipBak, 100.0 - 0.4 * mN, 1e-9);
+  EXPECT_NEAR(last.VConBak, Volume(mN), 1e-9);
+  EXPECT_NEAR(last.VolBak, left / Density(mN), 1e-9 * c.wash);
+  EXPECT_NEAR(last.OutVolCon, Volume(outMass), 1e-9);
+  EXPECT_NEAR(last.OutVol, (M0 - left) / Density(outMass), 1e-9 * c.wash);
+  // The last step's vapour came off the liquid as it was before that step.
+  EXPECT_NEAR(last.ParVolCon, Volume(c.k * mN / r), 1e-9);
+
+  // The page shows the last row.
+  EXPECT_EQ(run.result.OutVol, last.OutVol);
+  EXPECT_EQ(run.result.OutVolCon, last.OutVolCon);
+  EXPECT_EQ(run.result.VolBak, last.VolBak);
+  // The state before the last step had not yet passed the end.
+  if (n > 1) {
+    EXPECT_LE(run.rows[n - 2].TKipBak, c.endT);
+  }
+  EXPECT_GT(last.TKipBak, c.endT);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LinearModel, ClosedForm,
+    ::testing::Values(ClosedFormCase{3.0, 96.0, 98.0, 1.0},     // 10 % to 5 % by mass
+                      ClosedFormCase{5.0, 92.0, 99.5, 20.0},    // a long run, big charge
+                      ClosedFormCase{2.0, 97.0, 97.001, 0.5},   // ends after one step
+                      ClosedFormCase{10.0, 97.0, 99.9, 1e-3})); // volumes scale with the wash
+
+TEST(RunDistillation, FirstRowIsTheStateAfterOneStep) {
+  LinearBoiling boiling(4.0);
+  const RunOutcome run = Simulate(ByTemperature(96.0, 98.0, 1.0), boiling);
+  ASSERT_EQ(run.ok, 1);
+  const DistillationStep& first = run.rows.front();
+  const double m0 = 10.0;
+  // The first portion is the start liquid's vapour, and all the distillate so far.
+  EXPECT_NEAR(first.ParVolCon, Volume(40.0), 1e-12);
+  EXPECT_NEAR(first.OutVolCon, first.ParVolCon, 1e-9);
+  EXPECT_NEAR(first.OutVol, Density(m0) * 0.001 / Density(40.0), 1e-12);
+  EXPECT_LT(first.TKipBak, 100.0 - 0.4 * m0 + 0.1);
+  EXPECT_GT(first.TKipBak, 100.0 - 0.4 * m0);
+  // The collected strength is that of the mixture, not of the last portion.
+  EXPECT_GT(run.rows.back().OutVolCon, run.rows.back().ParVolCon);
+}
+
+TEST(RunDistillation, MassIsConservedButVolumesAreNot) {
+  LinearBoiling boiling(4.0);
+  const RunOutcome run = Simulate(ByTemperature(90.0, 99.0, 10.0), boiling);
+  ASSERT_EQ(run.ok, 1);
+  const DistillationStep& last = run.rows.back();
+  double outMass = 0, outDensity = 0, stillMass = 0, stillDensity = 0;
+  ConvertConcentration(VolPct, MassPct, last.OutVolCon, &outMass, &outDensity, nullptr);
+  ConvertConcentration(VolPct, MassPct, last.VConBak, &stillMass, &stillDensity, nullptr);
+  const double M0 = Density(25.0) * 10.0;
+  EXPECT_NEAR(last.OutVol * outDensity + last.VolBak * stillDensity, M0, 1e-6);
+  EXPECT_GT(std::fabs(last.OutVol + last.VolBak - 10.0), 1e-3);
+}
+
+// ---- kinds of the start and the end ----
+
+TEST(RunDistillation, StrengthsAreConvertedAndComparedAsMassPercent) {
+  LinearBoiling boiling(3.0);
+  // start 10 % vol, end 98 °C (5 % by mass in this model)
+  const RunOutcome mixed = Simulate({RunByStrength, 10.0, RunByBoiling, 98.0, 1.0}, boiling);
+  ASSERT_EQ(mixed.ok, 1) << mixed.err;
+  EXPECT_EQ(boiling.liquidCalls, 1); // the end only
+  double m0 = 0;
+  ConvertConcentration(VolPct, MassPct, 10.0, &m0, nullptr, nullptr);
+  EXPECT_NEAR(mixed.rows.front().ParVolCon, Volume(3.0 * m0), 1e-12);
+  EXPECT_LT(mixed.rows.back().VConBak, Volume(5.0));
+
+  // The same run with the end as a strength: 5 % by mass in % vol.
+  LinearBoiling again(3.0);
+  const RunOutcome strengths =
+      Simulate({RunByStrength, 10.0, RunByStrength, Volume(5.0), 1.0}, again);
+  ASSERT_EQ(strengths.ok, 1);
+  EXPECT_EQ(again.liquidCalls, 0);
+  EXPECT_NEAR(strengths.result.steps, mixed.result.steps, 1);
+
+  // 5 % vol lies below 98 °C's 5 % by mass: a start of 5 % vol is refused.
+  LinearBoiling third(3.0);
+  const RunOutcome refused = Simulate({RunByStrength, 5.0, RunByBoiling, 98.0, 1.0}, third);
+  EXPECT_EQ(refused.ok, 0);
+  EXPECT_EQ(refused.err, kStartNotAboveEnd);
+}
+
+// ---- failures ----
+
+TEST(RunDistillation, StartNotAboveEndIsRefusedBeforeAnyStep) {
+  for (const DistillationInput& in :
+       {ByTemperature(95.0, 95.0, 1.0), ByTemperature(98.0, 95.0, 1.0),
+        DistillationInput{RunByStrength, 5.0, RunByStrength, 5.0, 1.0}}) {
+    LinearBoiling boiling(3.0);
+    RunOutcome run;
+    run.result = {1.5, 2.5, 3.5, 7};
+    Recorder rec;
+    run.ok = RunDistillation(in, boiling, &rec, &run.result, &run.err);
+    EXPECT_EQ(run.ok, 0);
+    EXPECT_EQ(run.err, kStartNotAboveEnd);
+    EXPECT_EQ(boiling.boilingCalls, 0);
+    EXPECT_TRUE(rec.rows.empty());
+    // the previous results stay for the page to show
+    EXPECT_EQ(run.result.OutVol, 1.5);
+    EXPECT_EQ(run.result.OutVolCon, 2.5);
+    EXPECT_EQ(run.result.VolBak, 3.5);
+    EXPECT_EQ(run.result.steps, 0);
+  }
+}
+
+TEST(RunDistillation, BoilingFailuresStopWithTheBoilingMessage) {
+  // Call 1 checks the start liquid; step s makes calls 2s and 2s + 1.
+  struct Case {
+    int failAt;
+    int stepsDone;
+  };
+  for (Case c : {Case{1, 0}, Case{2, 0}, Case{3, 0}, Case{10, 4}, Case{11, 4}}) {
+    LinearBoiling boiling(3.0);
+    boiling.failAtCall = c.failAt;
+    const RunOutcome run = Simulate(ByTemperature(96.0, 98.0, 1.0), boiling);
+    EXPECT_EQ(run.ok, 0);
+    EXPECT_EQ(run.err, "fake: failure on call") << c.failAt;
+    EXPECT_EQ(run.err, boiling.ErrorText());
+    ASSERT_EQ(run.rows.size(), static_cast<std::size_t>(c.stepsDone)) << c.failAt;
+    EXPECT_EQ(run.result.steps, c.stepsDone);
+    if (c.stepsDone > 0) {
+      EXPECT_EQ(run.result.OutVol, run.rows.back().OutVol);
+      EXPECT_EQ(run.result.VolBak, run.rows.back().VolBak);
+    }
+  }
+}
+
+TEST(RunDistillation, StartAndEndFailuresCarryTheirOwnMessages) {
+  LinearBoiling boiling(3.0);
+  RunOutcome run = Simulate(ByTemperature(100.0, 98.0, 1.0), boiling);
+  EXPECT_EQ(run.err, "fake: no liquid");
+  run = Simulate(ByTemperature(96.0, 101.0, 1.0), boiling);
+  EXPECT_EQ(run.err, "fake: no liquid");
+  run = Simulate({RunByStrength, 100.5, RunByBoiling, 98.0, 1.0}, boiling);
+  EXPECT_EQ(run.err, "Ошибка в параметрах. Концентрация 0..100 (%)");
+  run = Simulate({RunByBoiling, 96.0, RunByStrength, -1.0, 1.0}, boiling);
+  EXPECT_EQ(run.err, "Ошибка в параметрах. Концентрация 0..100 (%)");
+  // a start liquid the model cannot boil (here: vapour above 100 %)
+  run = Simulate({RunByStrength, 50.0, RunByStrength, 5.0, 1.0}, boiling);
+  EXPECT_EQ(run.err, "fake: no boiling");
+  EXPECT_EQ(run.ok, 0);
+  EXPECT_TRUE(run.rows.empty());
+}
+
+// The wash volume must be a positive amount; nothing else is looked at.
+TEST(RunDistillation, WashVolumeNotAboveZeroIsRefusedUpFront) {
+  for (double wash : {0.0, -0.0, -1.0, std::nan(""), HUGE_VAL}) {
+    LinearBoiling boiling(3.0);
+    const RunOutcome run = Simulate(ByTemperature(96.0, 98.0, wash), boiling);
+    EXPECT_EQ(run.ok, 0) << wash;
+    EXPECT_EQ(run.err, "Ошибка, объем браги должен быть больше 0");
+    EXPECT_EQ(boiling.liquidCalls + boiling.boilingCalls, 0);
+    EXPECT_TRUE(run.rows.empty());
+  }
+}
+
+// ---- runs that cannot reach their end stop promptly with a message ----
+
+TEST(RunDistillation, AnEndOfZeroIsRefused) {
+  LinearBoiling boiling(3.0);
+  const RunOutcome run = Simulate({RunByBoiling, 96.0, RunByStrength, 0.0, 1.0}, boiling);
+  EXPECT_EQ(run.ok, 0);
+  EXPECT_EQ(run.err, "Ошибка, стоповая концентрация должна быть больше 0");
+  EXPECT_TRUE(run.rows.empty());
+}
+
+TEST(RunDistillation, VapourNoRicherThanTheLiquidStopsAtOnce) {
+  LinearBoiling boiling(0.5); // like a liquid past the azeotrope
+  const RunOutcome run = Simulate(ByTemperature(90.0, 98.0, 1.0), boiling);
+  EXPECT_EQ(run.ok, 0);
+  EXPECT_EQ(run.err, kNoProgress);
+  EXPECT_TRUE(run.rows.empty());
+}
+
+TEST(RunDistillation, UnderflowingStillStopsWhenAStepChangesNothing) {
+  // 30-fold vapour: the strength falls by 3 % a step, so an end of 1e-320 %
+  // vol is only passed once the ethanol left has underflowed.
+  LinearBoiling boiling(30.0);
+  const RunOutcome run = Simulate({RunByBoiling, 99.0, RunByStrength, 1e-320, 1.0}, boiling);
+  EXPECT_EQ(run.ok, 0);
+  EXPECT_EQ(run.err, kNoProgress);
+  EXPECT_GT(run.result.steps, 1000);
+  EXPECT_LT(run.result.steps, kRunMaxSteps);
+  EXPECT_EQ(run.rows.size(), static_cast<std::size_t>(run.result.steps));
+  EXPECT_GT(run.rows.back().VConBak, 0.0);
+}
+
+TEST(RunDistillation, ARunTooSlowToEndIsStoppedAtTheStepLimit) {
+  // The strength falls by about 1e-10 of itself a step.
+  LinearBoiling boiling(1.0000001);
+  DistillationResult result;
+  std::string err;
+  EXPECT_EQ(RunDistillation(ByTemperature(90.0, 98.0, 1.0), boiling, nullptr, &result, &err), 0);
+  EXPECT_EQ(err, "Ошибка, стоповая концентрация не достигнута за 100000 шагов");
+  EXPECT_EQ(result.steps, kRunMaxSteps);
+}
+
+TEST(RunDistillation, AllocatesNothingPerStep) {
+  auto allocationsOf = [](double endT, int* steps) {
+    LinearBoiling boiling(3.0);
+    DistillationResult result;
+    std::string err;
+    const long before = g_allocations;
+    EXPECT_EQ(RunDistillation(ByTemperature(96.0, endT, 1.0), boiling, nullptr, &result, &err), 1);
+    *steps = result.steps;
+    return g_allocations - before;
+  };
+  int shortSteps = 0, longSteps = 0;
+  const long shortRun = allocationsOf(97.0, &shortSteps);
+  const long longRun = allocationsOf(99.9, &longSteps);
+  EXPECT_GT(longSteps, shortSteps + 1000);
+  EXPECT_EQ(longRun, shortRun);
+}
+
+// ---- the results file ----
+
+std::string Slurp(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+class ResultsFile : public ::testing::Test {
+protected:
+  void SetUp() override {
+    char tmpl[] = "/tmp/brevimo_run_XXXXXX";
+    ASSERT_NE(mkdtemp(tmpl), nullptr);
+    m_dir = tmpl;
+    m_path = m_dir / std::filesystem::u8path(DistillationFile::kName);
+  }
+  void TearDown() override { std::filesystem::remove_all(m_dir); }
+
+  std::filesystem::path m_dir, m_path;
+};
+
+TEST_F(ResultsFile, RowsAreFormattedLikePrintfWhateverTheLocale) {
+  const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+  ASSERT_NE(std::setlocale(LC_NUMERIC, "ru_RU.UTF-8"), nullptr); // decimal comma
+  char row[DistillationFile::kRowCapacity];
+  const DistillationStep step{92.525001, 10.114, 0.99887, 55.785, 0.00113, -0.004};
+  // 55.785 is stored just below, so printf rounds it down.
+  EXPECT_EQ(std::string(row, DistillationFile::FormatRow(step, row)),
+            "92.53\t10.11\t0.9989\t55.78\t0.0011\t-0.00\n");
+
+  // Ties, large and tiny values round as printf rounds them in the C locale.
+  std::setlocale(LC_NUMERIC, "C");
+  const double values[] = {0.125, 0.375,   2.675,    0.00005, 12345.67895,
+                           1e20,  1.7e308, -3.14159, 5e-324};
+  for (double a : values) {
+    const DistillationStep s{a, -a, a, a / 3, a * 7, 100.0 - a};
+    char expected[DistillationFile::kRowCapacity];
+    std::snprintf(expected, sizeof expected, "%.2f\t%.2f\t%.4f\t%.2f\t%.4f\t%.2f\n", s.TKipBak,
+                  s.VConBak, s.VolBak, s.ParVolCon, s.OutVol, s.OutVolCon);
+    std::setlocale(LC_NUMERIC, "ru_RU.UTF-8");
+    EXPECT_EQ(std::string(row, DistillationFile::FormatRow(s, row)), expected) << a;
+    std::setlocale(LC_NUMERIC, "C");
+  }
+  std::setlocale(LC_NUMERIC, previous.c_str());
+}
+
+TEST_F(ResultsFile, HoldsTheHeaderAndOneRowPerStep) {
+  LinearBoiling boiling(3.0);
+  DistillationFile file;
+  ASSERT_TRUE(file.Open(m_path.c_str()));
+  DistillationResult result;
+  ASSERT_EQ(RunDistillation(ByTemperature(96.0, 98.0, 1.0), boiling, &file, &result, nullptr), 1);
+  file.Close();
+
+  const std::string text = Slurp(m_path);
+  ASSERT_EQ(text.rfind("TKipBak\tVConBak\tVolBak\tParVolCon\tOutVol\tOutVolCon\n", 0), 0u);
+  std::istringstream lines(text);
+  std::string line;
+  int rows = -1;
+  while (std::getline(lines, line)) {
+    if (rows >= 0) {
+      EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 5) << line;
+    }
+    ++rows;
+  }
+  EXPECT_EQ(rows, result.steps);
+  // The last line is the page's results of the last step.
+  const std::size_t tail = text.rfind('\n', text.size() - 2) + 1;
+  double t, v, vol, par, out, outCon;
+  ASSERT_EQ(std::sscanf(text.c_str() + tail, "%lf\t%lf\t%lf\t%lf\t%lf\t%lf", &t, &v, &vol, &par,
+                        &out, &outCon),
+            6);
+  EXPECT_NEAR(vol, result.VolBak, 5e-5);
+  EXPECT_NEAR(out, result.OutVol, 5e-5);
+  EXPECT_NEAR(outCon, result.OutVolCon, 5e-3);
+}
+
+TEST_F(ResultsFile, IsReplacedByTheNextRunAndKeepsOnlyTheHeaderOnFailure) {
+  LinearBoiling boiling(3.0);
+  DistillationResult result;
+  {
+    DistillationFile file;
+    ASSERT_TRUE(file.Open(m_path.c_str()));
+    ASSERT_EQ(RunDistillation(ByTemperature(90.0, 99.0, 1.0), boiling, &file, &result, nullptr), 1);
+  }
+  const std::size_t longRun = Slurp(m_path).size();
+  {
+    DistillationFile file;
+    ASSERT_TRUE(file.Open(m_path.c_str()));
+    ASSERT_EQ(RunDistillation(ByTemperature(96.0, 97.0, 1.0), boiling, &file, &result, nullptr), 1);
+  }
+  const std::string second = Slurp(m_path);
+  EXPECT_LT(second.size(), longRun / 4);
+  EXPECT_EQ(std::count(second.begin(), second.end(), '\n'), result.steps + 1);
+  {
+    DistillationFile file;
+    ASSERT_TRUE(file.Open(m_path.c_str()));
+    EXPECT_EQ(RunDistillation(ByTemperature(96.0, 96.0, 1.0), boiling, &file, &result, nullptr), 0);
+  }
+  EXPECT_EQ(Slurp(m_path), DistillationFile::kHeader);
+}
+
+TEST_F(ResultsFile, KeepsTheRowsDoneBeforeAFailure) {
+  LinearBoiling boiling(3.0);
+  boiling.failAtCall = 2 * 6; // the second lookup of step 6
+  DistillationResult result;
+  DistillationFile file;
+  ASSERT_TRUE(file.Open(m_path.c_str()));
+  EXPECT_EQ(RunDistillation(ByTemperature(96.0, 98.0, 1.0), boiling, &file, &result, nullptr), 0);
+  file.Close();
+  const std::string text = Slurp(m_path);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1 + 5);
+}
+
+TEST_F(ResultsFile, OpenFailsWhereTheFileCannotBeCreated) {
+  DistillationFile file;
+  EXPECT_FALSE(file.Open((m_dir / "missing" / "x.txt").c_str()));
+  EXPECT_FALSE(file.IsOpen());
+  // rows sent to a file that did not open are dropped, not a crash
+  file.OnStep(DistillationStep{});
+}
+
+} // namespace
