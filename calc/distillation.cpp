@@ -1,5 +1,6 @@
 #include "distillation.h"
 
+#include "boiling.h"
 #include "concentration.h"
 #include "number_text.h"
 
@@ -46,6 +47,15 @@ int LiquidMassPercent(int kind, double value, BoilingOperations& boiling, double
 
 } // namespace
 
+int TableBoiling::LiquidFromBoiling(double boiling, double* liquidMass) {
+  return brevimo::LiquidFromBoiling(boiling, liquidMass, &ErrText);
+}
+
+int TableBoiling::BoilingFromLiquid(double liquidMass, double* boiling, double* vapourMass,
+                                    double* vapourVolume) {
+  return brevimo::BoilingFromLiquid(liquidMass, boiling, vapourMass, vapourVolume, &ErrText);
+}
+
 int RunDistillation(const DistillationInput& input, BoilingOperations& boiling,
                     DistillationSink* sink, DistillationResult* result, std::string* errorText) {
   result->steps = 0;
@@ -71,6 +81,8 @@ int RunDistillation(const DistillationInput& input, BoilingOperations& boiling,
   double W = M - A;          // water in the still
   double m = m0;             // mass % of the still liquid
   double Ac = 0.0, Wc = 0.0; // ethanol and water collected
+  // A charge too big for a double ends here rather than in NaN masses.
+  if (!std::isfinite(A) || !std::isfinite(W)) return Fail(errorText, kNonFinite);
 
   while (m >= mEnd) {
     if (result->steps >= kRunMaxSteps) {
@@ -122,6 +134,10 @@ int RunDistillation(const DistillationInput& input, BoilingOperations& boiling,
 
 bool DistillationFile::Open(const char* path) {
   Close();
+  // A new file rather than the old one truncated: rewriting a truncated file
+  // makes some file systems (ext4) flush it to disk on close, which costs
+  // milliseconds at every run.
+  std::remove(path);
   m_file = std::fopen(path, "w");
   if (!m_file) return false;
   std::fputs(kHeader, m_file);

@@ -33,6 +33,18 @@ protected:
   ~BoilingOperations() = default;
 };
 
+// The boiling operations over the built-in boiling table, with their own
+// error text.
+class TableBoiling final : public BoilingOperations {
+public:
+  int LiquidFromBoiling(double boiling, double* liquidMass) override;
+  int BoilingFromLiquid(double liquidMass, double* boiling, double* vapourMass,
+                        double* vapourVolume) override;
+  const std::string& ErrorText() const override { return ErrText; }
+
+  std::string ErrText;
+};
+
 // How the start or the end of a run is given.
 enum RunPointKind : int {
   RunByBoiling = 0,  // boiling temperature of the still liquid, °C

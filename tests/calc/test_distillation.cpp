@@ -486,3 +486,132 @@ TEST_F(ResultsFile, OpenFailsWhereTheFileCannotBeCreated) {
 }
 
 } // namespace
+
+// ---- the run over the built-in boiling table ----
+
+namespace {
+
+struct TableRun {
+  int ok;
+  DistillationResult result;
+  std::string firstRow, lastRow;
+  DistillationStep last;
+  std::string err;
+};
+
+class RowKeeper : public DistillationSink {
+public:
+  void OnStep(const DistillationStep& step) override {
+    if (!seen) first = step;
+    last = step;
+    seen = true;
+  }
+  std::string Row(const DistillationStep& step) const {
+    char row[DistillationFile::kRowCapacity];
+    return seen ? std::string(row, DistillationFile::FormatRow(step, row)) : std::string();
+  }
+  bool seen = false;
+  DistillationStep first{}, last{};
+};
+
+TableRun OverTable(const DistillationInput& in) {
+  TableBoiling boiling;
+  RowKeeper rows;
+  TableRun r{};
+  r.ok = RunDistillation(in, boiling, &rows, &r.result, &r.err);
+  r.firstRow = rows.Row(rows.first);
+  r.lastRow = rows.Row(rows.last);
+  r.last = rows.last;
+  return r;
+}
+
+// The two worked runs: the page's opening inputs, and a 20-litre wash run
+// between strengths.
+TEST(RunOverBoilingTable, WorkedRuns) {
+  const TableRun page = OverTable({RunByBoiling, 92.5, RunByBoiling, 98.0, 1.0});
+  ASSERT_EQ(page.ok, 1) << page.err;
+  EXPECT_EQ(page.result.steps, 224);
+  EXPECT_NEAR(page.result.OutVol, 0.2087, 5e-5);
+  EXPECT_NEAR(page.result.OutVolCon, 40.6487, 5e-5);
+  EXPECT_NEAR(page.result.VolBak, 0.7908, 5e-5);
+  EXPECT_EQ(page.firstRow, "92.53\t10.11\t0.9989\t55.79\t0.0011\t55.79\n");
+  EXPECT_EQ(page.lastRow, "98.00\t2.12\t0.7908\t20.90\t0.2087\t40.65\n");
+
+  const TableRun wash = OverTable({RunByStrength, 10.0, RunByStrength, 2.0, 20.0});
+  ASSERT_EQ(wash.ok, 1) << wash.err;
+  EXPECT_EQ(wash.result.steps, 228);
+  EXPECT_NEAR(wash.result.OutVol, 4.2361, 5e-5);
+  EXPECT_NEAR(wash.result.OutVolCon, 39.8368, 5e-5);
+  EXPECT_NEAR(wash.result.VolBak, 15.7519, 5e-5);
+}
+
+TEST(RunOverBoilingTable, KindsMixAfterConversionToMassPercent) {
+  // 10 % vol (8.05 % by mass) against 98 °C (1.84 % by mass)
+  const TableRun mixed = OverTable({RunByStrength, 10.0, RunByBoiling, 98.0, 1.0});
+  ASSERT_EQ(mixed.ok, 1) << mixed.err;
+  // the first state past 98 °C
+  EXPECT_GT(mixed.last.TKipBak, 98.0);
+  EXPECT_LT(mixed.last.TKipBak, 98.02);
+  // 2 % vol boils at 98.12 °C, after 92.5 °C's 10.16 % vol: 2 % vol is passed later.
+  const TableRun strengths = OverTable({RunByBoiling, 92.5, RunByStrength, 2.0, 1.0});
+  ASSERT_EQ(strengths.ok, 1);
+  EXPECT_GT(strengths.result.steps, 224);
+  // a start weaker than the end, in another kind
+  const TableRun refused = OverTable({RunByStrength, 2.0, RunByBoiling, 92.5, 1.0});
+  EXPECT_EQ(refused.err, kStartNotAboveEnd);
+}
+
+TEST(RunOverBoilingTable, BoilingMessagesReachTheCaller) {
+  EXPECT_EQ(OverTable({RunByBoiling, 100.0, RunByBoiling, 98.0, 1.0}).err, ">=100*C");
+  EXPECT_EQ(OverTable({RunByBoiling, 92.5, RunByBoiling, 78.0, 1.0}).err, "<78.15*C");
+  // 98 % vol is stronger than the azeotrope: the start check refuses it
+  const TableRun strong = OverTable({RunByStrength, 98.0, RunByStrength, 2.0, 1.0});
+  EXPECT_EQ(strong.err, ">95.57%%");
+  EXPECT_EQ(strong.result.steps, 0);
+  EXPECT_EQ(OverTable({RunByBoiling, 92.5, RunByBoiling, 92.5, 1.0}).err, kStartNotAboveEnd);
+}
+
+// Runs that cannot reach their end stop with a message in bounded steps.
+TEST(RunOverBoilingTable, UnreachableEndsStop) {
+  // The azeotrope boils off unchanged.
+  const TableRun azeotrope = OverTable({RunByBoiling, 78.15, RunByBoiling, 99.0, 1.0});
+  EXPECT_EQ(azeotrope.err, kNoProgress);
+  EXPECT_EQ(azeotrope.result.steps, 0);
+  // An end of 0 % vol is never passed.
+  EXPECT_EQ(OverTable({RunByStrength, 10.0, RunByStrength, 0.0, 20.0}).err,
+            "Ошибка, стоповая концентрация должна быть больше 0");
+  // Ends so small that the still's ethanol underflows first.
+  for (double end : {1e-300, 1e-320, 5e-324}) {
+    const TableRun tiny = OverTable({RunByStrength, 10.0, RunByStrength, end, 20.0});
+    EXPECT_EQ(tiny.err, kNoProgress) << end;
+    EXPECT_LT(tiny.result.steps, kRunMaxSteps);
+  }
+  // Starting just off the azeotrope the strength creeps away from it too
+  // slowly to end.
+  const TableRun creep = OverTable({RunByBoiling, 78.15001, RunByBoiling, 99.0, 1.0});
+  EXPECT_EQ(creep.err, "Ошибка, стоповая концентрация не достигнута за 100000 шагов");
+}
+
+TEST(RunOverBoilingTable, LongestRunsThatEnd) {
+  // the end just below 100 °C
+  const TableRun hot = OverTable({RunByStrength, 10.0, RunByBoiling, 99.99999999999999, 20.0});
+  ASSERT_EQ(hot.ok, 1) << hot.err;
+  EXPECT_EQ(hot.lastRow.substr(0, 11), "100.00\t0.00");
+  // the strongest start the table allows, 97.17 % vol
+  const TableRun top = OverTable({RunByStrength, 97.17, RunByStrength, 2.0, 1.0});
+  ASSERT_EQ(top.ok, 1) << top.err;
+  EXPECT_GT(top.result.steps, 50000);
+  EXPECT_NEAR(top.result.OutVolCon, 97.17, 0.01);
+}
+
+TEST(RunOverBoilingTable, ChargesBeyondDoublesAreRefused) {
+  const TableRun huge = OverTable({RunByBoiling, 92.5, RunByBoiling, 98.0, 1.7e308});
+  EXPECT_EQ(huge.ok, 0);
+  EXPECT_EQ(huge.err, "Результат расчета вне допустимого диапазона.\nПроверьте исходные данные.");
+  // a large but representable charge scales the worked run
+  const TableRun big = OverTable({RunByBoiling, 92.5, RunByBoiling, 98.0, 1e300});
+  ASSERT_EQ(big.ok, 1);
+  EXPECT_NEAR(big.result.OutVol / 1e300, 0.2087, 5e-5);
+}
+
+} // namespace
