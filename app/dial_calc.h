@@ -8,6 +8,7 @@
 #pragma once
 
 #include "calc/concentration.h"
+#include "pages/CPP_CalkTkip.h"
 #include "pages/CPP_VolMasMol.h"
 
 #include <QDialog>
@@ -44,6 +45,7 @@ public:
 
   // Pages, in declaration (construction) order.
   CPP_VolMasMol m_VolMasMol;
+  CPP_CalkTkip m_CalkTkip;
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;
