@@ -56,6 +56,7 @@ CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
   connect(f1, &QShortcut::activated, this, [this] { OnSysCommand(IDM_HELP); });
 
   // Tab order (differs from the declaration order).
+  AddPage(&m_PowerAndOut);
   AddPage(&m_VolMasMol);
   AddPage(&m_CalkTkip);
 

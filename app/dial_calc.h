@@ -9,6 +9,7 @@
 
 #include "calc/concentration.h"
 #include "pages/CPP_CalkTkip.h"
+#include "pages/CPP_PowerAndOut.h"
 #include "pages/CPP_VolMasMol.h"
 
 #include <QDialog>
@@ -46,6 +47,7 @@ public:
   // Pages, in declaration (construction) order.
   CPP_VolMasMol m_VolMasMol;
   CPP_CalkTkip m_CalkTkip;
+  CPP_PowerAndOut m_PowerAndOut;
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;

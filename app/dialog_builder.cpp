@@ -55,6 +55,7 @@ QWidget* MakeControl(const res::DlgItem& item, QWidget* parent) {
   }
   case res::Ctl::GroupBox: {
     auto* box = new QGroupBox(text, parent);
+    box->setAlignment(TextAlignment(item.style));
     // A frame only: it must not take the clicks meant for the controls inside.
     box->setAttribute(Qt::WA_TransparentForMouseEvents);
     box->setFocusPolicy(Qt::NoFocus);
