@@ -9,6 +9,7 @@
 
 #include "calc/concentration.h"
 #include "pages/CPP_CalkTkip.h"
+#include "pages/CPP_Peregon.h"
 #include "pages/CPP_PowerAndOut.h"
 #include "pages/CPP_VolMasMol.h"
 
@@ -48,6 +49,7 @@ public:
   CPP_VolMasMol m_VolMasMol;
   CPP_CalkTkip m_CalkTkip;
   CPP_PowerAndOut m_PowerAndOut;
+  CPP_Peregon m_Peregon;
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -6,6 +6,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <unistd.h>
 
 namespace brevimo {
 
@@ -137,7 +138,7 @@ bool DistillationFile::Open(const char* path) {
   // A new file rather than the old one truncated: rewriting a truncated file
   // makes some file systems (ext4) flush it to disk on close, which costs
   // milliseconds at every run.
-  std::remove(path);
+  unlink(path); // a file only, never a directory of that name
   m_file = std::fopen(path, "w");
   if (!m_file) return false;
   std::fputs(kHeader, m_file);
