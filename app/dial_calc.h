@@ -11,6 +11,7 @@
 #include "pages/CPP_CalkTkip.h"
 #include "pages/CPP_Peregon.h"
 #include "pages/CPP_PowerAndOut.h"
+#include "pages/CPP_ShugarConc.h"
 #include "pages/CPP_VolMasMol.h"
 
 #include <QDialog>
@@ -49,6 +50,7 @@ public:
   CPP_VolMasMol m_VolMasMol;
   CPP_CalkTkip m_CalkTkip;
   CPP_PowerAndOut m_PowerAndOut;
+  CPP_ShugarConc m_ShugarConc;
   CPP_Peregon m_Peregon;
 
 protected:

@@ -136,6 +136,9 @@ void BuildDialog(const res::DlgTemplate& tmpl, QWidget* parent) {
     if (item.id != res::IDC_STATIC) control->setObjectName(QString::number(item.id));
 
     control->setGeometry(FitToText(item, control, units.Rect(item.x, item.y, item.cx, item.cy)));
+    // A page is built when its tab is first selected, on a sheet already on
+    // screen, where a new child stays hidden unless shown.
+    control->show();
 
     if (item.kind == res::Ctl::GroupBox) control->lower();
 
