@@ -237,7 +237,7 @@ TEST_F(PeregonTest, NumbersAreBoundStrictly) {
       Type(field, U(bad));
       Click(kRun);
       EXPECT_EQ(TakeMessage(), U(kEnterNumber)) << field << " '" << bad << "'";
-      EXPECT_EQ(Sheet().focusWidget(), Control(field)) << field << " " << Sheet().focusWidget()->objectName().toStdString() << " " << Sheet().focusWidget()->metaObject()->className();
+      EXPECT_EQ(Sheet().focusWidget(), Control(field)) << field;
       ExpectResults("0.0000", "0.0000", "0.0000");
       Type(field, before);
     }
