@@ -12,6 +12,7 @@
 // per step.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <string>
 
@@ -119,8 +120,9 @@ public:
 
   // Formats a row as "%.2f\t%.2f\t%.4f\t%.2f\t%.4f\t%.2f\n" in the "C"
   // locale into buffer (kRowCapacity bytes, no terminating zero); returns
-  // its length.
-  static constexpr std::size_t kRowCapacity = 6 * 340;
+  // its length. A field of the largest double takes 316 bytes with its
+  // separator, so six always fit.
+  static constexpr std::size_t kRowCapacity = 2048;
   static std::size_t FormatRow(const DistillationStep& step, char* buffer);
 
 private:

@@ -173,86 +173,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ClosedFormCase{2.0, 97.0, 97.001, 0.5},   // ends after one step
                       ClosedFormCase{10.0, 97.0, 99.9, 1e-3})); // volumes scale with the wash
 
-TEST(RunDistillation, FirstRowIsTheStateAfterOneStep) {
-  LinearBoiling boiling(4.0);
-  const RunOutcome run = Simulate(ByTemperature(96.0, 98.0, 1.0), boiling);
-  ASSERT_EQ(run.ok, 1);
-  const DistillationStep& first = run.rows.front();
-  const double m0 = 10.0;
-  // The first portion is the start liquid's vapour, and all the distillate so far.
-  EXPECT_NEAR(first.ParVolCon, Volume(40.0), 1e-12);
-  EXPECT_NEAR(first.OutVolCon, first.ParVolCon, 1e-9);
-  EXPECT_NEAR(first.OutVol, Density(m0) * 0.001 / Density(40.0), 1e-12);
-  EXPECT_LT(first.TKipBak, 100.0 - 0.4 * m0 + 0.1);
-  EXPECT_GT(first.TKipBak, 100.0 - 0.4 * m0);
-  // The collected strength is that of the mixture, not of the last portion.
-  EXPECT_GT(run.rows.back().OutVolCon, run.rows.back().ParVolCon);
-}
-
-TEST(RunDistillation, MassIsConservedButVolumesAreNot) {
-  LinearBoiling boiling(4.0);
-  const RunOutcome run = Simulate(ByTemperature(90.0, 99.0, 10.0), boiling);
-  ASSERT_EQ(run.ok, 1);
-  const DistillationStep& last = run.rows.back();
-  double outMass = 0, outDensity = 0, stillMass = 0, stillDensity = 0;
-  ConvertConcentration(VolPct, MassPct, last.OutVolCon, &outMass, &outDensity, nullptr);
-  ConvertConcentration(VolPct, MassPct, last.VConBak, &stillMass, &stillDensity, nullptr);
-  const double M0 = Density(25.0) * 10.0;
-  EXPECT_NEAR(last.OutVol * outDensity + last.VolBak * stillDensity, M0, 1e-6);
-  EXPECT_GT(std::fabs(last.OutVol + last.VolBak - 10.0), 1e-3);
-}
-
-// ---- kinds of the start and the end ----
-
-TEST(RunDistillation, StrengthsAreConvertedAndComparedAsMassPercent) {
-  LinearBoiling boiling(3.0);
-  // start 10 % vol, end 98 °C (5 % by mass in this model)
-  const RunOutcome mixed = Simulate({RunByStrength, 10.0, RunByBoiling, 98.0, 1.0}, boiling);
-  ASSERT_EQ(mixed.ok, 1) << mixed.err;
-  EXPECT_EQ(boiling.liquidCalls, 1); // the end only
-  double m0 = 0;
-  ConvertConcentration(VolPct, MassPct, 10.0, &m0, nullptr, nullptr);
-  EXPECT_NEAR(mixed.rows.front().ParVolCon, Volume(3.0 * m0), 1e-12);
-  EXPECT_LT(mixed.rows.back().VConBak, Volume(5.0));
-
-  // The same run with the end as a strength: 5 % by mass in % vol.
-  LinearBoiling again(3.0);
-  const RunOutcome strengths =
-      Simulate({RunByStrength, 10.0, RunByStrength, Volume(5.0), 1.0}, again);
-  ASSERT_EQ(strengths.ok, 1);
-  EXPECT_EQ(again.liquidCalls, 0);
-  EXPECT_NEAR(strengths.result.steps, mixed.result.steps, 1);
-
-  // 5 % vol lies below 98 °C's 5 % by mass: a start of 5 % vol is refused.
-  LinearBoiling third(3.0);
-  const RunOutcome refused = Simulate({RunByStrength, 5.0, RunByBoiling, 98.0, 1.0}, third);
-  EXPECT_EQ(refused.ok, 0);
-  EXPECT_EQ(refused.err, kStartNotAboveEnd);
-}
-
-// ---- failures ----
-
-TEST(RunDistillation, StartNotAboveEndIsRefusedBeforeAnyStep) {
-  for (const DistillationInput& in :
-       {ByTemperature(95.0, 95.0, 1.0), ByTemperature(98.0, 95.0, 1.0),
-        DistillationInput{RunByStrength, 5.0, RunByStrength, 5.0, 1.0}}) {
-    LinearBoiling boiling(3.0);
-    RunOutcome run;
-    run.result = {1.5, 2.5, 3.5, 7};
-    Recorder rec;
-    run.ok = RunDistillation(in, boiling, &rec, &run.result, &run.err);
-    EXPECT_EQ(run.ok, 0);
-    EXPECT_EQ(run.err, kStartNotAboveEnd);
-    EXPECT_EQ(boiling.boilingCalls, 0);
-    EXPECT_TRUE(rec.rows.empty());
-    // the previous results stay for the page to show
-    EXPECT_EQ(run.result.OutVol, 1.5);
-    EXPECT_EQ(run.result.OutVolCon, 2.5);
-    EXPECT_EQ(run.result.VolBak, 3.5);
-    EXPECT_EQ(run.result.steps, 0);
-  }
-}
-
 TEST(RunDistillation, BoilingFailuresStopWithTheBoilingMessage) {
   // Call 1 checks the start liquid; step s makes calls 2s and 2s + 1.
   struct Case {
@@ -273,76 +193,6 @@ TEST(RunDistillation, BoilingFailuresStopWithTheBoilingMessage) {
       EXPECT_EQ(run.result.VolBak, run.rows.back().VolBak);
     }
   }
-}
-
-TEST(RunDistillation, StartAndEndFailuresCarryTheirOwnMessages) {
-  LinearBoiling boiling(3.0);
-  RunOutcome run = Simulate(ByTemperature(100.0, 98.0, 1.0), boiling);
-  EXPECT_EQ(run.err, "fake: no liquid");
-  run = Simulate(ByTemperature(96.0, 101.0, 1.0), boiling);
-  EXPECT_EQ(run.err, "fake: no liquid");
-  run = Simulate({RunByStrength, 100.5, RunByBoiling, 98.0, 1.0}, boiling);
-  EXPECT_EQ(run.err, "Ошибка в параметрах. Концентрация 0..100 (%)");
-  run = Simulate({RunByBoiling, 96.0, RunByStrength, -1.0, 1.0}, boiling);
-  EXPECT_EQ(run.err, "Ошибка в параметрах. Концентрация 0..100 (%)");
-  // a start liquid the model cannot boil (here: vapour above 100 %)
-  run = Simulate({RunByStrength, 50.0, RunByStrength, 5.0, 1.0}, boiling);
-  EXPECT_EQ(run.err, "fake: no boiling");
-  EXPECT_EQ(run.ok, 0);
-  EXPECT_TRUE(run.rows.empty());
-}
-
-// The wash volume must be a positive amount; nothing else is looked at.
-TEST(RunDistillation, WashVolumeNotAboveZeroIsRefusedUpFront) {
-  for (double wash : {0.0, -0.0, -1.0, std::nan(""), HUGE_VAL}) {
-    LinearBoiling boiling(3.0);
-    const RunOutcome run = Simulate(ByTemperature(96.0, 98.0, wash), boiling);
-    EXPECT_EQ(run.ok, 0) << wash;
-    EXPECT_EQ(run.err, "Ошибка, объем браги должен быть больше 0");
-    EXPECT_EQ(boiling.liquidCalls + boiling.boilingCalls, 0);
-    EXPECT_TRUE(run.rows.empty());
-  }
-}
-
-// ---- runs that cannot reach their end stop promptly with a message ----
-
-TEST(RunDistillation, AnEndOfZeroIsRefused) {
-  LinearBoiling boiling(3.0);
-  const RunOutcome run = Simulate({RunByBoiling, 96.0, RunByStrength, 0.0, 1.0}, boiling);
-  EXPECT_EQ(run.ok, 0);
-  EXPECT_EQ(run.err, "Ошибка, стоповая концентрация должна быть больше 0");
-  EXPECT_TRUE(run.rows.empty());
-}
-
-TEST(RunDistillation, VapourNoRicherThanTheLiquidStopsAtOnce) {
-  LinearBoiling boiling(0.5); // like a liquid past the azeotrope
-  const RunOutcome run = Simulate(ByTemperature(90.0, 98.0, 1.0), boiling);
-  EXPECT_EQ(run.ok, 0);
-  EXPECT_EQ(run.err, kNoProgress);
-  EXPECT_TRUE(run.rows.empty());
-}
-
-TEST(RunDistillation, UnderflowingStillStopsWhenAStepChangesNothing) {
-  // 30-fold vapour: the strength falls by 3 % a step, so an end of 1e-320 %
-  // vol is only passed once the ethanol left has underflowed.
-  LinearBoiling boiling(30.0);
-  const RunOutcome run = Simulate({RunByBoiling, 99.0, RunByStrength, 1e-320, 1.0}, boiling);
-  EXPECT_EQ(run.ok, 0);
-  EXPECT_EQ(run.err, kNoProgress);
-  EXPECT_GT(run.result.steps, 1000);
-  EXPECT_LT(run.result.steps, kRunMaxSteps);
-  EXPECT_EQ(run.rows.size(), static_cast<std::size_t>(run.result.steps));
-  EXPECT_GT(run.rows.back().VConBak, 0.0);
-}
-
-TEST(RunDistillation, ARunTooSlowToEndIsStoppedAtTheStepLimit) {
-  // The strength falls by about 1e-10 of itself a step.
-  LinearBoiling boiling(1.0000001);
-  DistillationResult result;
-  std::string err;
-  EXPECT_EQ(RunDistillation(ByTemperature(90.0, 98.0, 1.0), boiling, nullptr, &result, &err), 0);
-  EXPECT_EQ(err, "Ошибка, стоповая концентрация не достигнута за 100000 шагов");
-  EXPECT_EQ(result.steps, kRunMaxSteps);
 }
 
 TEST(RunDistillation, AllocatesNothingPerStep) {
@@ -409,62 +259,6 @@ TEST_F(ResultsFile, RowsAreFormattedLikePrintfWhateverTheLocale) {
   std::setlocale(LC_NUMERIC, previous.c_str());
 }
 
-TEST_F(ResultsFile, HoldsTheHeaderAndOneRowPerStep) {
-  LinearBoiling boiling(3.0);
-  DistillationFile file;
-  ASSERT_TRUE(file.Open(m_path.c_str()));
-  DistillationResult result;
-  ASSERT_EQ(RunDistillation(ByTemperature(96.0, 98.0, 1.0), boiling, &file, &result, nullptr), 1);
-  file.Close();
-
-  const std::string text = Slurp(m_path);
-  ASSERT_EQ(text.rfind("TKipBak\tVConBak\tVolBak\tParVolCon\tOutVol\tOutVolCon\n", 0), 0u);
-  std::istringstream lines(text);
-  std::string line;
-  int rows = -1;
-  while (std::getline(lines, line)) {
-    if (rows >= 0) {
-      EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 5) << line;
-    }
-    ++rows;
-  }
-  EXPECT_EQ(rows, result.steps);
-  // The last line is the page's results of the last step.
-  const std::size_t tail = text.rfind('\n', text.size() - 2) + 1;
-  double t, v, vol, par, out, outCon;
-  ASSERT_EQ(std::sscanf(text.c_str() + tail, "%lf\t%lf\t%lf\t%lf\t%lf\t%lf", &t, &v, &vol, &par,
-                        &out, &outCon),
-            6);
-  EXPECT_NEAR(vol, result.VolBak, 5e-5);
-  EXPECT_NEAR(out, result.OutVol, 5e-5);
-  EXPECT_NEAR(outCon, result.OutVolCon, 5e-3);
-}
-
-TEST_F(ResultsFile, IsReplacedByTheNextRunAndKeepsOnlyTheHeaderOnFailure) {
-  LinearBoiling boiling(3.0);
-  DistillationResult result;
-  {
-    DistillationFile file;
-    ASSERT_TRUE(file.Open(m_path.c_str()));
-    ASSERT_EQ(RunDistillation(ByTemperature(90.0, 99.0, 1.0), boiling, &file, &result, nullptr), 1);
-  }
-  const std::size_t longRun = Slurp(m_path).size();
-  {
-    DistillationFile file;
-    ASSERT_TRUE(file.Open(m_path.c_str()));
-    ASSERT_EQ(RunDistillation(ByTemperature(96.0, 97.0, 1.0), boiling, &file, &result, nullptr), 1);
-  }
-  const std::string second = Slurp(m_path);
-  EXPECT_LT(second.size(), longRun / 4);
-  EXPECT_EQ(std::count(second.begin(), second.end(), '\n'), result.steps + 1);
-  {
-    DistillationFile file;
-    ASSERT_TRUE(file.Open(m_path.c_str()));
-    EXPECT_EQ(RunDistillation(ByTemperature(96.0, 96.0, 1.0), boiling, &file, &result, nullptr), 0);
-  }
-  EXPECT_EQ(Slurp(m_path), DistillationFile::kHeader);
-}
-
 TEST_F(ResultsFile, KeepsTheRowsDoneBeforeAFailure) {
   LinearBoiling boiling(3.0);
   boiling.failAtCall = 2 * 6; // the second lookup of step 6
@@ -475,14 +269,6 @@ TEST_F(ResultsFile, KeepsTheRowsDoneBeforeAFailure) {
   file.Close();
   const std::string text = Slurp(m_path);
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1 + 5);
-}
-
-TEST_F(ResultsFile, OpenFailsWhereTheFileCannotBeCreated) {
-  DistillationFile file;
-  EXPECT_FALSE(file.Open((m_dir / "missing" / "x.txt").c_str()));
-  EXPECT_FALSE(file.IsOpen());
-  // rows sent to a file that did not open are dropped, not a crash
-  file.OnStep(DistillationStep{});
 }
 
 } // namespace
@@ -559,16 +345,6 @@ TEST(RunOverBoilingTable, KindsMixAfterConversionToMassPercent) {
   // a start weaker than the end, in another kind
   const TableRun refused = OverTable({RunByStrength, 2.0, RunByBoiling, 92.5, 1.0});
   EXPECT_EQ(refused.err, kStartNotAboveEnd);
-}
-
-TEST(RunOverBoilingTable, BoilingMessagesReachTheCaller) {
-  EXPECT_EQ(OverTable({RunByBoiling, 100.0, RunByBoiling, 98.0, 1.0}).err, ">=100*C");
-  EXPECT_EQ(OverTable({RunByBoiling, 92.5, RunByBoiling, 78.0, 1.0}).err, "<78.15*C");
-  // 98 % vol is stronger than the azeotrope: the start check refuses it
-  const TableRun strong = OverTable({RunByStrength, 98.0, RunByStrength, 2.0, 1.0});
-  EXPECT_EQ(strong.err, ">95.57%%");
-  EXPECT_EQ(strong.result.steps, 0);
-  EXPECT_EQ(OverTable({RunByBoiling, 92.5, RunByBoiling, 92.5, 1.0}).err, kStartNotAboveEnd);
 }
 
 // Runs that cannot reach their end stop with a message in bounded steps.

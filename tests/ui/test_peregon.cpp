@@ -140,16 +140,6 @@ TEST_F(PeregonTest, KindChangeShowsAtTheNextRefresh) {
   EXPECT_TRUE(NoMessage());
 }
 
-TEST_F(PeregonTest, MixedKindsRun) {
-  Choose(kStartKind, 1);
-  Type(kStart, "10");
-  Click(kRun); // 10 % vol down to 98 °C
-  EXPECT_TRUE(NoMessage());
-  EXPECT_NE(Text(kOutVol), "0.0000");
-  EXPECT_EQ(Text(kAltStart), "92.59");
-  EXPECT_EQ(Text(kAltEnd), "2.13");
-}
-
 TEST_F(PeregonTest, FileHoldsTheRunByteForByteAndIsReplacedByTheNextRun) {
   SetFile(true);
   Click(kRun);
