@@ -59,9 +59,11 @@ CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
   AddPage(&m_KsTCorr);
   AddPage(&m_RazvedSpirta);
   AddPage(&m_CombRastv);
+  AddPage(&m_PowerAndOut);
   AddPage(&m_VolMasMol);
   AddPage(&m_CalkTkip);
   AddPage(&m_ShugarConc);
+  AddPage(&m_Peregon);
 
   connect(m_tabs, &QTabWidget::currentChanged, this, &CDial_Calc::OnTabChanged);
   if (!m_tabOrder.empty()) {

@@ -11,6 +11,8 @@
 #include "pages/CPP_CalkTkip.h"
 #include "pages/CPP_CombRastv.h"
 #include "pages/CPP_KsTCorr.h"
+#include "pages/CPP_Peregon.h"
+#include "pages/CPP_PowerAndOut.h"
 #include "pages/CPP_RazvedSpirta.h"
 #include "pages/CPP_ShugarConc.h"
 #include "pages/CPP_VolMasMol.h"
@@ -52,8 +54,10 @@ public:
   CPP_VolMasMol m_VolMasMol;
   CPP_CalkTkip m_CalkTkip;
   CPP_RazvedSpirta m_RazvedSpirta;
+  CPP_PowerAndOut m_PowerAndOut;
   CPP_CombRastv m_CombRastv;
   CPP_ShugarConc m_ShugarConc;
+  CPP_Peregon m_Peregon;
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -58,6 +58,7 @@ QWidget* MakeControl(const res::DlgItem& item, QWidget* parent) {
   }
   case res::Ctl::GroupBox: {
     auto* box = new QGroupBox(text, parent);
+    box->setAlignment(TextAlignment(item.style));
     // A frame only: it must not take the clicks meant for the controls inside.
     box->setAttribute(Qt::WA_TransparentForMouseEvents);
     box->setFocusPolicy(Qt::NoFocus);
@@ -92,6 +93,10 @@ QRect FitToText(const res::DlgItem& item, QWidget* control, QRect rect) {
   const QSize hint = control->sizeHint();
   if (item.cx == 0) rect.setWidth(hint.width());
   if (item.cy == 0) rect.setHeight(hint.height());
+  // A drop-down list's height includes its open list; closed, it is as
+  // tall as the font makes it.
+  if (item.kind == res::Ctl::DropList || item.kind == res::Ctl::DropDown)
+    rect.setHeight(hint.height());
   const bool captioned = item.kind == res::Ctl::Label || item.kind == res::Ctl::CheckBox ||
                          item.kind == res::Ctl::Radio || item.kind == res::Ctl::Button;
   // A push button's size hint has a style minimum; only its text counts.

@@ -1,0 +1,51 @@
+#include "calc/distillation.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+using namespace brevimo;
+
+// The page's opening run (224 steps) and a long run from a 10 % vol wash
+// down to 0.5 % vol (363 steps).
+const DistillationInput kWorkedRun{RunByBoiling, 92.5, RunByBoiling, 98.0, 1.0};
+const DistillationInput kLongRun{RunByStrength, 10.0, RunByStrength, 0.5, 20.0};
+
+void Run(benchmark::State& state, const DistillationInput& input, bool toFile) {
+  TableBoiling boiling;
+  const std::string path =
+      (std::filesystem::temp_directory_path() / "brevimo_bench_run.txt").string();
+  int steps = 0;
+  for (auto _ : state) {
+    DistillationResult result;
+    std::string err;
+    DistillationFile file;
+    if (toFile && !file.Open(path.c_str())) {
+      state.SkipWithError("cannot create the results file");
+      break;
+    }
+    if (!RunDistillation(input, boiling, toFile ? &file : nullptr, &result, &err)) {
+      state.SkipWithError(err.c_str());
+      break;
+    }
+    steps = result.steps;
+    benchmark::DoNotOptimize(result);
+  }
+  state.counters["steps"] = steps;
+  if (toFile) std::filesystem::remove(path);
+}
+
+void BM_RunWorked(benchmark::State& state) { Run(state, kWorkedRun, false); }
+void BM_RunWorkedToFile(benchmark::State& state) { Run(state, kWorkedRun, true); }
+void BM_RunLong(benchmark::State& state) { Run(state, kLongRun, false); }
+void BM_RunLongToFile(benchmark::State& state) { Run(state, kLongRun, true); }
+BENCHMARK(BM_RunWorked)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RunWorkedToFile)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RunLong)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RunLongToFile)->Unit(benchmark::kMicrosecond);
+
+} // namespace

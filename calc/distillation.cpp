@@ -1,0 +1,177 @@
+#include "distillation.h"
+
+#include "boiling.h"
+#include "concentration.h"
+#include "number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <unistd.h>
+
+namespace brevimo {
+
+const char* const DistillationFile::kName = "РезультатПерегонки.txt";
+const char* const DistillationFile::kHeader =
+    "TKipBak\tVConBak\tVolBak\tParVolCon\tOutVol\tOutVolCon\n";
+
+namespace {
+
+const char* const kStartNotAboveEnd = "Ошибка, стартовая концентрация  ниже или равна стоповой";
+const char* const kWashNotPositive = "Ошибка, объем браги должен быть больше 0";
+const char* const kEndNotPositive = "Ошибка, стоповая концентрация должна быть больше 0";
+const char* const kNoProgress =
+    "Ошибка, крепость в кубе больше не снижается: стоповая концентрация недостижима";
+const char* const kNonFinite =
+    "Результат расчета вне допустимого диапазона.\nПроверьте исходные данные.";
+
+int Fail(std::string* errorText, const char* message) {
+  if (errorText) *errorText = message;
+  return 0;
+}
+
+int FailBoiling(std::string* errorText, const BoilingOperations& boiling) {
+  if (errorText) *errorText = boiling.ErrorText();
+  return 0;
+}
+
+// The still liquid's mass % at the start or the end of a run, and at the
+// start also its density (kg/l).
+int LiquidMassPercent(int kind, double value, BoilingOperations& boiling, double* mass,
+                      double* density, std::string* errorText) {
+  if (kind == RunByStrength)
+    return ConvertConcentration(VolPct, MassPct, value, mass, density, errorText);
+  if (!boiling.LiquidFromBoiling(value, mass)) return FailBoiling(errorText, boiling);
+  if (!density) return 1;
+  double volume = 0.0;
+  return ConvertConcentration(MassPct, VolPct, *mass, &volume, density, errorText);
+}
+
+} // namespace
+
+int TableBoiling::LiquidFromBoiling(double boiling, double* liquidMass) {
+  return brevimo::LiquidFromBoiling(boiling, liquidMass, &ErrText);
+}
+
+int TableBoiling::BoilingFromLiquid(double liquidMass, double* boiling, double* vapourMass,
+                                    double* vapourVolume) {
+  return brevimo::BoilingFromLiquid(liquidMass, boiling, vapourMass, vapourVolume, &ErrText);
+}
+
+int RunDistillation(const DistillationInput& input, BoilingOperations& boiling,
+                    DistillationSink* sink, DistillationResult* result, std::string* errorText) {
+  result->steps = 0;
+  // NaN and infinities are refused as well.
+  if (!(input.washVolume > 0.0 && std::isfinite(input.washVolume)))
+    return Fail(errorText, kWashNotPositive);
+
+  double m0 = 0.0, rho0 = 0.0, mEnd = 0.0;
+  if (!LiquidMassPercent(input.startKind, input.startValue, boiling, &m0, &rho0, errorText))
+    return 0;
+  if (!LiquidMassPercent(input.endKind, input.endValue, boiling, &mEnd, nullptr, errorText))
+    return 0;
+  if (!(m0 > mEnd)) return Fail(errorText, kStartNotAboveEnd);
+  // The still never runs quite dry of ethanol, so an end of 0 % is never passed.
+  if (!(mEnd > 0.0)) return Fail(errorText, kEndNotPositive);
+  double tKip = 0.0;
+  if (!boiling.BoilingFromLiquid(m0, &tKip, nullptr, nullptr))
+    return FailBoiling(errorText, boiling);
+
+  const double M0 = rho0 * input.washVolume; // masses in kg per litre of volume unit
+  double M = M0;
+  double A = M * m0 * 0.01;  // ethanol in the still
+  double W = M - A;          // water in the still
+  double m = m0;             // mass % of the still liquid
+  double Ac = 0.0, Wc = 0.0; // ethanol and water collected
+  // A charge too big for a double ends here rather than in NaN masses.
+  if (!std::isfinite(A) || !std::isfinite(W)) return Fail(errorText, kNonFinite);
+
+  while (m >= mEnd) {
+    if (result->steps >= kRunMaxSteps) {
+      if (errorText)
+        *errorText =
+            FormatC("Ошибка, стоповая концентрация не достигнута за %d шагов", kRunMaxSteps);
+      return 0;
+    }
+    DistillationStep step{};
+    double y = 0.0; // vapour mass %
+    if (!boiling.BoilingFromLiquid(m, &tKip, &y, &step.ParVolCon))
+      return FailBoiling(errorText, boiling);
+
+    const double dM = M * kRunStepFraction;
+    const double dA = dM * y * 0.01;
+    const double dW = dM - dA;
+    Ac += dA;
+    Wc += dW;
+    A -= dA;
+    W -= dW;
+    M = W + A;
+    const double mNext = A / M * 100.0;
+    // Below the azeotrope every step lowers the strength; a step that does
+    // not (at the azeotrope, or once the masses underflow) would repeat
+    // forever. The negated test also stops on NaN.
+    if (!(mNext < m)) return Fail(errorText, kNoProgress);
+    m = mNext;
+
+    if (!boiling.BoilingFromLiquid(m, &step.TKipBak, nullptr, nullptr))
+      return FailBoiling(errorText, boiling);
+    double rhoStill = 0.0, rhoOut = 0.0;
+    if (!ConvertConcentration(MassPct, VolPct, m, &step.VConBak, &rhoStill, errorText)) return 0;
+    const double D = Wc + Ac;
+    if (!ConvertConcentration(MassPct, VolPct, Ac / D * 100.0, &step.OutVolCon, &rhoOut, errorText))
+      return 0;
+    step.OutVol = D / rhoOut;
+    step.VolBak = (M0 - Ac - Wc) / rhoStill;
+    if (!std::isfinite(step.OutVol) || !std::isfinite(step.VolBak))
+      return Fail(errorText, kNonFinite);
+
+    result->OutVol = step.OutVol;
+    result->OutVolCon = step.OutVolCon;
+    result->VolBak = step.VolBak;
+    ++result->steps;
+    if (sink) sink->OnStep(step);
+  }
+  return 1;
+}
+
+bool DistillationFile::Open(const char* path) {
+  Close();
+  // A new file rather than the old one truncated: rewriting a truncated file
+  // makes some file systems (ext4) flush it to disk on close, which costs
+  // milliseconds at every run.
+  unlink(path); // a file only, never a directory of that name
+  m_file = std::fopen(path, "w");
+  if (!m_file) return false;
+  std::fputs(kHeader, m_file);
+  return true;
+}
+
+void DistillationFile::Close() {
+  if (m_file) std::fclose(m_file);
+  m_file = nullptr;
+}
+
+void DistillationFile::OnStep(const DistillationStep& step) {
+  if (!m_file) return;
+  char row[kRowCapacity];
+  std::fwrite(row, 1, FormatRow(step, row), m_file);
+}
+
+std::size_t DistillationFile::FormatRow(const DistillationStep& step, char* buffer) {
+  // to_chars with a precision rounds exactly as printf does in the "C"
+  // locale, whatever the process locale, and needs no allocation.
+  struct Field {
+    double value;
+    int decimals;
+  };
+  const Field fields[] = {{step.TKipBak, 2},   {step.VConBak, 2}, {step.VolBak, 4},
+                          {step.ParVolCon, 2}, {step.OutVol, 4},  {step.OutVolCon, 2}};
+  char* out = buffer;
+  char* const end = buffer + kRowCapacity;
+  for (const Field& f : fields) {
+    out = std::to_chars(out, end - 1, f.value, std::chars_format::fixed, f.decimals).ptr;
+    *out++ = &f == &fields[5] ? '\n' : '\t';
+  }
+  return static_cast<std::size_t>(out - buffer);
+}
+
+} // namespace brevimo

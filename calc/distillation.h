@@ -1,0 +1,132 @@
+// Batch distillation of a wash in a pot still, simulated step by step.
+//
+// At each step a fraction 0.001 of the liquid then in the still is boiled
+// off; the vapour leaving has the equilibrium composition of the boiling
+// liquid and is all collected as distillate. The run starts from a liquid
+// given by its boiling temperature or its strength and ends after the first
+// step that takes the still below the end liquid, given the same two ways.
+//
+// The boiling model is reached through BoilingOperations, so the run works
+// on whatever object holds it (the boiling page, or the plain table). Each
+// completed step is handed to an optional sink; the run allocates nothing
+// per step.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <string>
+
+namespace brevimo {
+
+// The two boiling operations a run needs, in the shapes of the boiling model.
+// A failed call leaves its message in ErrorText().
+class BoilingOperations {
+public:
+  // Boiling temperature (°C) to the liquid's ethanol mass %.
+  virtual int LiquidFromBoiling(double boiling, double* liquidMass) = 0;
+  // Liquid mass % to boiling temperature (required) and the vapour's mass %
+  // and volume % of the condensate (both optional).
+  virtual int BoilingFromLiquid(double liquidMass, double* boiling, double* vapourMass,
+                                double* vapourVolume) = 0;
+  virtual const std::string& ErrorText() const = 0;
+
+protected:
+  ~BoilingOperations() = default;
+};
+
+// The boiling operations over the built-in boiling table, with their own
+// error text.
+class TableBoiling final : public BoilingOperations {
+public:
+  int LiquidFromBoiling(double boiling, double* liquidMass) override;
+  int BoilingFromLiquid(double liquidMass, double* boiling, double* vapourMass,
+                        double* vapourVolume) override;
+  const std::string& ErrorText() const override { return ErrText; }
+
+  std::string ErrText;
+};
+
+// How the start or the end of a run is given.
+enum RunPointKind : int {
+  RunByBoiling = 0,  // boiling temperature of the still liquid, °C
+  RunByStrength = 1, // strength of the still liquid, % vol
+};
+
+struct DistillationInput {
+  int startKind = RunByBoiling; // any code but RunByStrength means a temperature
+  double startValue = 92.5;
+  int endKind = RunByBoiling;
+  double endValue = 98.0;
+  double washVolume = 1.0; // volumes of the run are in its unit
+};
+
+// The state after one step: a row of the results file.
+struct DistillationStep {
+  double TKipBak;   // boiling temperature of the still liquid, °C
+  double VConBak;   // strength of the still liquid, % vol
+  double VolBak;    // volume left in the still
+  double ParVolCon; // strength of this step's vapour (as it left the liquid before the step), % vol
+  double OutVol;    // distillate collected so far
+  double OutVolCon; // strength of all distillate collected so far, % vol
+};
+
+// Results of the last completed step; a failed run leaves those of the step
+// before the failure (or the values passed in, when no step completed).
+struct DistillationResult {
+  double OutVol = 0.0;
+  double OutVolCon = 0.0;
+  double VolBak = 0.0;
+  int steps = 0; // completed steps
+};
+
+class DistillationSink {
+public:
+  virtual void OnStep(const DistillationStep& step) = 0;
+
+protected:
+  ~DistillationSink() = default;
+};
+
+// Fraction of the still's liquid mass boiled off at each step.
+inline constexpr double kRunStepFraction = 0.001;
+// A run that has not reached its end after this many steps is stopped: the
+// still then holds less than 1e-43 of its charge.
+inline constexpr int kRunMaxSteps = 100000;
+
+// Runs the simulation. Returns 1 when the run reached its end, 0 with the
+// failure's message in *errorText otherwise (a boiling failure's message is
+// the boiling object's ErrorText()). The sink, when given, receives every
+// completed step in order.
+int RunDistillation(const DistillationInput& input, BoilingOperations& boiling,
+                    DistillationSink* sink, DistillationResult* result, std::string* errorText);
+
+// The results file: a tab-separated header line, then one line per step.
+// Open() creates the file anew (truncating an old one) and writes the header;
+// the file is closed by Close() or the destructor.
+class DistillationFile : public DistillationSink {
+public:
+  static const char* const kName;   // "РезультатПерегонки.txt" (UTF-8)
+  static const char* const kHeader; // the header line, with its line end
+
+  DistillationFile() = default;
+  ~DistillationFile() { Close(); }
+  DistillationFile(const DistillationFile&) = delete;
+  DistillationFile& operator=(const DistillationFile&) = delete;
+
+  bool Open(const char* path);
+  bool IsOpen() const { return m_file != nullptr; }
+  void OnStep(const DistillationStep& step) override;
+  void Close();
+
+  // Formats a row as "%.2f\t%.2f\t%.4f\t%.2f\t%.4f\t%.2f\n" in the "C"
+  // locale into buffer (kRowCapacity bytes, no terminating zero); returns
+  // its length. A field of the largest double takes 316 bytes with its
+  // separator, so six always fit.
+  static constexpr std::size_t kRowCapacity = 2048;
+  static std::size_t FormatRow(const DistillationStep& step, char* buffer);
+
+private:
+  std::FILE* m_file = nullptr;
+};
+
+} // namespace brevimo

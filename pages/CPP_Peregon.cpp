@@ -1,0 +1,150 @@
+#include "CPP_Peregon.h"
+
+#include "app/dial_calc.h"
+#include "app/message_box.h"
+#include "calc/distillation.h"
+#include "res/dlg_136.h"
+
+#include <QApplication>
+#include <QComboBox>
+
+namespace {
+
+// The run reaches the boiling model through the sheet's boiling page, so
+// that the page's ErrText receives the boiling failures.
+class PageBoiling final : public brevimo::BoilingOperations {
+public:
+  explicit PageBoiling(CPP_CalkTkip& page) : m_page(page) {}
+  int LiquidFromBoiling(double boiling, double* liquidMass) override {
+    return m_page.LiquidFromBoiling(boiling, liquidMass);
+  }
+  int BoilingFromLiquid(double liquidMass, double* boiling, double* vapourMass,
+                        double* vapourVolume) override {
+    return m_page.BoilingFromLiquid(liquidMass, boiling, vapourMass, vapourVolume);
+  }
+  const std::string& ErrorText() const override { return m_page.ErrText; }
+
+private:
+  CPP_CalkTkip& m_page;
+};
+
+// The wait cursor for as long as it is in scope, whichever way the scope is left.
+class WaitCursor {
+public:
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+} // namespace
+
+CPP_Peregon::CPP_Peregon() : CPropertyPage(brevimo::res::kDialog136, "CPP_Peregon") {
+  OnClicked(1062, &CPP_Peregon::RunDistillation);
+}
+
+bool CPP_Peregon::OnInitDialog() {
+  CPropertyPage::OnInitDialog();
+  m_pSheet = static_cast<CDial_Calc*>(GetParent());
+  m_pBoilingPage = &m_pSheet->m_CalkTkip;
+  UpdateData(false);
+  return true;
+}
+
+bool CPP_Peregon::Alternative(int kind, double value, double* alternative) {
+  if (!m_pBoilingPage) return false;
+  if (kind == brevimo::RunByStrength)
+    return m_pSheet->ConvertConcentration(brevimo::VolPct, brevimo::MassPct, value, &m_dWorkMass,
+                                          nullptr, nullptr) &&
+           m_pBoilingPage->BoilingFromLiquid(m_dWorkMass, alternative, nullptr, nullptr);
+  return m_pBoilingPage->LiquidFromBoiling(value, &m_dWorkMass) &&
+         m_pSheet->ConvertConcentration(brevimo::MassPct, brevimo::VolPct, m_dWorkMass, alternative,
+                                        nullptr, nullptr);
+}
+
+void CPP_Peregon::DoDataExchange(CDataExchange* pDX) {
+  // The kind lists are bound by the first exchange; until then only the
+  // plain fields are filled.
+  if (!pDX->m_bSaveAndValidate && m_cStartKind) {
+    m_cStartKind->setCurrentIndex(m_nStartKind);
+    m_cEndKind->setCurrentIndex(m_nEndKind);
+    m_dStartShown = m_dStart;
+    m_dEndShown = m_dEnd;
+    m_dWashShown = m_dWash;
+    m_sOutVol = FormatNumber("%.4f", OutVol);
+    m_sOutVolCon = FormatNumber("%.4f", OutVolCon);
+    m_sVolBak = FormatNumber("%.4f", VolBak);
+    // A failed alternative keeps its last text; one message for both.
+    double alternative = 0.0;
+    bool failed = false;
+    if (Alternative(m_nStartKind, m_dStart, &alternative)) {
+      m_dAltStart = alternative;
+      m_sAltStart = FormatNumber("%.2f", m_dAltStart);
+    } else {
+      failed = true;
+    }
+    if (Alternative(m_nEndKind, m_dEnd, &alternative)) {
+      m_dAltEnd = alternative;
+      m_sAltEnd = FormatNumber("%.2f", m_dAltEnd);
+    } else {
+      failed = true;
+    }
+    if (failed) AfxMessageBox(QStringLiteral("Parameters Error"));
+    m_sAltStartLabel =
+        m_nStartKind == brevimo::RunByStrength ? QStringLiteral("Темпер.") : QStringLiteral("Об%");
+    m_sAltEndLabel =
+        m_nEndKind == brevimo::RunByStrength ? QStringLiteral("Темпер.") : QStringLiteral("Об%");
+  }
+  DDX_Control(pDX, 1055, m_cStartKind);
+  DDX_Control(pDX, 1056, m_cEndKind);
+  DDX_Text(pDX, 1053, m_dStartShown);
+  DDX_Text(pDX, 1054, m_dEndShown);
+  DDX_Text(pDX, 1063, m_sOutVol);
+  DDX_Text(pDX, 1065, m_sOutVolCon);
+  DDX_Text(pDX, 1057, m_dWashShown);
+  DDX_Text(pDX, 1058, m_sAltStart);
+  DDX_Text(pDX, 1061, m_sAltEnd);
+  DDX_Text(pDX, 1060, m_sAltEndLabel);
+  DDX_Text(pDX, 1059, m_sAltStartLabel);
+  DDX_Text(pDX, 1067, m_sVolBak);
+  DDX_Check(pDX, 1064, m_nFile);
+  // A field that is not a number ends the exchange before the members change.
+  if (pDX->m_bSaveAndValidate && !pDX->m_bFailed && m_cStartKind) {
+    m_nStartKind = m_cStartKind->currentIndex();
+    m_nEndKind = m_cEndKind->currentIndex();
+    m_dStart = m_dStartShown;
+    m_dEnd = m_dEndShown;
+    m_dWash = m_dWashShown;
+  }
+}
+
+void CPP_Peregon::RunDistillation() {
+  if (!UpdateData(true)) return;
+
+  brevimo::DistillationFile file;
+  if (m_nFile && !file.Open(brevimo::DistillationFile::kName)) {
+    // The run goes on without its file.
+    AfxMessageBox(QStringLiteral("Не удалось создать файл %1")
+                      .arg(QString::fromUtf8(brevimo::DistillationFile::kName)));
+  }
+
+  const brevimo::DistillationInput input{m_nStartKind, m_dStart, m_nEndKind, m_dEnd, m_dWash};
+  brevimo::DistillationResult result{OutVol, OutVolCon, VolBak, 0};
+  int ok = 0;
+  {
+    WaitCursor wait;
+    PageBoiling boiling(*m_pBoilingPage);
+    ok = brevimo::RunDistillation(input, boiling, file.IsOpen() ? &file : nullptr, &result,
+                                  &ErrText);
+  }
+  file.Close();
+  // The results of the last completed step, shown at the next refresh.
+  OutVol = result.OutVol;
+  OutVolCon = result.OutVolCon;
+  VolBak = result.VolBak;
+  if (!ok) {
+    AfxMessageBox(QString::fromStdString(ErrText));
+    return;
+  }
+  UpdateData(false);
+}

@@ -1,0 +1,285 @@
+#include "ui_fixture.h"
+
+#include "calc/distillation.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kStart = 1053, kEnd = 1054, kStartKind = 1055, kEndKind = 1056, kWash = 1057;
+constexpr int kAltStart = 1058, kAltStartLabel = 1059, kAltEndLabel = 1060, kAltEnd = 1061;
+constexpr int kRun = 1062, kOutVol = 1063, kFile = 1064, kOutVolCon = 1065, kVolBak = 1067;
+const char* const kEnterNumber = "Please enter a number.";
+const char* const kHeader = "TKipBak\tVConBak\tVolBak\tParVolCon\tOutVol\tOutVolCon\n";
+
+// Each test runs in a fresh working directory, where the page writes its file.
+class PeregonTest : public UiTest {
+protected:
+  void SetUp() override {
+    m_previousDir = fs::current_path();
+    char tmpl[] = "/tmp/brevimo_peregon_XXXXXX";
+    ASSERT_NE(mkdtemp(tmpl), nullptr);
+    m_dir = tmpl;
+    fs::current_path(m_dir);
+    UiTest::SetUp();
+    ShowPage("CPP_Peregon");
+  }
+  void TearDown() override {
+    UiTest::TearDown();
+    fs::current_path(m_previousDir);
+    fs::remove_all(m_dir);
+  }
+
+  fs::path ResultsFile() const { return m_dir / fs::u8path(brevimo::DistillationFile::kName); }
+
+  std::string ReadResults() const {
+    std::ifstream in(ResultsFile(), std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+
+  void Choose(int combo, int index) {
+    auto* box = Control<QComboBox>(combo);
+    ASSERT_NE(box, nullptr);
+    box->setCurrentIndex(index);
+  }
+
+  void SetFile(bool on) {
+    auto* box = Control<QCheckBox>(kFile);
+    if (box->isChecked() != on)
+      QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+    ASSERT_EQ(box->isChecked(), on);
+  }
+
+  void ExpectResults(const char* outVol, const char* outVolCon, const char* volBak) {
+    EXPECT_EQ(Text(kOutVol), U(outVol));
+    EXPECT_EQ(Text(kOutVolCon), U(outVolCon));
+    EXPECT_EQ(Text(kVolBak), U(volBak));
+  }
+
+  // Leaves the page and comes back: a read, then a refresh.
+  void Revisit() {
+    ShowPage("CPP_CalkTkip");
+    ShowPage("CPP_Peregon");
+  }
+
+  fs::path m_dir, m_previousDir;
+};
+
+TEST_F(PeregonTest, OpensOnTheDefaultsWithStrengthsBesideTheTemperatures) {
+  EXPECT_EQ(Tabs()->tabText(Tabs()->indexOf(Page())), U("Перегонка"));
+  EXPECT_EQ(Tabs()->indexOf(Page()), Tabs()->count() - 1); // the last tab
+  EXPECT_EQ(Text(kStart), "92.5");
+  EXPECT_EQ(Text(kEnd), "98");
+  EXPECT_EQ(Text(kWash), "1");
+  EXPECT_EQ(Text(kStartKind), U("Темпер."));
+  EXPECT_EQ(Text(kEndKind), U("Темпер."));
+  EXPECT_EQ(Text(kAltStartLabel), U("Об%"));
+  EXPECT_EQ(Text(kAltEndLabel), U("Об%"));
+  EXPECT_EQ(Text(kAltStart), "10.16");
+  EXPECT_EQ(Text(kAltEnd), "2.13");
+  ExpectResults("0.0000", "0.0000", "0.0000");
+  EXPECT_FALSE(Checked(kFile));
+
+  auto* kinds = Control<QComboBox>(kStartKind);
+  ASSERT_EQ(kinds->count(), 2);
+  EXPECT_EQ(kinds->itemText(0), U("Темпер."));
+  EXPECT_EQ(kinds->itemText(1), U("Об. %"));
+  EXPECT_FALSE(kinds->isEditable());
+  EXPECT_TRUE(Control<QLineEdit>(kAltStart)->isReadOnly());
+  EXPECT_TRUE(Control<QLineEdit>(kOutVol)->isReadOnly());
+  EXPECT_FALSE(Sheet().m_Peregon.OnApply());
+  // the boiling page object is used without its window ever being made
+  EXPECT_EQ(Sheet().m_Peregon.m_pBoilingPage, &Sheet().m_CalkTkip);
+  EXPECT_FALSE(Sheet().m_CalkTkip.IsCreated());
+}
+
+TEST_F(PeregonTest, WorkedRunOnTheDefaults) {
+  Click(kRun);
+  EXPECT_TRUE(NoMessage());
+  ExpectResults("0.2087", "40.6487", "0.7908");
+  EXPECT_EQ(Text(kStart), "92.5");
+  EXPECT_EQ(Text(kAltStart), "10.16");
+  EXPECT_FALSE(fs::exists(ResultsFile())); // "Файл" not ticked
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  EXPECT_FALSE(Sheet().m_CalkTkip.IsCreated());
+}
+
+TEST_F(PeregonTest, WorkedRunBetweenStrengthsShowsTemperaturesBeside) {
+  Choose(kStartKind, 1);
+  Choose(kEndKind, 1);
+  Type(kStart, "10");
+  Type(kEnd, "2");
+  Type(kWash, "20");
+  // no handler on the lists: labels change at the next refresh only
+  EXPECT_EQ(Text(kAltStartLabel), U("Об%"));
+  Click(kRun);
+  EXPECT_TRUE(NoMessage());
+  ExpectResults("4.2361", "39.8368", "15.7519");
+  EXPECT_EQ(Text(kAltStartLabel), U("Темпер."));
+  EXPECT_EQ(Text(kAltEndLabel), U("Темпер."));
+  EXPECT_EQ(Text(kAltStart), "92.59"); // 10 % vol boils at 92.59 °C
+  EXPECT_EQ(Text(kAltEnd), "98.11");
+  EXPECT_EQ(Text(kWash), "20");
+}
+
+TEST_F(PeregonTest, KindChangeShowsAtTheNextRefresh) {
+  Choose(kStartKind, 1); // 92.5 now reads as % vol
+  EXPECT_EQ(Text(kAltStartLabel), U("Об%"));
+  EXPECT_EQ(Text(kAltStart), "10.16");
+  Revisit();
+  EXPECT_EQ(Text(kStartKind), U("Об. %"));
+  EXPECT_EQ(Text(kAltStartLabel), U("Темпер."));
+  EXPECT_EQ(Text(kAltStart), "78.60"); // the boiling temperature of 92.5 % vol
+  EXPECT_EQ(Text(kAltEndLabel), U("Об%"));
+  EXPECT_TRUE(NoMessage());
+}
+
+TEST_F(PeregonTest, FileHoldsTheRunByteForByteAndIsReplacedByTheNextRun) {
+  SetFile(true);
+  Click(kRun);
+  EXPECT_TRUE(NoMessage());
+  const std::string first = ReadResults();
+  ASSERT_EQ(first.rfind(kHeader, 0), 0u);
+  EXPECT_EQ(std::count(first.begin(), first.end(), '\n'), 1 + 224);
+  const std::size_t row1 = first.find('\n') + 1;
+  EXPECT_EQ(first.substr(row1, first.find('\n', row1) + 1 - row1),
+            "92.53\t10.11\t0.9989\t55.79\t0.0011\t55.79\n");
+  const std::size_t last = first.rfind('\n', first.size() - 2) + 1;
+  EXPECT_EQ(first.substr(last), "98.00\t2.12\t0.7908\t20.90\t0.2087\t40.65\n");
+
+  Type(kEnd, "95");
+  Click(kRun);
+  const std::string second = ReadResults();
+  ASSERT_EQ(second.rfind(kHeader, 0), 0u);
+  EXPECT_LT(std::count(second.begin(), second.end(), '\n'), 1 + 224);
+  EXPECT_EQ(second.find("0.7908\t20.90"), std::string::npos);
+
+  // A failed run leaves the header alone.
+  Type(kEnd, "92.5");
+  Click(kRun);
+  EXPECT_EQ(TakeMessage(), U("Ошибка, стартовая концентрация  ниже или равна стоповой"));
+  EXPECT_EQ(ReadResults(), kHeader);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(PeregonTest, UncreatableFileIsReportedAndTheRunStillShows) {
+  // A directory of the file's name, with something in it, cannot be replaced.
+  fs::create_directory(ResultsFile());
+  std::ofstream(ResultsFile() / "keep") << "x";
+  SetFile(true);
+  Click(kRun);
+  EXPECT_EQ(TakeMessage(), U("Не удалось создать файл РезультатПерегонки.txt"));
+  ExpectResults("0.2087", "40.6487", "0.7908");
+  EXPECT_TRUE(fs::is_directory(ResultsFile()));
+}
+
+TEST_F(PeregonTest, FailuresShowTheirMessageAndLeaveTheFields) {
+  struct Case {
+    int startKind;
+    const char* start;
+    int endKind;
+    const char* end;
+    const char* wash;
+    const char* message;
+  };
+  const Case cases[] = {
+      {0, "92.5", 0, "92.5", "1", "Ошибка, стартовая концентрация  ниже или равна стоповой"},
+      {0, "99", 0, "92.5", "1", "Ошибка, стартовая концентрация  ниже или равна стоповой"},
+      {0, "100", 0, "98", "1", ">=100*C"},   // the boiling page's text
+      {0, "92.5", 0, "70", "1", "<78.15*C"}, // an end below the azeotrope
+      {1, "98", 1, "2", "1", ">95.57%%"},    // stronger than the azeotrope
+      {1, "101", 1, "2", "1", "Ошибка в параметрах. Концентрация 0..100 (%)"},
+      {0, "92.5", 0, "98", "0", "Ошибка, объем браги должен быть больше 0"},
+      {0, "92.5", 0, "98", "-1", "Ошибка, объем браги должен быть больше 0"},
+      {0, "92.5", 1, "0", "1", "Ошибка, стоповая концентрация должна быть больше 0"},
+      {0, "78.15", 0, "98", "1",
+       "Ошибка, крепость в кубе больше не снижается: стоповая концентрация недостижима"},
+  };
+  for (const Case& c : cases) {
+    Choose(kStartKind, c.startKind);
+    Choose(kEndKind, c.endKind);
+    Type(kStart, U(c.start));
+    Type(kEnd, U(c.end));
+    Type(kWash, U(c.wash));
+    Click(kRun);
+    EXPECT_EQ(TakeMessage(), U(c.message)) << c.start << " " << c.end << " " << c.wash;
+    EXPECT_TRUE(NoMessage());
+    EXPECT_EQ(Text(kStart), U(c.start));
+    EXPECT_EQ(Text(kWash), U(c.wash));
+    ExpectResults("0.0000", "0.0000", "0.0000");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  }
+  // The boiling failures are the boiling page's own text.
+  EXPECT_EQ(Sheet().m_CalkTkip.ErrText, ">95.57%%");
+  EXPECT_FALSE(Sheet().m_CalkTkip.IsCreated());
+}
+
+TEST_F(PeregonTest, NumbersAreBoundStrictly) {
+  for (int field : {kStart, kEnd, kWash}) {
+    for (const char* bad : {"", ".0", "-0", "abc", "9 2", "92.5x"}) {
+      const QString before = Text(field);
+      Type(field, U(bad));
+      Click(kRun);
+      EXPECT_EQ(TakeMessage(), U(kEnterNumber)) << field << " '" << bad << "'";
+      EXPECT_EQ(Sheet().focusWidget(), Control(field)) << field;
+      ExpectResults("0.0000", "0.0000", "0.0000");
+      Type(field, before);
+    }
+  }
+  // blanks around a number, a comma, a zero written with its 0
+  Type(kStart, " 92,5\t");
+  Type(kEnd, "98.0 ");
+  Click(kRun);
+  EXPECT_TRUE(NoMessage());
+  ExpectResults("0.2087", "40.6487", "0.7908");
+  EXPECT_EQ(Text(kStart), "92.5");
+  EXPECT_EQ(Text(kEnd), "98");
+  Type(kWash, "0.0");
+  Click(kRun);
+  EXPECT_EQ(TakeMessage(), U("Ошибка, объем браги должен быть больше 0"));
+}
+
+TEST_F(PeregonTest, TheTabCannotBeLeftWithANonNumber) {
+  Type(kWash, "");
+  ShowPage("CPP_CalkTkip");
+  EXPECT_EQ(TakeMessage(), U(kEnterNumber));
+  EXPECT_EQ(Tabs()->currentWidget()->objectName(), "CPP_Peregon");
+}
+
+TEST_F(PeregonTest, ParametersErrorOncePerRefreshWhileAnAlternativeFails) {
+  Type(kStart, "100"); // no liquid boils at 100 °C
+  Type(kEnd, "101");
+  Revisit();
+  EXPECT_EQ(TakeMessage(), "Parameters Error");
+  EXPECT_TRUE(NoMessage());            // once for both
+  EXPECT_EQ(Text(kAltStart), "10.16"); // the failed alternatives keep their text
+  EXPECT_EQ(Text(kAltEnd), "2.13");
+  EXPECT_EQ(Text(kStart), "100");
+  Revisit();
+  EXPECT_EQ(TakeMessage(), "Parameters Error");
+
+  // one good, one failing: the good one is updated
+  Type(kStart, "90");
+  Revisit();
+  EXPECT_EQ(TakeMessage(), "Parameters Error");
+  EXPECT_EQ(Text(kAltStart), "15.65");
+  EXPECT_EQ(Text(kAltEnd), "2.13");
+
+  // a strength the boiling model has no temperature for
+  Type(kEnd, "98");
+  Choose(kStartKind, 1);
+  Type(kStart, "0");
+  Revisit();
+  EXPECT_EQ(TakeMessage(), "Parameters Error");
+  EXPECT_EQ(Text(kAltStartLabel), U("Темпер."));
+  EXPECT_EQ(Text(kAltStart), "15.65");
+  EXPECT_EQ(Text(kAltEnd), "2.13");
+}
+
+} // namespace
