@@ -57,6 +57,7 @@ CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
 
   // Tab order (differs from the declaration order).
   AddPage(&m_VolMasMol);
+  AddPage(&m_VacPereg);
 
   connect(m_tabs, &QTabWidget::currentChanged, this, &CDial_Calc::OnTabChanged);
   if (!m_tabOrder.empty()) {

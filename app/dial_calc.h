@@ -8,6 +8,7 @@
 #pragma once
 
 #include "calc/concentration.h"
+#include "pages/CPP_VacPereg.h"
 #include "pages/CPP_VolMasMol.h"
 
 #include <QDialog>
@@ -44,6 +45,7 @@ public:
 
   // Pages, in declaration (construction) order.
   CPP_VolMasMol m_VolMasMol;
+  CPP_VacPereg m_VacPereg;
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;
