@@ -7,7 +7,7 @@ CBrevimoApp theApp;
 
 int CBrevimoApp::Run() {
   CDial_Calc sheet(QStringLiteral("Brevimo"), nullptr, 0);
-  sheet.exec();  // the modal result is of no interest
+  sheet.exec(); // the modal result is of no interest
   return 0;
 }
 

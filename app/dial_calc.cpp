@@ -132,8 +132,8 @@ void CDial_Calc::OnSysCommand(int id) {
 void CDial_Calc::ShowHelp() {
   // The help file is named after the executable, with the extension ".HLP".
   const QFileInfo exe(QCoreApplication::applicationFilePath());
-  const QString helpFile = exe.absolutePath() + QLatin1Char('/') + exe.completeBaseName() +
-                           QStringLiteral(".HLP");
+  const QString helpFile =
+      exe.absolutePath() + QLatin1Char('/') + exe.completeBaseName() + QStringLiteral(".HLP");
   if (QFileInfo::exists(helpFile) && QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile)))
     return;
   AfxMessageBox(QStringLiteral("Failed to launch help."));

@@ -18,7 +18,9 @@ namespace brevimo {
 namespace {
 
 // Rounds a * b / c to the nearest integer, as MulDiv does.
-int MulDiv(int a, int b, int c) { return static_cast<int>((static_cast<long long>(a) * b + c / 2) / c); }
+int MulDiv(int a, int b, int c) {
+  return static_cast<int>((static_cast<long long>(a) * b + c / 2) / c);
+}
 
 Qt::Alignment TextAlignment(unsigned style) {
   Qt::Alignment horizontal = Qt::AlignLeft;
@@ -80,7 +82,31 @@ QWidget* MakeControl(const res::DlgItem& item, QWidget* parent) {
   return nullptr;
 }
 
-}  // namespace
+// A caption never gets clipped: a label, check box, radio or push button
+// narrower than its text grows (to the left when right-aligned, both ways
+// when centred); a zero width or height takes the text's size.
+QRect FitToText(const res::DlgItem& item, QWidget* control, QRect rect) {
+  const QSize hint = control->sizeHint();
+  if (item.cx == 0) rect.setWidth(hint.width());
+  if (item.cy == 0) rect.setHeight(hint.height());
+  const bool captioned = item.kind == res::Ctl::Label || item.kind == res::Ctl::CheckBox ||
+                         item.kind == res::Ctl::Radio || item.kind == res::Ctl::Button;
+  // A push button's size hint has a style minimum; only its text counts.
+  const int needed = item.kind == res::Ctl::Button
+                         ? control->fontMetrics().horizontalAdvance(Caption(item.text)) + 8
+                         : hint.width();
+  const int extra = needed - rect.width();
+  if (!captioned || extra <= 0) return rect;
+  if (item.style & res::kRight)
+    rect.setLeft(rect.left() - extra);
+  else if (item.style & res::kCenter)
+    rect.adjust(-extra / 2, 0, extra - extra / 2, 0);
+  else
+    rect.setWidth(needed);
+  return rect;
+}
+
+} // namespace
 
 DialogUnits::DialogUnits(const QFont& font) {
   const QFontMetrics metrics(font);
@@ -104,13 +130,7 @@ void BuildDialog(const res::DlgTemplate& tmpl, QWidget* parent) {
     QWidget* control = MakeControl(item, parent);
     if (item.id != res::IDC_STATIC) control->setObjectName(QString::number(item.id));
 
-    QRect rect = units.Rect(item.x, item.y, item.cx, item.cy);
-    if (item.cx == 0 || item.cy == 0) {
-      const QSize hint = control->sizeHint();
-      if (item.cx == 0) rect.setWidth(hint.width());
-      if (item.cy == 0) rect.setHeight(hint.height());
-    }
-    control->setGeometry(rect);
+    control->setGeometry(FitToText(item, control, units.Rect(item.x, item.y, item.cx, item.cy)));
 
     if (item.kind == res::Ctl::GroupBox) control->lower();
 
@@ -139,8 +159,9 @@ void BuildDialog(const res::DlgTemplate& tmpl, QWidget* parent) {
 }
 
 QButtonGroup* RadioGroupOf(QWidget* parent, int id) {
-  auto* button = parent->findChild<QAbstractButton*>(QString::number(id), Qt::FindDirectChildrenOnly);
+  auto* button =
+      parent->findChild<QAbstractButton*>(QString::number(id), Qt::FindDirectChildrenOnly);
   return button ? button->group() : nullptr;
 }
 
-}  // namespace brevimo
+} // namespace brevimo

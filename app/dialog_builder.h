@@ -36,4 +36,4 @@ void BuildDialog(const res::DlgTemplate& tmpl, QWidget* parent);
 // The radio group that holds the button with the given ID, or nullptr.
 QButtonGroup* RadioGroupOf(QWidget* parent, int id);
 
-}  // namespace brevimo
+} // namespace brevimo

@@ -19,19 +19,17 @@ QPointer<QWidget>& MainWindowRef() {
   return window;
 }
 
-}  // namespace
+} // namespace
 
 void SetMessageBoxHook(MessageBoxHook hook) { Hook() = std::move(hook); }
 
-QString AppName() {
-  return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-}
+QString AppName() { return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName(); }
 
 void SetMainWindow(QWidget* window) { MainWindowRef() = window; }
 
 QWidget* MainWindow() { return MainWindowRef().data(); }
 
-}  // namespace brevimo
+} // namespace brevimo
 
 int AfxMessageBox(const QString& text) {
   const brevimo::MessageBoxCall call{brevimo::MainWindow(), brevimo::AppName(), text,

@@ -30,7 +30,7 @@ QString AppName();
 void SetMainWindow(QWidget* window);
 QWidget* MainWindow();
 
-}  // namespace brevimo
+} // namespace brevimo
 
 inline constexpr int IDOK = 1;
 

@@ -21,7 +21,7 @@ const QString kEnterNumber = QStringLiteral("Please enter a number.");
 
 bool Skip(CDataExchange* pDX) { return pDX->m_bFailed; }
 
-}  // namespace
+} // namespace
 
 const char* const kNonFiniteMessage =
     "Результат расчета вне допустимого диапазона.\nПроверьте исходные данные.";
@@ -78,7 +78,7 @@ void DDX_Radio(CDataExchange* pDX, int id, int& value) {
   QButtonGroup* group = page ? brevimo::RadioGroupOf(page, id) : nullptr;
   if (!group) return;
   if (pDX->m_bSaveAndValidate) {
-    value = group->checkedId();  // -1 when none is checked
+    value = group->checkedId(); // -1 when none is checked
     return;
   }
   // Checking one button clears the others; -1 clears them all.
@@ -165,11 +165,11 @@ bool CPropertyPage::OnInitDialog() {
 
 void CPropertyPage::Create() {
   brevimo::BuildDialog(m_template, m_host);
+  m_created = true;
   for (const auto& [id, handler] : m_clickHandlers) {
     if (auto* button = qobject_cast<QAbstractButton*>(GetDlgItem(id)))
       connect(button, &QAbstractButton::clicked, this, [fn = handler] { fn(); });
   }
-  m_created = true;
   OnInitDialog();
 }
 

@@ -30,7 +30,7 @@ public:
   void Fail(int id);
 
   CPropertyPage* m_pDlgWnd;
-  bool m_bSaveAndValidate;  // true: controls to members
+  bool m_bSaveAndValidate; // true: controls to members
   bool m_bFailed = false;
 };
 
@@ -80,7 +80,7 @@ public:
 
   virtual bool OnSetActive();
   virtual bool OnKillActive();
-  virtual bool OnApply();  // standard: succeeds; calculator pages refuse
+  virtual bool OnApply(); // standard: succeeds; calculator pages refuse
   virtual void OnOK() {}
 
   // The default push button of the template, or nullptr.
@@ -96,8 +96,7 @@ protected:
   virtual bool OnInitDialog();
 
   // Message map: binds a click of button id to a handler of the page.
-  template <class Page>
-  void OnClicked(int id, void (Page::*handler)()) {
+  template <class Page> void OnClicked(int id, void (Page::*handler)()) {
     m_clickHandlers[id] = [this, handler] { (static_cast<Page*>(this)->*handler)(); };
   }
 

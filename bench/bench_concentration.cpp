@@ -11,7 +11,7 @@ void BM_ConvertConcentration(benchmark::State& state) {
                                   nullptr);
     benchmark::DoNotOptimize(result);
     benchmark::DoNotOptimize(density);
-    value = value < 99.0 ? value + 0.731 : 0.5;  // walks the whole table
+    value = value < 99.0 ? value + 0.731 : 0.5; // walks the whole table
   }
 }
 BENCHMARK(BM_ConvertConcentration);
@@ -26,4 +26,4 @@ void BM_ConcentrationFromDensity(benchmark::State& state) {
 }
 BENCHMARK(BM_ConcentrationFromDensity);
 
-}  // namespace
+} // namespace

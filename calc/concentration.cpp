@@ -6,7 +6,8 @@ namespace brevimo {
 
 // Densities and strengths of ethanol-water mixtures at 20 °C. Each density is
 // the double nearest to the decimal shown; mass and volume percent are exact
-// to two decimals. Row 0 is pure water, row 212 pure ethanol.
+// to two decimals. Row 0 is pure water, row 212 pure ethanol. Ten rows a line.
+// clang-format off
 const double WaterAlcoholTable::Density[kRows] = {
     0.99823, 0.9978, 0.9968, 0.9958, 0.9948, 0.9938, 0.9928, 0.9918, 0.9908, 0.9898,
     0.9888, 0.9878, 0.9868, 0.9858, 0.9854, 0.9848, 0.9838, 0.9828, 0.9818, 0.9808,
@@ -82,6 +83,8 @@ const double WaterAlcoholTable::Volume[kRows] = {
     99.70, 99.89, 100.00,
 };
 
+// clang-format on
+
 namespace {
 
 using T = WaterAlcoholTable;
@@ -120,10 +123,10 @@ void SetError(std::string* errorText, const char* message) {
   if (errorText) *errorText = message;
 }
 
-}  // namespace
+} // namespace
 
-int ConvertConcentration(int fromUnit, int toUnit, double value, double* result,
-                         double* density, std::string* errorText) {
+int ConvertConcentration(int fromUnit, int toUnit, double value, double* result, double* density,
+                         std::string* errorText) {
   // The negated test also refuses NaN.
   if (!(value >= 0.0 && value <= 100.0)) {
     SetError(errorText, "Ошибка в параметрах. Концентрация 0..100 (%)");
@@ -178,12 +181,11 @@ int ConvertConcentration(int fromUnit, int toUnit, double value, double* result,
   return 1;
 }
 
-int ConcentrationFromDensity(double density, int toUnit, double* result,
-                             std::string* errorText) {
+int ConcentrationFromDensity(double density, int toUnit, double* result, std::string* errorText) {
   if (!(density >= T::Density[kLast] && density <= T::Density[0])) {
     if (errorText)
-      *errorText = FormatC("Ошибка в параметрах. Плотность %.4f...%.4f (кг/л)",
-                           T::Density[kLast], T::Density[0]);
+      *errorText = FormatC("Ошибка в параметрах. Плотность %.4f...%.4f (кг/л)", T::Density[kLast],
+                           T::Density[0]);
     return 0;
   }
   if (!IsUnit(toUnit)) {
@@ -214,4 +216,4 @@ int ConcentrationFromDensity(double density, int toUnit, double* result,
   return 1;
 }
 
-}  // namespace brevimo
+} // namespace brevimo

@@ -14,28 +14,27 @@ namespace brevimo {
 // Kind of a concentration, passed as a plain int so that callers may pass
 // any code and get the failure for an invalid one.
 enum ConcUnit : int {
-  MassPct = 0,  // kg of ethanol per 100 kg of mixture
-  VolPct = 1,   // volume percent, as tabulated at 20 °C
-  MolPct = 2,   // molar percent
+  MassPct = 0, // kg of ethanol per 100 kg of mixture
+  VolPct = 1,  // volume percent, as tabulated at 20 °C
+  MolPct = 2,  // molar percent
 };
 
 // The density table of ethanol-water mixtures at 20 °C: 213 rows from pure
 // water to pure ethanol, three parallel columns.
 struct WaterAlcoholTable {
   static constexpr int kRows = 213;
-  static const double Density[kRows];  // kg/l, strictly decreasing
-  static const double Mass[kRows];     // mass %, strictly increasing
-  static const double Volume[kRows];   // volume %, strictly increasing
+  static const double Density[kRows]; // kg/l, strictly decreasing
+  static const double Mass[kRows];    // mass %, strictly increasing
+  static const double Volume[kRows];  // volume %, strictly increasing
 };
 
 // A concentration of kind fromUnit to kind toUnit; optionally the density of
 // the mixture in kg/l. Fails outside 0..100 % or for an unknown kind.
-int ConvertConcentration(int fromUnit, int toUnit, double value, double* result,
-                         double* density, std::string* errorText);
+int ConvertConcentration(int fromUnit, int toUnit, double value, double* result, double* density,
+                         std::string* errorText);
 
 // The concentration of kind toUnit of a mixture of the given density (kg/l).
 // Fails outside the tabulated densities or for an unknown kind.
-int ConcentrationFromDensity(double density, int toUnit, double* result,
-                             std::string* errorText);
+int ConcentrationFromDensity(double density, int toUnit, double* result, std::string* errorText);
 
-}  // namespace brevimo
+} // namespace brevimo

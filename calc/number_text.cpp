@@ -41,7 +41,7 @@ std::size_t ParseWithComma(std::string_view text, double* value) {
   return static_cast<std::size_t>(end - copy.c_str());
 }
 
-}  // namespace
+} // namespace
 
 std::string FormatC(const char* format, ...) {
   CLocaleScope scope;
@@ -75,7 +75,7 @@ bool ParseFieldNumber(std::string_view text, double* value) {
   if (text.empty()) return false;
   double parsed = 0.0;
   if (ParseWithComma(text, &parsed) == 0) return false;
-  if (!std::isfinite(parsed)) return false;  // "inf", "nan", "1e999"
+  if (!std::isfinite(parsed)) return false; // "inf", "nan", "1e999"
   *value = parsed;
   return true;
 }
@@ -97,4 +97,4 @@ bool ParseStrictNumber(std::string_view text, double* value) {
   return true;
 }
 
-}  // namespace brevimo
+} // namespace brevimo

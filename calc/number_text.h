@@ -27,4 +27,4 @@ bool ParseFieldNumber(std::string_view text, double* value);
 // The comma is accepted as the decimal separator here too.
 bool ParseStrictNumber(std::string_view text, double* value);
 
-}  // namespace brevimo
+} // namespace brevimo

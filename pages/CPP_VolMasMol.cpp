@@ -13,7 +13,7 @@ constexpr double kPerKgWater = 1.0017731384550654;
 constexpr double kPerKgPycnometerWater = 1.0018032458425166;
 constexpr double kPycnometerWater = 0.9982;
 
-}  // namespace
+} // namespace
 
 CPP_VolMasMol::CPP_VolMasMol() : CPropertyPage(brevimo::res::kDialog140, "CPP_VolMasMol") {
   OnClicked(1028, &CPP_VolMasMol::OnCalcVolume);
@@ -90,7 +90,8 @@ bool CPP_VolMasMol::RecalcComposition() {
     watVolL = (100.0 - v) * n * 0.01;
     watVolKg = (100.0 - v) * (n / rho) * 0.01;
   }
-  if (!AllFinite({alcMassL, alcMassKg, watMassL, watMassKg, alcVolL, alcVolKg, watVolL, watVolKg})) {
+  if (!AllFinite(
+          {alcMassL, alcMassKg, watMassL, watMassKg, alcVolL, alcVolKg, watVolL, watVolKg})) {
     AfxMessageBox(QString::fromUtf8(kNonFiniteMessage));
     return false;
   }

@@ -17,10 +17,10 @@ public:
   double m_dMassPct = 93.84;
   double m_dMolPct = 85.63;
   double m_dDensity = 0.8075;
-  double m_dAlcMassL = 0.7577;   // ethanol mass in N litres, kg
-  double m_dAlcMassKg = 0.9384;  // ethanol mass in N kilograms, kg
-  double m_dAlcVolL = 0.96;      // ethanol volume in N litres, l
-  double m_dAlcVolKg = 1.1889;   // ethanol volume in N kilograms, l
+  double m_dAlcMassL = 0.7577;  // ethanol mass in N litres, kg
+  double m_dAlcMassKg = 0.9384; // ethanol mass in N kilograms, kg
+  double m_dAlcVolL = 0.96;     // ethanol volume in N litres, l
+  double m_dAlcVolKg = 1.1889;  // ethanol volume in N kilograms, l
   double m_dWatMassL = 0.0497;
   double m_dWatMassKg = 0.0616;
   double m_dWatVolL = 0.0498;
@@ -31,7 +31,7 @@ public:
   QString m_sMassPct, m_sMolPct, m_sVolPct, m_sDensity;
   QString m_sAlcMassKg, m_sAlcMassL, m_sAlcVolKg, m_sAlcVolL;
   QString m_sWatMassKg, m_sWatMassL, m_sWatVolKg, m_sWatVolL;
-  int m_nContraction = 1;  // volumes of the pure liquids before mixing
+  int m_nContraction = 1; // volumes of the pure liquids before mixing
   QString m_sN, m_sSpecVolume, m_sPycnometer;
 
   bool OnApply() override { return false; }

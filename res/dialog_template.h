@@ -8,27 +8,27 @@
 namespace brevimo::res {
 
 enum class Ctl {
-  Label,     // static text; "\n" breaks lines
-  Edit,      // single-line edit field
-  Button,    // push button
-  GroupBox,  // frame with a caption around other controls
-  CheckBox,  // automatic check box
-  Radio,     // automatic radio button; kGroup marks the first of a group
-  DropList,  // drop-down list without a text part
-  DropDown,  // drop-down list with an editable text part
-  Icon,      // the program icon
+  Label,    // static text; "\n" breaks lines
+  Edit,     // single-line edit field
+  Button,   // push button
+  GroupBox, // frame with a caption around other controls
+  CheckBox, // automatic check box
+  Radio,    // automatic radio button; kGroup marks the first of a group
+  DropList, // drop-down list without a text part
+  DropDown, // drop-down list with an editable text part
+  Icon,     // the program icon
 };
 
 enum Style : unsigned {
   kNone = 0,
-  kReadOnly = 1u << 0,   // edit: selectable and copyable, not editable
-  kDefault = 1u << 1,    // button: the page's default push button (Enter)
-  kGroup = 1u << 2,      // starts a group (ends the previous radio group)
-  kSunken = 1u << 3,     // label: sunken frame
-  kRight = 1u << 4,      // text aligned right
-  kCenter = 1u << 5,     // text centred
-  kVCenter = 1u << 6,    // label: text centred vertically
-  kNoPrefix = 1u << 7,   // label: "&" is shown as is
+  kReadOnly = 1u << 0, // edit: selectable and copyable, not editable
+  kDefault = 1u << 1,  // button: the page's default push button (Enter)
+  kGroup = 1u << 2,    // starts a group (ends the previous radio group)
+  kSunken = 1u << 3,   // label: sunken frame
+  kRight = 1u << 4,    // text aligned right
+  kCenter = 1u << 5,   // text centred
+  kVCenter = 1u << 6,  // label: text centred vertically
+  kNoPrefix = 1u << 7, // label: "&" is shown as is
 };
 
 inline constexpr int IDC_STATIC = -1;
@@ -37,17 +37,17 @@ inline constexpr int IDC_STATIC = -1;
 struct DlgItem {
   int id;
   Ctl kind;
-  const char* text;  // caption, UTF-8
+  const char* text; // caption, UTF-8
   int x, y, cx, cy;
   unsigned style = kNone;
-  std::span<const char* const> items = {};  // initial items of a drop-down list
+  std::span<const char* const> items = {}; // initial items of a drop-down list
 };
 
 struct DlgTemplate {
   int id;
-  const char* caption;  // UTF-8; the tab caption of a page
+  const char* caption; // UTF-8; the tab caption of a page
   int cx, cy;
   std::span<const DlgItem> items;
 };
 
-}  // namespace brevimo::res
+} // namespace brevimo::res

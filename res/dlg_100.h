@@ -13,4 +13,4 @@ inline constexpr DlgItem kDialog100Items[] = {
 
 inline constexpr DlgTemplate kDialog100{100, "About Brevimo", 165, 90, kDialog100Items};
 
-}  // namespace brevimo::res
+} // namespace brevimo::res

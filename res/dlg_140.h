@@ -50,6 +50,7 @@ inline constexpr DlgItem kDialog140Items[] = {
     {1040, Ctl::CheckBox, "Учесть изменение объема при смешении", 5, 85, 158, 10},
 };
 
-inline constexpr DlgTemplate kDialog140{140, "Мас., Об. и Мол. %, плотн.", 377, 104, kDialog140Items};
+inline constexpr DlgTemplate kDialog140{140, "Мас., Об. и Мол. %, плотн.", 377, 104,
+                                        kDialog140Items};
 
-}  // namespace brevimo::res
+} // namespace brevimo::res

@@ -8,4 +8,4 @@ namespace brevimo::res {
 
 QIcon ProgramIcon();
 
-}  // namespace brevimo::res
+} // namespace brevimo::res

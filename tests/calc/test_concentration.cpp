@@ -16,7 +16,7 @@ const std::string kDensityMessage = "Ошибка в параметрах. Пл�
 struct Conversion {
   int from, to;
   double value;
-  double result, density;  // expected; density < 0: not checked
+  double result, density; // expected; density < 0: not checked
   double tol;
 };
 
@@ -35,26 +35,25 @@ TEST_P(ConvertConcentrationCase, MatchesWorkedValue) {
 }
 
 // Worked values of the density table; tolerances are the printed precision.
-INSTANTIATE_TEST_SUITE_P(
-    WorkedValues, ConvertConcentrationCase,
-    ::testing::Values(
-        // 96 % vol lies between rows 193 and 194 with t = 1/3
-        Conversion{VolPct, MassPct, 96.0, 93.84, 0.807467, 5e-7},
-        Conversion{VolPct, MolPct, 96.0, 85.634328, -1, 5e-7},
-        Conversion{MassPct, VolPct, 93.84, 96.00, -1, 5e-7},
-        Conversion{MolPct, MassPct, 85.63, 93.837966, -1, 5e-7},
-        Conversion{VolPct, MassPct, 40.0, 33.300317, 0.948054, 5e-7},
-        Conversion{MassPct, VolPct, 40.0, 47.388600, 0.935180, 5e-7},
-        // the first bracket, rows 0 and 1
-        Conversion{VolPct, MassPct, 0.1, 0.079310, 0.998082, 5e-7},
-        // a table entry returns its row exactly (t = 1)
-        Conversion{VolPct, MassPct, 0.29, 0.23, 0.9978, 0.0},
-        Conversion{MassPct, VolPct, 50.01, 57.90, 0.9138, 0.0},
-        // 0 and 100 pass unchanged in every kind
-        Conversion{MolPct, MassPct, 0.0, 0.0, 0.99823, 0.0},
-        Conversion{MolPct, VolPct, 100.0, 100.0, 0.78927, 0.0},
-        Conversion{VolPct, MolPct, 100.0, 100.0, 0.78927, 0.0},
-        Conversion{MassPct, VolPct, 0.0, 0.0, 0.99823, 0.0}));
+INSTANTIATE_TEST_SUITE_P(WorkedValues, ConvertConcentrationCase,
+                         ::testing::Values(
+                             // 96 % vol lies between rows 193 and 194 with t = 1/3
+                             Conversion{VolPct, MassPct, 96.0, 93.84, 0.807467, 5e-7},
+                             Conversion{VolPct, MolPct, 96.0, 85.634328, -1, 5e-7},
+                             Conversion{MassPct, VolPct, 93.84, 96.00, -1, 5e-7},
+                             Conversion{MolPct, MassPct, 85.63, 93.837966, -1, 5e-7},
+                             Conversion{VolPct, MassPct, 40.0, 33.300317, 0.948054, 5e-7},
+                             Conversion{MassPct, VolPct, 40.0, 47.388600, 0.935180, 5e-7},
+                             // the first bracket, rows 0 and 1
+                             Conversion{VolPct, MassPct, 0.1, 0.079310, 0.998082, 5e-7},
+                             // a table entry returns its row exactly (t = 1)
+                             Conversion{VolPct, MassPct, 0.29, 0.23, 0.9978, 0.0},
+                             Conversion{MassPct, VolPct, 50.01, 57.90, 0.9138, 0.0},
+                             // 0 and 100 pass unchanged in every kind
+                             Conversion{MolPct, MassPct, 0.0, 0.0, 0.99823, 0.0},
+                             Conversion{MolPct, VolPct, 100.0, 100.0, 0.78927, 0.0},
+                             Conversion{VolPct, MolPct, 100.0, 100.0, 0.78927, 0.0},
+                             Conversion{MassPct, VolPct, 0.0, 0.0, 0.99823, 0.0}));
 
 TEST(ConvertConcentration, TableEntryIsExact) {
   double result = 0, density = 0;
@@ -129,19 +128,18 @@ TEST_P(ConcentrationFromDensityCase, MatchesWorkedValue) {
   EXPECT_NEAR(result, c.result, c.tol);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WorkedValues, ConcentrationFromDensityCase,
-    ::testing::Values(FromDensity{0.8075, MassPct, 93.828, 5e-4},
-                      FromDensity{0.8075, VolPct, 95.992, 5e-4},
-                      FromDensity{0.8075, MolPct, 85.608795, 5e-7},
-                      FromDensity{0.9, MassPct, 56.122, 5e-4},
-                      FromDensity{0.9, VolPct, 63.994, 5e-4},
-                      FromDensity{0.99, MassPct, 4.628, 5e-4},
-                      // the bounds themselves are valid
-                      FromDensity{0.99823, VolPct, 0.0, 0.0},
-                      FromDensity{0.78927, MolPct, 100.0, 0.0},
-                      // a table entry: row 100
-                      FromDensity{0.9008, MassPct, 55.77, 1e-12}));
+INSTANTIATE_TEST_SUITE_P(WorkedValues, ConcentrationFromDensityCase,
+                         ::testing::Values(FromDensity{0.8075, MassPct, 93.828, 5e-4},
+                                           FromDensity{0.8075, VolPct, 95.992, 5e-4},
+                                           FromDensity{0.8075, MolPct, 85.608795, 5e-7},
+                                           FromDensity{0.9, MassPct, 56.122, 5e-4},
+                                           FromDensity{0.9, VolPct, 63.994, 5e-4},
+                                           FromDensity{0.99, MassPct, 4.628, 5e-4},
+                                           // the bounds themselves are valid
+                                           FromDensity{0.99823, VolPct, 0.0, 0.0},
+                                           FromDensity{0.78927, MolPct, 100.0, 0.0},
+                                           // a table entry: row 100
+                                           FromDensity{0.9008, MassPct, 55.77, 1e-12}));
 
 TEST(ConcentrationFromDensity, RefusesOutsideTheTableWithItsBounds) {
   for (double bad : {0.9983, 0.7892, kNaN}) {
@@ -193,4 +191,4 @@ TEST(WaterAlcoholTable, Invariants) {
     EXPECT_NEAR(T::Density[i], 0.9728 - 0.001 * (i - 28), 1e-12) << i;
 }
 
-}  // namespace
+} // namespace

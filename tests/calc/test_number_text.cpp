@@ -29,9 +29,9 @@ TEST(FieldNumber, ReadsLikeAUserMeansIt) {
   struct Row {
     const char* text;
     double value;
-  } rows[] = {{"96", 96},       {"96,5", 96.5},    {"96.5", 96.5}, {"  12.5kg", 12.5},
-              {"\t-3", -3},     {"+4", 4},         {"1e3", 1000},  {"0", 0},
-              {",5", 0.5},      {"5.", 5},         {"1,5 л", 1.5}, {"-0", 0}};
+  } rows[] = {{"96", 96},   {"96,5", 96.5}, {"96.5", 96.5}, {"  12.5kg", 12.5},
+              {"\t-3", -3}, {"+4", 4},      {"1e3", 1000},  {"0", 0},
+              {",5", 0.5},  {"5.", 5},      {"1,5 л", 1.5}, {"-0", 0}};
   for (const Row& row : rows) {
     double v = -999;
     EXPECT_TRUE(ParseFieldNumber(row.text, &v)) << row.text;
@@ -40,8 +40,8 @@ TEST(FieldNumber, ReadsLikeAUserMeansIt) {
 }
 
 TEST(FieldNumber, RefusesTextWithoutANumberAndNonFiniteValues) {
-  for (const char* text : {"", "   ", "abc", "-", ".", ",", "inf", "nan", "-infinity", "1e999",
-                           "x12"}) {
+  for (const char* text :
+       {"", "   ", "abc", "-", ".", ",", "inf", "nan", "-infinity", "1e999", "x12"}) {
     double v = 42;
     EXPECT_FALSE(ParseFieldNumber(text, &v)) << text;
     EXPECT_EQ(v, 42) << text;
@@ -90,4 +90,4 @@ TEST(Locale, RussianLocaleDoesNotChangeNumbers) {
   EXPECT_EQ(v, 92.5);
 }
 
-}  // namespace
+} // namespace

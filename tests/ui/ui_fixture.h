@@ -26,9 +26,12 @@
 class UiTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    brevimo::SetMessageBoxHook([this](const brevimo::MessageBoxCall& call) { m_boxes.push_back(call); });
+    brevimo::SetMessageBoxHook(
+        [this](const brevimo::MessageBoxCall& call) { m_boxes.push_back(call); });
     m_sheet = std::make_unique<CDial_Calc>(QStringLiteral("Brevimo"));
     m_sheet->show();
+    m_sheet->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(m_sheet.get()));
     m_watchdog.setInterval(2000);
     QObject::connect(&m_watchdog, &QTimer::timeout, &m_watchdog, [] {
       if (QWidget* modal = QApplication::activeModalWidget()) {
@@ -60,8 +63,7 @@ protected:
 
   QWidget* Page() { return Tabs()->currentWidget(); }
 
-  template <class W = QWidget>
-  W* Control(int id) {
+  template <class W = QWidget> W* Control(int id) {
     auto* w = Page()->findChild<W*>(QString::number(id), Qt::FindDirectChildrenOnly);
     EXPECT_NE(w, nullptr) << "control " << id;
     return w;
@@ -114,6 +116,11 @@ private:
   std::deque<brevimo::MessageBoxCall> m_boxes;
   QTimer m_watchdog;
 };
+
+// Readable QStrings in test failures.
+inline void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
 
 // Texts in expectations are UTF-8 literals.
 inline QString U(const char* text) { return QString::fromUtf8(text); }
