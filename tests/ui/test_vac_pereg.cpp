@@ -40,6 +40,9 @@ protected:
 };
 
 TEST_F(VacPeregTest, OpensOnTheDefaults) {
+  // built when its tab is first chosen, on a host already shown
+  for (int id : {1021, 1029, 1033, 1037})
+    EXPECT_TRUE(Control(id)->isVisible()) << id;
   EXPECT_EQ(Fields(),
             QStringList({"760.00", "760.00", "78.39", "99.99", "84.10", "760.00", "40.00"}));
   EXPECT_EQ(Str(1029), "Объемный");
@@ -65,9 +68,22 @@ TEST_F(VacPeregTest, UnitListsHoldTheirItemsAndNoText) {
     for (int i = 0; i < list->count(); ++i)
       texts << list->itemText(i);
     EXPECT_EQ(texts, items) << id;
+    // the longest unit name fits the closed list
+    EXPECT_GE(list->width(), list->sizeHint().width()) << id;
     list->setFocus();
     QTest::keyClicks(list, QStringLiteral("zz"));
     EXPECT_GE(list->currentIndex(), 0) << id;
+  }
+}
+
+// The widest numbers a field shows in use (the search reaches 1.1 times the
+// table's last pressure) fit without scrolling.
+TEST_F(VacPeregTest, FieldsHoldTheirWidestValues) {
+  for (int id : {1021, 1022, 1025, 1026, 1030, 1031, 1032}) {
+    auto* edit = Control<QLineEdit>(id);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_LE(edit->fontMetrics().horizontalAdvance(QStringLiteral("23903.00")) + 8, edit->width())
+        << id;
   }
 }
 
@@ -80,22 +96,27 @@ struct ButtonCase {
 class VacPeregButton : public VacPeregTest, public ::testing::WithParamInterface<ButtonCase> {};
 
 // Each button on the opening values; every other field shows its default.
+// The result field is no input of its button, so it is cleared first: the
+// button must write it.
 TEST_P(VacPeregButton, ComputesFromTheDefaults) {
   const ButtonCase c = GetParam();
   QStringList expected = Fields();
   const int order[] = {1022, 1026, 1021, 1025, 1031, 1032, 1030};
   for (int i = 0; i < 7; ++i)
     if (order[i] == c.field) expected[i] = QString::fromUtf8(c.expected);
+  Type(c.field, "0");
   Click(c.button);
   EXPECT_EQ(Fields(), expected);
   EXPECT_TRUE(NoMessage());
 }
 
+// 1027 reads the water temperature as shown, 99.99, not the stored 99.9927
+// (which would give 759.87).
 INSTANTIATE_TEST_SUITE_P(
     Defaults, VacPeregButton,
     ::testing::Values(ButtonCase{1034, 1031, "84.10"}, ButtonCase{1033, 1032, "760.09"},
                       ButtonCase{1035, 1030, "39.99"}, ButtonCase{1023, 1022, "759.71"},
-                      ButtonCase{1024, 1021, "78.40"}, ButtonCase{1027, 1026, "759.87"},
+                      ButtonCase{1024, 1021, "78.40"}, ButtonCase{1027, 1026, "759.80"},
                       ButtonCase{1028, 1025, "100.00"}));
 
 TEST_F(VacPeregTest, SolutionTemperatureInKelvinAndFahrenheit) {
@@ -159,7 +180,7 @@ TEST_F(VacPeregTest, FailureKeepsTheTypedFields) {
   Click(1027);
   EXPECT_EQ(Str(1025), "50.00");
   EXPECT_EQ(Str(1021), "300.00");
-  EXPECT_EQ(Str(1026), "92.78");
+  EXPECT_EQ(Str(1026), "92.56"); // 50 °C between water rows 58 and 59
 }
 
 TEST_F(VacPeregTest, TextThatIsNoNumberIsRefused) {
@@ -204,7 +225,9 @@ TEST_F(VacPeregTest, ValuesSurviveATabChange) {
   ShowPage("CPP_VacPereg");
   EXPECT_EQ(Str(1030), "96.00");
   EXPECT_EQ(Str(1037), "psi(фунт/дюйм^2)");
-  EXPECT_EQ(Str(1032), "14.70"); // 760.00 read in psi, then shown in psi
+  // 760.00 was read in psi on leaving, and is shown in psi again
+  EXPECT_EQ(Str(1032), "760.00");
+  EXPECT_DOUBLE_EQ(PageObject().m_dSolPressure, 760.0 * 51.715);
 }
 
 } // namespace
