@@ -131,8 +131,8 @@ void BuildDialog(const res::DlgTemplate& tmpl, QWidget* parent) {
     if (item.id != res::IDC_STATIC) control->setObjectName(QString::number(item.id));
 
     control->setGeometry(FitToText(item, control, units.Rect(item.x, item.y, item.cx, item.cy)));
-    // Pages other than the first are built on a host that is already shown,
-    // where new children would otherwise stay hidden.
+    // A page is built when its tab is first selected, on a sheet already on
+    // screen, where a new child stays hidden unless shown.
     control->show();
 
     if (item.kind == res::Ctl::GroupBox) control->lower();

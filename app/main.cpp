@@ -1,4 +1,5 @@
 #include "brevimo_app.h"
+#include "res/version.h"
 
 #include <QApplication>
 
@@ -6,6 +7,7 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  QApplication::setApplicationVersion(QString::fromLatin1(brevimo::res::kProductVersion));
   // Qt adopts the user's locale for the C library; numbers stay with the
   // point (all formatting also pins the "C" locale itself).
   std::setlocale(LC_NUMERIC, "C");

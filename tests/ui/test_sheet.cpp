@@ -46,6 +46,20 @@ TEST_F(SheetTest, OnlyTheFirstPageIsCreatedAtStart) {
     EXPECT_EQ(Sheet().GetPage(i)->IsCreated(), i == 0) << i;
 }
 
+TEST_F(SheetTest, EveryPageShowsItsControlsWhenItsTabIsSelected) {
+  for (int i = Sheet().GetPageCount() - 1; i >= 0; --i) {
+    ASSERT_TRUE(Sheet().SetActivePage(i));
+    CPropertyPage* page = Sheet().GetPage(i);
+    ASSERT_TRUE(page->IsCreated());
+    const QList<QWidget*> controls =
+        page->GetSafeHwnd()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    ASSERT_FALSE(controls.isEmpty());
+    for (QWidget* control : controls)
+      EXPECT_TRUE(control->isVisible())
+          << page->ClassName() << " " << control->objectName().toStdString();
+  }
+}
+
 TEST_F(SheetTest, HasNoDialogButtonsAndAMinimiseBox) {
   for (QPushButton* button : Sheet().findChildren<QPushButton*>()) {
     const QString text = button->text();
