@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iomanip>
 #include <iterator>
 #include <limits>
 
@@ -133,6 +134,8 @@ struct LookupCase {
   double input, expected, tol;
 };
 
+void PrintTo(const LookupCase& c, std::ostream* os) { *os << c.name; }
+
 class LookupWorked : public ::testing::TestWithParam<LookupCase> {};
 
 TEST_P(LookupWorked, GivesValue) {
@@ -172,6 +175,8 @@ struct RangeCase {
   double input;
   const std::string* message;
 };
+
+void PrintTo(const RangeCase& c, std::ostream* os) { *os << c.input << " -> " << *c.message; }
 
 class LookupOutOfRange : public ::testing::TestWithParam<RangeCase> {};
 
@@ -342,6 +347,10 @@ struct ConcCase {
   double temperature, pressure;
   double expected, tol;
 };
+
+void PrintTo(const ConcCase& c, std::ostream* os) {
+  *os << "unit " << c.unit << ", " << c.temperature << " C, " << c.pressure << " mm Hg";
+}
 
 class SolutionConcentrationWorked : public ::testing::TestWithParam<ConcCase> {};
 

@@ -93,6 +93,10 @@ struct ButtonCase {
   const char* expected;
 };
 
+void PrintTo(const ButtonCase& c, std::ostream* os) {
+  *os << "button " << c.button << " -> " << c.field << " = " << c.expected;
+}
+
 class VacPeregButton : public VacPeregTest, public ::testing::WithParamInterface<ButtonCase> {};
 
 // Each button on the opening values; every other field shows its default.
