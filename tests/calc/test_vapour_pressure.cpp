@@ -176,7 +176,9 @@ struct RangeCase {
   const std::string* message;
 };
 
-void PrintTo(const RangeCase& c, std::ostream* os) { *os << c.input << " -> " << *c.message; }
+void PrintTo(const RangeCase& c, std::ostream* os) {
+  *os << std::setprecision(10) << c.input << " -> " << *c.message;
+}
 
 class LookupOutOfRange : public ::testing::TestWithParam<RangeCase> {};
 
