@@ -57,7 +57,9 @@ CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
 
   // Tab order (differs from the declaration order).
   AddPage(&m_VolMasMol);
+  AddPage(&m_CalkTkip);
   AddPage(&m_VacPereg);
+  AddPage(&m_ShugarConc);
 
   connect(m_tabs, &QTabWidget::currentChanged, this, &CDial_Calc::OnTabChanged);
   if (!m_tabOrder.empty()) {

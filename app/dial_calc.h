@@ -8,6 +8,8 @@
 #pragma once
 
 #include "calc/concentration.h"
+#include "pages/CPP_CalkTkip.h"
+#include "pages/CPP_ShugarConc.h"
 #include "pages/CPP_VacPereg.h"
 #include "pages/CPP_VolMasMol.h"
 
@@ -45,7 +47,9 @@ public:
 
   // Pages, in declaration (construction) order.
   CPP_VolMasMol m_VolMasMol;
+  CPP_CalkTkip m_CalkTkip;
   CPP_VacPereg m_VacPereg;
+  CPP_ShugarConc m_ShugarConc;
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -1,0 +1,76 @@
+// Boiling of ethanol-water mixtures at normal atmospheric pressure: the
+// vapour-liquid equilibrium table, the two searches over it (liquid content to
+// boiling temperature and vapour, boiling temperature to liquid content) and
+// the unit helpers of the boiling page.
+//
+// The table is indexed by the liquid's mass percent of ethanol and ends at the
+// azeotrope (95.57 % by mass, 78.15 °C). Stronger liquids, temperatures below
+// 78.15 °C and temperatures of 100 °C or more have no answer.
+//
+// Calculations return 1 on success and 0 on failure, write their results
+// through pointers (optional ones may be nullptr) and put a failure message
+// (UTF-8) into an optional error text.
+#pragma once
+
+#include <string>
+
+namespace brevimo {
+
+// The boiling table: 108 rows from pure water at 100 °C to the azeotrope,
+// four parallel columns.
+struct VleTable {
+  static constexpr int kRows = 108;
+  static const double Liquid[kRows];      // liquid ethanol, mass %, strictly increasing
+  static const double Boiling[kRows];     // boiling temperature, °C, strictly decreasing
+  static const double VapourMass[kRows];  // ethanol in the vapour, mass %
+  static const double VapourMolar[kRows]; // ethanol in the vapour, molar %
+};
+
+// Which end of the table a refused search key lies beyond.
+enum VleOutside : int {
+  VleBelow = -1, // liquid <= 0 %, or temperature < 78.15 °C
+  VleAbove = 1,  // liquid > 95.57 %, or temperature >= 100 °C
+};
+
+// Liquid content (mass %) to boiling temperature (°C), vapour mass % and
+// vapour molar %, interpolated between the two rows around it. Accepts
+// 0 < liquidMass <= 95.57 (NaN is refused as below the table). On failure
+// nothing is written and *outside, when given, tells which end was passed.
+int VleFromLiquid(double liquidMass, double* boiling, double* vapourMass, double* vapourMolar,
+                  int* outside);
+
+// Boiling temperature (°C) to liquid mass %, vapour mass % and vapour molar %.
+// Accepts 78.15 <= boiling < 100 (NaN is refused as above the table). On
+// failure nothing is written and *outside, when given, tells which end.
+int VleFromBoiling(double boiling, double* liquidMass, double* vapourMass, double* vapourMolar,
+                   int* outside);
+
+// Liquid mass % to boiling temperature and vapour; all three outputs
+// required; no message on failure.
+int BoilingLookup(double liquidMass, double* boiling, double* vapourMass, double* vapourMolar);
+
+// Liquid mass % to boiling temperature (required) and the vapour's mass % and
+// volume % (optional). On failure the message is "<=0%" or ">95.57%%" and
+// every present output receives -1.0.
+int BoilingFromLiquid(double liquidMass, double* boiling, double* vapourMass, double* vapourVolume,
+                      std::string* errorText);
+
+// Boiling temperature to liquid mass %. On failure the message is ">=100*C"
+// or "<78.15*C" and *liquidMass is left unchanged.
+int LiquidFromBoiling(double boiling, double* liquidMass, std::string* errorText);
+
+// Unit helpers: complete a liquid composition from one of its three kinds.
+// The input is read through its pointer; outputs may be nullptr. On failure
+// the error text holds the message and the outputs are not to be relied on.
+
+// Volume % to mass % and molar %; refuses a volume outside 0..100.
+int VolumeToMassMolar(const double* volume, double* mass, double* molar, std::string* errorText);
+
+// Mass % to volume % and molar %; the range is checked by the conversion.
+int MassToVolumeMolar(const double* mass, double* volume, double* molar, std::string* errorText);
+
+// Molar % to volume % and mass %; refuses a molar % outside 0..100. On
+// success *molar is overwritten with the molar % recomputed from the mass %.
+int MolarToMassVolume(double* molar, double* volume, double* mass, std::string* errorText);
+
+} // namespace brevimo

@@ -1,0 +1,143 @@
+#include "CPP_CalkTkip.h"
+
+#include "app/dial_calc.h"
+#include "app/message_box.h"
+#include "calc/boiling.h"
+#include "res/dlg_141.h"
+
+CPP_CalkTkip::CPP_CalkTkip() : CPropertyPage(brevimo::res::kDialog141, "CPP_CalkTkip") {
+  OnClicked(1031, &CPP_CalkTkip::OnCalcFromConc);
+  OnClicked(1033, &CPP_CalkTkip::OnCalcFromTemp);
+  OnClicked(1032, &CPP_CalkTkip::OnOptionVolume);
+  OnClicked(1034, &CPP_CalkTkip::OnOptionMass);
+  OnClicked(1035, &CPP_CalkTkip::OnOptionMolar);
+}
+
+int CPP_CalkTkip::BoilingFromLiquid(double liquidMass, double* boiling, double* vapourMass,
+                                    double* vapourVolume) {
+  return brevimo::BoilingFromLiquid(liquidMass, boiling, vapourMass, vapourVolume, &ErrText);
+}
+
+int CPP_CalkTkip::LiquidFromBoiling(double boiling, double* liquidMass) {
+  return brevimo::LiquidFromBoiling(boiling, liquidMass, &ErrText);
+}
+
+int CPP_CalkTkip::BoilingLookup(double liquidMass, double* boiling, double* vapourMass,
+                                double* vapourMolar) {
+  return brevimo::BoilingLookup(liquidMass, boiling, vapourMass, vapourMolar);
+}
+
+int CPP_CalkTkip::VolumeToMassMolar(double* volume, double* mass, double* molar) {
+  return brevimo::VolumeToMassMolar(volume, mass, molar, &ErrText);
+}
+
+int CPP_CalkTkip::MassToVolumeMolar(double* mass, double* volume, double* molar) {
+  return brevimo::MassToVolumeMolar(mass, volume, molar, &ErrText);
+}
+
+int CPP_CalkTkip::MolarToMassVolume(double* molar, double* volume, double* mass) {
+  return brevimo::MolarToMassVolume(molar, volume, mass, &ErrText);
+}
+
+bool CPP_CalkTkip::OnInitDialog() {
+  CPropertyPage::OnInitDialog();
+  m_pSheet = static_cast<CDial_Calc*>(GetParent());
+  return true;
+}
+
+double* CPP_CalkTkip::LiquidMember(int unit) {
+  switch (unit) {
+  case 0:
+    return &m_dLiqVol;
+  case 1:
+    return &m_dLiqMass;
+  case 2:
+    return &m_dLiqMol;
+  default:
+    return nullptr;
+  }
+}
+
+void CPP_CalkTkip::DoDataExchange(CDataExchange* pDX) {
+  if (!pDX->m_bSaveAndValidate) {
+    // The concentration field shows the liquid in the selected unit.
+    if (const double* liquid = LiquidMember(m_nUnit)) m_sConc = FormatNumber("%.2f", *liquid);
+    m_sBoilTemp = FormatNumber("%.2f", m_dBoilTemp);
+    m_sVapMass = FormatNumber("%.2f", m_dVapMass);
+    m_sVapMol = FormatNumber("%.2f", m_dVapMol);
+    m_sVapVol = FormatNumber("%.2f", m_dVapVol);
+  }
+  DDX_Text(pDX, 1030, m_sBoilTemp);
+  DDX_Text(pDX, 1025, m_sConc);
+  DDX_Radio(pDX, 1032, m_nUnit);
+  DDX_Text(pDX, 1036, m_sVapMass);
+  DDX_Text(pDX, 1037, m_sVapMol);
+  DDX_Text(pDX, 1038, m_sVapVol);
+  // Only the liquid of the selected unit is read; the vapour is output only.
+  if (double* liquid = LiquidMember(m_nUnit)) DDX_Number(pDX, 1025, m_sConc, *liquid);
+  DDX_Number(pDX, 1030, m_sBoilTemp, m_dBoilTemp);
+}
+
+void CPP_CalkTkip::ShowError() { AfxMessageBox(QString::fromStdString(ErrText)); }
+
+void CPP_CalkTkip::OnCalcFromConc() {
+  if (!UpdateData(true)) return;
+
+  int ok = 0;
+  switch (m_nUnit) {
+  case 0:
+    ok = VolumeToMassMolar(&m_dLiqVol, &m_dLiqMass, &m_dLiqMol);
+    break;
+  case 1:
+    ok = MassToVolumeMolar(&m_dLiqMass, &m_dLiqVol, &m_dLiqMol);
+    break;
+  case 2:
+    ok = MolarToMassVolume(&m_dLiqMol, &m_dLiqVol, &m_dLiqMass);
+    break;
+  default:
+    return; // no unit selected: nothing was read
+  }
+  if (!ok) {
+    ShowError();
+    return;
+  }
+
+  double boiling = 0.0, vapourMass = 0.0, vapourMolar = 0.0;
+  int outside = 0;
+  if (!brevimo::VleFromLiquid(m_dLiqMass, &boiling, &vapourMass, &vapourMolar, &outside)) {
+    // Above the azeotrope the limit is told in the unit the user typed.
+    static const char* const kAbove[] = {">97.17%", ">95.57%", ">89.41%"};
+    ErrText = outside == brevimo::VleBelow ? "<=0%" : kAbove[m_nUnit];
+    ShowError();
+    return;
+  }
+  m_dBoilTemp = boiling;
+  m_dVapMass = vapourMass;
+  m_dVapMol = vapourMolar; // the table's molar column
+  MassToVolumeMolar(&m_dVapMass, &m_dVapVol, nullptr);
+  UpdateData(false);
+}
+
+void CPP_CalkTkip::OnCalcFromTemp() {
+  if (!UpdateData(true)) return;
+
+  double liquid = 0.0, vapourMass = 0.0, vapourMolar = 0.0;
+  if (!LiquidFromBoiling(m_dBoilTemp, &liquid)) {
+    ShowError();
+    return;
+  }
+  // The vapour on the same segment of the table.
+  brevimo::VleFromBoiling(m_dBoilTemp, nullptr, &vapourMass, &vapourMolar, nullptr);
+  double volume = 0.0, molar = 0.0;
+  if (!MassToVolumeMolar(&liquid, &volume, &molar)) {
+    ShowError();
+    return;
+  }
+  m_dLiqMass = liquid;
+  m_dLiqVol = volume;
+  m_dLiqMol = molar;
+  m_dVapMass = vapourMass;
+  m_dVapMol = vapourMolar;
+  MassToVolumeMolar(&m_dVapMass, &m_dVapVol, nullptr);
+  UpdateData(false);
+}

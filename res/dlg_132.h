@@ -1,0 +1,14 @@
+// Dialog 132: the developer's test page (not in the calculator sheet).
+#pragma once
+
+#include "dialog_template.h"
+
+namespace brevimo::res {
+
+inline constexpr DlgItem kDialog132Items[] = {
+    {1020, Ctl::Button, "Тест", 11, 14, 50, 14},
+};
+
+inline constexpr DlgTemplate kDialog132{132, "Тестовая страница", 186, 95, kDialog132Items};
+
+} // namespace brevimo::res
