@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <iomanip>
 #include <iterator>
 #include <limits>
+#include <vector>
 
 #include "calc/concentration.h"
 
@@ -484,6 +486,83 @@ TEST(SolutionPressureAtBoiling, FailuresAndTheirOrder) {
   EXPECT_EQ(p, 7);
   // just below the limit the walk stays inside the table
   EXPECT_EQ(SolutionPressureAtBoiling(VolPct, 40.0, 194.0, &p, &err), 1);
+}
+
+// ---------------------------------------------------------------------------
+// The lookups find their row by binary search: the same row, and so the same
+// bits, as the scan upwards from row 1 that they replace.
+
+// The lookup as a scan; NaN where the scan runs past the last row.
+double ScanLookup(const double* X, const double* Y, int rows, double x) {
+  if (x == X[0]) return Y[0];
+  for (int j = 1; j < rows; ++j)
+    if (x <= X[j]) return Y[j - 1] + (x - X[j - 1]) / (X[j] - X[j - 1]) * (Y[j] - Y[j - 1]);
+  return kNaN;
+}
+
+TEST(BinaryLookup, SameAsAScanForEveryInput) {
+  const struct {
+    LookupFn fn;
+    const double* X;
+    const double* Y;
+  } lookups[] = {{AlcoholBoilingFromPressure, VP::Pressure, VP::Ethanol},
+                 {AlcoholPressureFromBoiling, VP::Ethanol, VP::Pressure},
+                 {WaterPressureFromBoiling, VP::Water, VP::Pressure},
+                 {WaterBoilingFromPressure, VP::Pressure, VP::Water}};
+  for (const auto& l : lookups) {
+    std::vector<double> inputs(l.X, l.X + VP::kRows); // every row exactly
+    for (int i = 1; i < VP::kRows; ++i)               // and just around it
+      for (double f : {1e-12, 0.25, 0.5, 0.999999})
+        inputs.push_back(l.X[i - 1] + f * (l.X[i] - l.X[i - 1]));
+    for (int i = 0; i <= 20000; ++i)
+      inputs.push_back(l.X[0] + (l.X[VP::kRows - 1] - l.X[0]) * i / 20000.0);
+    for (double x : inputs) {
+      double y = kNaN;
+      ASSERT_EQ(l.fn(x, &y, nullptr), 1) << x;
+      ASSERT_EQ(y, ScanLookup(l.X, l.Y, VP::kRows, x)) << x;
+    }
+  }
+}
+
+// The pressure search step by step, over scanning lookups.
+bool ScanSearch(const double* column, double conc, double t, double* pressure) {
+  const double k = ScanLookup(column, BC::Coeff, BC::kRows, conc);
+  const double pw = ScanLookup(VP::Water, VP::Pressure, VP::kRows, t);
+  const double pe = ScanLookup(VP::Ethanol, VP::Pressure, VP::kRows, t);
+  auto error = [&](double p) {
+    const double tw = ScanLookup(VP::Pressure, VP::Water, VP::kRows, p);
+    const double te = ScanLookup(VP::Pressure, VP::Ethanol, VP::kRows, p);
+    return std::fabs(t - (tw - (tw - te) * k));
+  };
+  double best = pw, bestError = error(pw);
+  if (bestError <= 0.001 || 1.1 * pe < pw) {
+    *pressure = pw;
+    return true;
+  }
+  for (double p = pw; p <= 1.1 * pe; p += (1.1 * pe - pw) * 0.0001) {
+    if (p > VP::Pressure[VP::kRows - 1]) return false;
+    const double e = error(p);
+    if (e < bestError) {
+      bestError = e;
+      best = p;
+    }
+  }
+  *pressure = best;
+  return true;
+}
+
+TEST(BinaryLookup, PressureSearchUnchanged) {
+  const std::pair<int, const double*> units[] = {{MassPct, BC::Mass}, {VolPct, BC::Volume}};
+  for (const auto& [unit, column] : units) {
+    for (double conc : {3.0, 40.0, 87.5}) {
+      for (double t = 2.0; t < 194.0; t += 16.5) {
+        double fast = kNaN, scanned = kNaN;
+        ASSERT_EQ(SolutionPressureAtBoiling(unit, conc, t, &fast, nullptr), 1);
+        ASSERT_TRUE(ScanSearch(column, conc, t, &scanned));
+        EXPECT_EQ(fast, scanned) << unit << " " << conc << " " << t;
+      }
+    }
+  }
 }
 
 // ---------------------------------------------------------------------------
