@@ -62,6 +62,7 @@ CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
   AddPage(&m_PowerAndOut);
   AddPage(&m_VolMasMol);
   AddPage(&m_CalkTkip);
+  AddPage(&m_VacPereg);
   AddPage(&m_ShugarConc);
   AddPage(&m_Peregon);
 

@@ -15,6 +15,7 @@
 #include "pages/CPP_PowerAndOut.h"
 #include "pages/CPP_RazvedSpirta.h"
 #include "pages/CPP_ShugarConc.h"
+#include "pages/CPP_VacPereg.h"
 #include "pages/CPP_VolMasMol.h"
 
 #include <QDialog>
@@ -56,6 +57,7 @@ public:
   CPP_RazvedSpirta m_RazvedSpirta;
   CPP_PowerAndOut m_PowerAndOut;
   CPP_CombRastv m_CombRastv;
+  CPP_VacPereg m_VacPereg;
   CPP_ShugarConc m_ShugarConc;
   CPP_Peregon m_Peregon;
 

@@ -1,0 +1,148 @@
+#include "CPP_VacPereg.h"
+
+#include "app/message_box.h"
+#include "res/dlg_133.h"
+
+#include <QComboBox>
+
+#include <cmath>
+
+using namespace brevimo;
+
+namespace {
+
+// Reads a solution field given in a unit into its member (°C or mm Hg). An
+// unknown unit leaves the member as it was. A value whose conversion, or
+// whose showing in the same unit, would overflow is refused: the page must
+// never show a number that is not finite.
+void ReadInUnit(CDataExchange* pDX, int id, const QString& text, int unit,
+                int (*toBase)(int, double, double*), int (*fromBase)(int, double, double*),
+                double& member) {
+  double typed = 0.0;
+  DDX_Number(pDX, id, text, typed);
+  if (pDX->m_bFailed) return;
+  double base = 0.0, shown = 0.0;
+  if (!toBase(unit, typed, &base)) return;
+  fromBase(unit, base, &shown);
+  if (!AllFinite({base, shown})) {
+    AfxMessageBox(QString::fromUtf8(kNonFiniteMessage));
+    pDX->Fail(id);
+    return;
+  }
+  member = base;
+}
+
+// The text of a solution field shown in a unit; an unknown unit leaves the
+// text as it was.
+void ShowInUnit(double member, int unit, int (*fromBase)(int, double, double*), QString& text) {
+  double shown = 0.0;
+  if (fromBase(unit, member, &shown)) text = FormatNumber("%.2f", shown);
+}
+
+int Selection(const QComboBox* list) { return list ? list->currentIndex() : -1; }
+
+} // namespace
+
+CPP_VacPereg::CPP_VacPereg() : CPropertyPage(res::kDialog133, "CPP_VacPereg") {
+  OnClicked(1024, &CPP_VacPereg::OnCalcAlcoholTemp);
+  OnClicked(1023, &CPP_VacPereg::OnCalcAlcoholPressure);
+  OnClicked(1028, &CPP_VacPereg::OnCalcWaterTemp);
+  OnClicked(1027, &CPP_VacPereg::OnCalcWaterPressure);
+  OnClicked(1033, &CPP_VacPereg::OnCalcSolutionPressure);
+  OnClicked(1034, &CPP_VacPereg::OnCalcSolutionTemp);
+  OnClicked(1035, &CPP_VacPereg::OnCalcSolutionConc);
+}
+
+bool CPP_VacPereg::OnInitDialog() {
+  CPropertyPage::OnInitDialog();
+  // The lists take the stored units only here; afterwards the controls hold
+  // them and each reading copies them back.
+  if (m_cConcUnit) m_cConcUnit->setCurrentIndex(m_nConcUnit);
+  if (m_cTempUnit) m_cTempUnit->setCurrentIndex(m_nTempUnit);
+  if (m_cPressureUnit) m_cPressureUnit->setCurrentIndex(m_nPressureUnit);
+  return true;
+}
+
+void CPP_VacPereg::DoDataExchange(CDataExchange* pDX) {
+  if (!pDX->m_bSaveAndValidate) {
+    m_sAlcPressure = FormatNumber("%.2f", m_dAlcPressure);
+    m_sWatPressure = FormatNumber("%.2f", m_dWatPressure);
+    m_sAlcTemp = FormatNumber("%.2f", m_dAlcTemp);
+    m_sWatTemp = FormatNumber("%.2f", m_dWatTemp);
+    m_sConc = FormatNumber("%.2f", m_dConc);
+    ShowInUnit(m_dSolTemp, m_nTempUnit, TemperatureFromCelsius, m_sSolTemp);
+    ShowInUnit(m_dSolPressure, m_nPressureUnit, PressureFromMmHg, m_sSolPressure);
+  }
+  DDX_Control(pDX, 1037, m_cPressureUnit);
+  DDX_Control(pDX, 1036, m_cTempUnit);
+  DDX_Control(pDX, 1029, m_cConcUnit);
+  DDX_Text(pDX, 1022, m_sAlcPressure);
+  DDX_Text(pDX, 1026, m_sWatPressure);
+  DDX_Text(pDX, 1021, m_sAlcTemp);
+  DDX_Text(pDX, 1025, m_sWatTemp);
+  DDX_Text(pDX, 1031, m_sSolTemp);
+  DDX_Text(pDX, 1032, m_sSolPressure);
+  DDX_Text(pDX, 1030, m_sConc);
+  if (!pDX->m_bSaveAndValidate) return;
+
+  DDX_Number(pDX, 1022, m_sAlcPressure, m_dAlcPressure);
+  DDX_Number(pDX, 1026, m_sWatPressure, m_dWatPressure);
+  DDX_Number(pDX, 1021, m_sAlcTemp, m_dAlcTemp);
+  DDX_Number(pDX, 1025, m_sWatTemp, m_dWatTemp);
+  DDX_Number(pDX, 1030, m_sConc, m_dConc);
+  if (pDX->m_bFailed) return;
+  // A list without a selection gives -1; the solution field of that list
+  // then keeps its member.
+  m_nConcUnit = Selection(m_cConcUnit);
+  m_nTempUnit = Selection(m_cTempUnit);
+  m_nPressureUnit = Selection(m_cPressureUnit);
+  ReadInUnit(pDX, 1031, m_sSolTemp, m_nTempUnit, TemperatureToCelsius, TemperatureFromCelsius,
+             m_dSolTemp);
+  ReadInUnit(pDX, 1032, m_sSolPressure, m_nPressureUnit, PressureToMmHg, PressureFromMmHg,
+             m_dSolPressure);
+}
+
+template <class Calc> void CPP_VacPereg::Calculate(Calc calc) {
+  if (!UpdateData(true)) return;
+  if (!calc()) {
+    AfxMessageBox(QString::fromStdString(ErrText));
+    return;
+  }
+  UpdateData(false);
+}
+
+void CPP_VacPereg::OnCalcAlcoholPressure() {
+  Calculate([this] { return AlcoholPressureFromBoiling(m_dAlcTemp, &m_dAlcPressure, &ErrText); });
+}
+
+void CPP_VacPereg::OnCalcAlcoholTemp() {
+  Calculate([this] { return AlcoholBoilingFromPressure(m_dAlcPressure, &m_dAlcTemp, &ErrText); });
+}
+
+void CPP_VacPereg::OnCalcWaterPressure() {
+  Calculate([this] { return WaterPressureFromBoiling(m_dWatTemp, &m_dWatPressure, &ErrText); });
+}
+
+void CPP_VacPereg::OnCalcWaterTemp() {
+  Calculate([this] { return WaterBoilingFromPressure(m_dWatPressure, &m_dWatTemp, &ErrText); });
+}
+
+void CPP_VacPereg::OnCalcSolutionPressure() {
+  Calculate([this] {
+    return SolutionPressureAtBoiling(m_nConcUnit, m_dConc, m_dSolTemp, &m_dSolPressure, &ErrText);
+  });
+}
+
+void CPP_VacPereg::OnCalcSolutionTemp() {
+  Calculate([this] {
+    return SolutionBoilingAtPressure(m_nConcUnit, m_dConc, m_dSolPressure, &m_dSolTemp, &ErrText);
+  });
+}
+
+// For a concentration unit outside the list the mixture is found but not
+// stored; the fields are shown all the same.
+void CPP_VacPereg::OnCalcSolutionConc() {
+  Calculate([this] {
+    return SolutionConcentrationAt(m_nConcUnit, m_dSolTemp, m_dSolPressure, &m_dConc, &ErrText);
+  });
+}
