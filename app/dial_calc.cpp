@@ -5,6 +5,7 @@
 #include "message_box.h"
 #include "property_page.h"
 #include "res/icon128.h"
+#include "stacked_tab_bar.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -13,11 +14,14 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
     : QDialog(parent), m_tabs(new QTabWidget(this)) {
@@ -29,13 +33,16 @@ CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
   brevimo::SetMainWindow(this);
 
   m_tabs->setObjectName(QStringLiteral("tabs"));
+  m_tabRows = new CStackedTabBar(m_tabs, this);
   auto* layout = new QVBoxLayout(this);
+  layout->setSpacing(0);
+  layout->addWidget(m_tabRows);
   layout->addWidget(m_tabs);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
   // The window menu's own entries: where the window manager's menu cannot
-  // take them, they sit in a menu button at the right end of the tab bar.
-  auto* menuButton = new QToolButton(m_tabs);
+  // take them, they sit in a menu button at the right end of the tabs.
+  auto* menuButton = new QToolButton(m_tabRows);
   menuButton->setObjectName(QStringLiteral("menu"));
   menuButton->setText(QStringLiteral("☰"));
   menuButton->setAccessibleName(QStringLiteral("Меню"));
@@ -50,10 +57,20 @@ CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
   connect(help, &QAction::triggered, this, [this] { OnSysCommand(IDM_HELP); });
   menu->addSeparator();
   menuButton->setMenu(menu);
-  m_tabs->setCornerWidget(menuButton, Qt::TopRightCorner);
 
   auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
   connect(f1, &QShortcut::activated, this, [this] { OnSysCommand(IDM_HELP); });
+  // Ctrl+Tab and Ctrl+Shift+Tab (or Ctrl+PgDown, Ctrl+PgUp) step through the tabs.
+  const auto step = [this](int delta) {
+    const int count = m_tabs->count();
+    if (count > 0) m_tabs->setCurrentIndex((m_tabs->currentIndex() + delta + count) % count);
+  };
+  for (const QKeySequence& keys :
+       {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)})
+    connect(new QShortcut(keys, this), &QShortcut::activated, this, [step] { step(1); });
+  for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                                   QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
+    connect(new QShortcut(keys, this), &QShortcut::activated, this, [step] { step(-1); });
 
   // Tab order (differs from the declaration order).
   AddPage(&m_KsTCorr);
@@ -65,6 +82,16 @@ CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
   AddPage(&m_VacPereg);
   AddPage(&m_ShugarConc);
   AddPage(&m_Peregon);
+
+  // The tabs take as many rows as their captions need over the widest page.
+  int pageWidth = 0;
+  for (CPropertyPage* page : m_tabOrder)
+    pageWidth = std::max(pageWidth, page->Host()->minimumWidth());
+  const int frame = m_tabs->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, m_tabs);
+  const int rowWidth = pageWidth + 2 * frame;
+  const QSize button = menuButton->sizeHint();
+  m_tabRows->SetRowWidth(rowWidth, button.width() + 2);
+  menuButton->setGeometry(rowWidth - button.width(), 0, button.width(), button.height());
 
   connect(m_tabs, &QTabWidget::currentChanged, this, &CDial_Calc::OnTabChanged);
   if (!m_tabOrder.empty()) {

@@ -24,6 +24,7 @@
 #include <vector>
 
 class CPropertyPage;
+class CStackedTabBar;
 class QTabWidget;
 
 class CDial_Calc : public QDialog {
@@ -70,6 +71,7 @@ private:
   void ShowHelp();
 
   QTabWidget* m_tabs;
+  CStackedTabBar* m_tabRows;
   std::vector<CPropertyPage*> m_tabOrder;
   CPropertyPage* m_active = nullptr;
   bool m_reverting = false;

@@ -73,6 +73,7 @@ public:
   void Attach(QWidget* parent, QWidget* host);
   bool IsCreated() const { return m_created; }
   QWidget* GetSafeHwnd() const { return m_created ? m_host : nullptr; }
+  QWidget* Host() const { return m_host; } // the tab's widget, even before creation
   QWidget* GetParent() const { return m_parent; }
   QWidget* GetDlgItem(int id) const;
 

@@ -2,6 +2,7 @@
 
 #include "app/dial_about.h"
 #include "app/dialog_builder.h"
+#include "app/stacked_tab_bar.h"
 
 #include <QMenu>
 #include <QPushButton>
@@ -58,6 +59,38 @@ TEST_F(SheetTest, EveryPageShowsItsControlsWhenItsTabIsSelected) {
       EXPECT_TRUE(control->isVisible())
           << page->ClassName() << " " << control->objectName().toStdString();
   }
+}
+
+// Every caption stays in view: the tabs take as many rows as they need, and
+// the selected tab's row sits next to the page.
+TEST_F(SheetTest, TabsStackInRowsWithEveryCaptionInView) {
+  auto* rows = Sheet().findChild<CStackedTabBar*>(QStringLiteral("tabrows"));
+  ASSERT_NE(rows, nullptr);
+  const int count = Tabs()->count();
+  for (int step = 0; step < count; ++step) {
+    const int bottom = rows->TabRect(Tabs()->currentIndex()).bottom();
+    for (int i = 0; i < count; ++i) {
+      const QRect rect = rows->TabRect(i);
+      EXPECT_TRUE(rows->rect().contains(rect)) << i;
+      EXPECT_GE(rect.width(), rows->fontMetrics().horizontalAdvance(Tabs()->tabText(i))) << i;
+      EXPECT_LE(rect.bottom(), bottom) << i;
+      for (int j = 0; j < i; ++j)
+        EXPECT_FALSE(rect.intersects(rows->TabRect(j))) << i << " " << j;
+    }
+    // a click on the next tab selects its page
+    const int next = (Tabs()->currentIndex() + 1) % count;
+    QTest::mouseClick(rows, Qt::LeftButton, {}, rows->TabRect(next).center());
+    ASSERT_EQ(Tabs()->currentIndex(), next);
+  }
+}
+
+TEST_F(SheetTest, CtrlTabStepsThroughThePages) {
+  const int count = Tabs()->count();
+  QTest::keyClick(&Sheet(), Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_EQ(Tabs()->currentIndex(), 1 % count);
+  QTest::keyClick(&Sheet(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+  QTest::keyClick(&Sheet(), Qt::Key_PageUp, Qt::ControlModifier);
+  EXPECT_EQ(Tabs()->currentIndex(), count - 1);
 }
 
 TEST_F(SheetTest, HasNoDialogButtonsAndAMinimiseBox) {
