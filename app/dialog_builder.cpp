@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QWidget>
 
 #include <algorithm>
@@ -86,6 +88,16 @@ QWidget* MakeControl(const res::DlgItem& item, QWidget* parent) {
   return nullptr;
 }
 
+// The width a push button needs for its caption: the style's margins around
+// the text, without the minimum width the style gives a button of its own.
+int ButtonWidthForText(QWidget* button) {
+  QStyleOptionButton opt;
+  opt.initFrom(button); // no text: the style adds its margins only
+  const QFontMetrics& fm = button->fontMetrics();
+  const QSize text(fm.horizontalAdvance(static_cast<QPushButton*>(button)->text()), fm.height());
+  return button->style()->sizeFromContents(QStyle::CT_PushButton, &opt, text, button).width();
+}
+
 // A caption never gets clipped: a label, check box, radio or push button
 // narrower than its text grows (to the left when right-aligned, both ways
 // when centred); a zero width or height takes the text's size.
@@ -100,9 +112,7 @@ QRect FitToText(const res::DlgItem& item, QWidget* control, QRect rect) {
   const bool captioned = item.kind == res::Ctl::Label || item.kind == res::Ctl::CheckBox ||
                          item.kind == res::Ctl::Radio || item.kind == res::Ctl::Button;
   // A push button's size hint has a style minimum; only its text counts.
-  const int needed = item.kind == res::Ctl::Button
-                         ? control->fontMetrics().horizontalAdvance(Caption(item.text)) + 8
-                         : hint.width();
+  const int needed = item.kind == res::Ctl::Button ? ButtonWidthForText(control) : hint.width();
   const int extra = needed - rect.width();
   if (!captioned || extra <= 0) return rect;
   // A label wraps its words within its width, as a static text does, when
