@@ -8,7 +8,7 @@ namespace brevimo::res {
 inline constexpr const char* kDialog133ConcUnits[] = {"Массовый", "Объемный", "Молярный"};
 inline constexpr const char* kDialog133TempUnits[] = {"Цельсия", "Кельвина", "Фаренгейта"};
 inline constexpr const char* kDialog133PressureUnits[] = {
-    "мм.рт.ст.(торр)",       "см.вод.ст.",        "кПа(1e3*Н/м^2)",  "ат(атм.тех,кгС/см^2)",
+    "мм.рт.ст.(торр)",       "см.вод.ст.",        "кПа(1e3*Н/м^2)",   "ат(атм.тех,кгС/см^2)",
     "атм(атм.физ,760 торр)", "бар(1e6*дин/см^2)", "psi(фунт/дюйм^2)",
 };
 
@@ -47,4 +47,4 @@ inline constexpr DlgItem kDialog133Items[] = {
 
 inline constexpr DlgTemplate kDialog133{133, "Вакуумн. перегонка", 371, 98, kDialog133Items};
 
-}  // namespace brevimo::res
+} // namespace brevimo::res

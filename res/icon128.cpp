@@ -5,7 +5,8 @@
 namespace brevimo::res {
 namespace {
 
-// XPM images: ". " transparent, "o" outline, "b" body, "h" highlight.
+// XPM images: "." transparent, "o" outline, "b" body, "h" highlight.
+// clang-format off
 const char* const kIcon32[] = {
     "32 32 4 1",
     ". c None",
@@ -70,7 +71,9 @@ const char* const kIcon16[] = {
     "................",
 };
 
-}  // namespace
+// clang-format on
+
+} // namespace
 
 QIcon ProgramIcon() {
   QIcon icon;
@@ -79,4 +82,4 @@ QIcon ProgramIcon() {
   return icon;
 }
 
-}  // namespace brevimo::res
+} // namespace brevimo::res
