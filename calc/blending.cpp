@@ -1,13 +1,9 @@
 #include "blending.h"
 
+#include "number_text.h"
+
 namespace brevimo {
-namespace {
-
-void SetError(std::string* errorText, const char* message) {
-  if (errorText) *errorText = message;
-}
-
-} // namespace
+namespace {} // namespace
 
 // alcohol = m * rho * V * 0.01, water = (100 - m) * rho * V * 0.01
 void SolutionMasses(double volume, double massPct, double density, double* alcohol, double* water) {

@@ -1,5 +1,7 @@
 #include "boiling.h"
 
+#include "number_text.h"
+
 #include "concentration.h"
 
 namespace brevimo {
@@ -130,10 +132,6 @@ int FindBoiling(double t, Segment* seg, int* outside) {
 
 void SetOptional(double* out, double value) {
   if (out) *out = value;
-}
-
-void SetError(std::string* errorText, const char* message) {
-  if (errorText) *errorText = message;
 }
 
 // Both range-checking unit helpers refuse with this two-line text.

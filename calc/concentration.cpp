@@ -119,10 +119,6 @@ double MolarFromMass(double w) { return kWaterMolar * w / (kEthanolMolar - kMola
 
 bool IsUnit(int unit) { return unit == MassPct || unit == VolPct || unit == MolPct; }
 
-void SetError(std::string* errorText, const char* message) {
-  if (errorText) *errorText = message;
-}
-
 } // namespace
 
 int ConvertConcentration(int fromUnit, int toUnit, double value, double* result, double* density,

@@ -15,6 +15,11 @@ std::string FormatC(const char* format, ...)
 #endif
     ;
 
+// Puts a failure message into an optional error text.
+inline void SetError(std::string* errorText, const char* message) {
+  if (errorText) *errorText = message;
+}
+
 // Reads the number at the start of an input field: leading blanks are
 // skipped, a point or a comma is the decimal separator, anything after the
 // number is ignored ("12.5kg" reads 12.5). Returns false when the text has no

@@ -175,10 +175,6 @@ const char kOutOfCoeffTable[] = "Выход за пределы массива";
 const char kSolutionOutside[] = "Температура кипения раствора\nвыше температуры кипения воды\n"
                                 "или ниже температуры кипения спирта";
 
-void SetError(std::string* errorText, const char* message) {
-  if (errorText) *errorText = message;
-}
-
 // Y at x by linear interpolation between the first row j >= 1 with
 // x <= X[j] and the row below it; a value equal to X[j] thus yields Y[j].
 // X must be strictly increasing, so a binary search finds the same row as
