@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 
 class QWidget;
 
@@ -36,3 +37,7 @@ inline constexpr int IDOK = 1;
 
 // Shows text with an OK button and the exclamation icon; returns IDOK.
 int AfxMessageBox(const QString& text);
+// The same for a UTF-8 text, such as a page's ErrText.
+inline int AfxMessageBox(const std::string& text) {
+  return AfxMessageBox(QString::fromStdString(text));
+}

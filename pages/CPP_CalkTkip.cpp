@@ -78,7 +78,7 @@ void CPP_CalkTkip::DoDataExchange(CDataExchange* pDX) {
   DDX_Number(pDX, 1030, m_sBoilTemp, m_dBoilTemp);
 }
 
-void CPP_CalkTkip::ShowError() { AfxMessageBox(QString::fromStdString(ErrText)); }
+void CPP_CalkTkip::ShowError() { AfxMessageBox(ErrText); }
 
 void CPP_CalkTkip::OnCalcFromConc() {
   if (!UpdateData(true)) return;

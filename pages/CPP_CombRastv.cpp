@@ -63,14 +63,14 @@ void CPP_CombRastv::OnModeFindSecond() {
 
 void CPP_CombRastv::Fail(const std::string& message) {
   ErrText = message;
-  AfxMessageBox(QString::fromStdString(ErrText));
+  AfxMessageBox(ErrText);
 }
 
 bool CPP_CombRastv::Convert(double volPct, double* massPct, double* density) {
   if (m_pSheet->ConvertConcentration(brevimo::VolPct, brevimo::MassPct, volPct, massPct, density,
                                      &ErrText))
     return true;
-  AfxMessageBox(QString::fromStdString(ErrText));
+  AfxMessageBox(ErrText);
   return false;
 }
 
@@ -85,7 +85,7 @@ void CPP_CombRastv::OnCalc() {
 void CPP_CombRastv::CalcMixture() {
   using namespace brevimo;
   if (!CheckMixingInputs(m_dVol1, m_dPct1, m_dVol2, m_dPct2, &ErrText)) {
-    AfxMessageBox(QString::fromStdString(ErrText));
+    AfxMessageBox(ErrText);
     return;
   }
   if (!Convert(m_dPct1, &m_dMassPct1, &m_dDensity1) ||
@@ -105,7 +105,7 @@ void CPP_CombRastv::CalcMixture() {
   double strength;
   if (!m_pSheet->ConvertConcentration(MassPct, VolPct, m_dMassPctRes, &strength, &m_dDensityRes,
                                       &ErrText)) {
-    AfxMessageBox(QString::fromStdString(ErrText));
+    AfxMessageBox(ErrText);
     return;
   }
   const double volume = MixtureVolume(m_dAlcoholRes, m_dWaterRes, m_dDensityRes);
@@ -121,7 +121,7 @@ void CPP_CombRastv::CalcMixture() {
 void CPP_CombRastv::CalcSecondSolution() {
   using namespace brevimo;
   if (!CheckSecondSolutionInputs(m_dVol1, m_dPct1, m_dVolRes, m_dPctRes, &ErrText)) {
-    AfxMessageBox(QString::fromStdString(ErrText));
+    AfxMessageBox(ErrText);
     return;
   }
   if (!Convert(m_dPct1, &m_dMassPct1, &m_dDensity1) ||
@@ -136,7 +136,7 @@ void CPP_CombRastv::CalcSecondSolution() {
   }
   if (!SecondSolutionMasses(m_dAlcohol1, m_dWater1, m_dAlcoholRes, m_dWaterRes, &m_dAlcohol2,
                             &m_dWater2, &ErrText)) {
-    AfxMessageBox(QString::fromStdString(ErrText));
+    AfxMessageBox(ErrText);
     return;
   }
   // Outside 0..100, or undefined when solution 2 has no mass: the conversion
@@ -145,7 +145,7 @@ void CPP_CombRastv::CalcSecondSolution() {
   double strength;
   if (!m_pSheet->ConvertConcentration(MassPct, VolPct, m_dMassPct2, &strength, &m_dDensity2,
                                       &ErrText)) {
-    AfxMessageBox(QString::fromStdString(ErrText));
+    AfxMessageBox(ErrText);
     return;
   }
   const double volume = MixtureVolume(m_dAlcohol2, m_dWater2, m_dDensity2);

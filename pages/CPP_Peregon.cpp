@@ -143,7 +143,7 @@ void CPP_Peregon::RunDistillation() {
   OutVolCon = result.OutVolCon;
   VolBak = result.VolBak;
   if (!ok) {
-    AfxMessageBox(QString::fromStdString(ErrText));
+    AfxMessageBox(ErrText);
     return;
   }
   UpdateData(false);

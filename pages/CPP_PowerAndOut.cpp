@@ -51,7 +51,7 @@ void CPP_PowerAndOut::DoDataExchange(CDataExchange* pDX) {
 
 void CPP_PowerAndOut::ShowError(const char* message) {
   ErrText = message;
-  AfxMessageBox(QString::fromStdString(ErrText));
+  AfxMessageBox(ErrText);
 }
 
 void CPP_PowerAndOut::OnCalc() {
@@ -64,7 +64,7 @@ void CPP_PowerAndOut::OnCalc() {
   double density = 0.0; // kg/l, that is g/ml
   if (!m_pSheet->ConvertConcentration(brevimo::VolPct, brevimo::MassPct, m_dStrength, &m_dMassPct,
                                       &density, &ErrText)) {
-    AfxMessageBox(QString::fromStdString(ErrText));
+    AfxMessageBox(ErrText);
     return;
   }
   const double m = m_dMassPct;

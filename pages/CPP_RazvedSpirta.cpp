@@ -38,7 +38,7 @@ void CPP_RazvedSpirta::DoDataExchange(CDataExchange* pDX) {
 
 void CPP_RazvedSpirta::Fail(const std::string& message) {
   ErrText = message;
-  AfxMessageBox(QString::fromStdString(ErrText));
+  AfxMessageBox(ErrText);
 }
 
 void CPP_RazvedSpirta::OnCalc() {
@@ -53,13 +53,13 @@ void CPP_RazvedSpirta::OnCalc() {
                                       &ErrText) ||
       !m_pSheet->ConvertConcentration(VolPct, MassPct, m_dResultPct, &resultMass, &resultDensity,
                                       &ErrText)) {
-    AfxMessageBox(QString::fromStdString(ErrText));
+    AfxMessageBox(ErrText);
     return;
   }
   double spiritVol = m_dSpiritVol, waterVol = m_dWaterVol, resultVol = m_dResultVol;
   if (!DiluteSpirit(m_nGiven, m_dGivenVol, spiritMass, spiritDensity, resultMass, resultDensity,
                     &spiritVol, &waterVol, &resultVol, &ErrText)) {
-    AfxMessageBox(QString::fromStdString(ErrText));
+    AfxMessageBox(ErrText);
     return;
   }
   // Volumes near the limits of double overflow.

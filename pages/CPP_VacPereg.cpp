@@ -105,7 +105,7 @@ void CPP_VacPereg::DoDataExchange(CDataExchange* pDX) {
 template <class Calc> void CPP_VacPereg::Calculate(Calc calc) {
   if (!UpdateData(true)) return;
   if (!calc()) {
-    AfxMessageBox(QString::fromStdString(ErrText));
+    AfxMessageBox(ErrText);
     return;
   }
   UpdateData(false);

@@ -128,7 +128,7 @@ bool CPP_VolMasMol::CalcFrom(int unit, double value) {
   const int second = unit == MolPct ? VolPct : MolPct;
   if (!m_pSheet->ConvertConcentration(unit, first, value, PercentMember(first), &m_dDensity,
                                       &ErrText)) {
-    AfxMessageBox(QString::fromStdString(ErrText));
+    AfxMessageBox(ErrText);
     return false;
   }
   m_pSheet->ConvertConcentration(unit, second, value, PercentMember(second), nullptr, &ErrText);
@@ -172,7 +172,7 @@ void CPP_VolMasMol::OnCalcPycnometer() {
 void CPP_VolMasMol::CalcFromDensity(double density, double reading) {
   double massPct = 0.0;
   if (!m_pSheet->ConcentrationFromDensity(density, brevimo::MassPct, &massPct, &ErrText)) {
-    AfxMessageBox(QString::fromStdString(ErrText));
+    AfxMessageBox(ErrText);
     return;
   }
   // A refused density is not kept, so the specific volume (1 / density)
