@@ -26,26 +26,18 @@ protected:
   }
 };
 
+// The page's opening display: 96 % by volume in N = 1 with contraction.
+const std::initializer_list<std::pair<int, const char*>> kWorkedExample = {
+    {1025, "96.00"},  {1026, "93.84"},  {1027, "85.63"},  {1031, "0.8075"}, {1042, "1.0000"},
+    {1032, "0.7577"}, {1033, "0.9600"}, {1034, "0.0497"}, {1035, "0.0498"}, {1036, "0.9384"},
+    {1037, "1.1889"}, {1038, "0.0616"}, {1039, "0.0617"}, {1041, "1.2384"}, {1044, "0.8089"}};
+
 const char* const kMolarMessage = "Ошибка в параметрах\nКоцентрация 0..100%";
 const char* const kConcMessage = "Ошибка в параметрах. Концентрация 0..100 (%)";
 const char* const kDensityMessage = "Ошибка в параметрах. Плотность 0.7893...0.9982 (кг/л)";
 
 TEST_F(VolMasMolTest, FirstDisplayShowsTheWorkedExample) {
-  ExpectFields({{1025, "96.00"},
-                {1026, "93.84"},
-                {1027, "85.63"},
-                {1031, "0.8075"},
-                {1042, "1.0000"},
-                {1032, "0.7577"},
-                {1033, "0.9600"},
-                {1034, "0.0497"},
-                {1035, "0.0498"},
-                {1036, "0.9384"},
-                {1037, "1.1889"},
-                {1038, "0.0616"},
-                {1039, "0.0617"},
-                {1041, "1.2384"},
-                {1044, "0.8089"}});
+  ExpectFields(kWorkedExample);
   EXPECT_TRUE(Checked(1040));
   EXPECT_TRUE(Control<QLineEdit>(1032)->isReadOnly());
   EXPECT_FALSE(Control<QLineEdit>(1025)->isReadOnly());
@@ -53,20 +45,7 @@ TEST_F(VolMasMolTest, FirstDisplayShowsTheWorkedExample) {
 
 TEST_F(VolMasMolTest, VolumeOnTheDefaultsReproducesTheDisplay) {
   Click(1028);
-  ExpectFields({{1025, "96.00"},
-                {1026, "93.84"},
-                {1027, "85.63"},
-                {1031, "0.8075"},
-                {1032, "0.7577"},
-                {1033, "0.9600"},
-                {1034, "0.0497"},
-                {1035, "0.0498"},
-                {1036, "0.9384"},
-                {1037, "1.1889"},
-                {1038, "0.0616"},
-                {1039, "0.0617"},
-                {1041, "1.2384"},
-                {1044, "0.8089"}});
+  ExpectFields(kWorkedExample);
 }
 
 TEST_F(VolMasMolTest, WithoutContractionVolumesAreSharesOfTheMixture) {
