@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands of the README; everything else is plain CMake.
 #   make run   installs what is missing, builds and starts the calculator
 #   make test  installs what is missing, builds and runs every test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application object: starts the calculator sheet and ends the program
 // when the sheet closes.
 #pragma once

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dial_about.h"
 
-#include "dialog_builder.h"
 #include "res/dlg_100.h"
 #include "res/icon128.h"
+#include "ui/dialog_builder.h"
 
 #include <QPushButton>
 

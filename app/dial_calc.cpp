@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dial_calc.h"
 
 #include "brevimo_app.h"
-#include "dialog_builder.h"
-#include "message_box.h"
-#include "property_page.h"
 #include "res/icon128.h"
-#include "stacked_tab_bar.h"
+#include "ui/dialog_builder.h"
+#include "ui/message_box.h"
+#include "ui/property_page.h"
+#include "ui/stacked_tab_bar.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

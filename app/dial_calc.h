@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator sheet: one window, a tab per calculator page.
 //
 // The sheet owns one object of each page class for its whole life and adds

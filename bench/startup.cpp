@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the calculator window: time from process start to the first
 // page shown, and resident memory then. Run on the offscreen platform:
 //   QT_QPA_PLATFORM=offscreen ./build-release/bench/startup_bench

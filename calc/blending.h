@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Blending of ethanol-water solutions: diluting spirit with water and mixing
 // two solutions.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Boiling of ethanol-water mixtures at normal atmospheric pressure: the
 // vapour-liquid equilibrium table, the two searches over it (liquid content to
 // boiling temperature and vapour, boiling temperature to liquid content) and

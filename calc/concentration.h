@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Concentration of ethanol-water mixtures: the density table at 20 °C and the
 // conversions between mass, volume and molar percent and density that most
 // calculator pages share.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Batch distillation of a wash in a pot still, simulated step by step.
 //
 // At each step a fraction 0.001 of the liquid then in the still is boiled

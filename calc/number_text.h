@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Locale-independent number text: printf-style formatting and the parsing
 // rules of the input fields. The process locale may be Russian (decimal
 // comma); the calculator always shows a decimal point and accepts either.

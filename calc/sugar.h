@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sugar solutions in water at 20 °C: three linked measures of one solution
 // (content, mass fraction, density), joined by polynomial fits, and the
 // make-up of a batch when one amount of it is known.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "temperature_correction.h"
 
 #include <cmath>

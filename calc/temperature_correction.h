@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hydrometer temperature correction: the density of ethanol-water mixtures
 // over a grid of temperatures and strengths, and the two lookups that the
 // correction page chains (the density of a mixture of known strength at a

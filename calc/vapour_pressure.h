@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Boiling under reduced or raised pressure: the saturated vapour pressure of
 // pure ethanol and pure water against their boiling temperatures, the rule
 // that places a solution's boiling temperature between theirs, and the

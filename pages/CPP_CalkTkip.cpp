@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CPP_CalkTkip.h"
 
 #include "app/dial_calc.h"
-#include "app/message_box.h"
 #include "calc/boiling.h"
 #include "res/dlg_141.h"
+#include "ui/message_box.h"
 
 CPP_CalkTkip::CPP_CalkTkip() : CPropertyPage(brevimo::res::kDialog141, "CPP_CalkTkip") {
   OnClicked(1031, &CPP_CalkTkip::OnCalcFromConc);

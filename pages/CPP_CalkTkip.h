@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Boiling temperature and vapour page: the boiling temperature of a liquid
 // given in volume, mass or molar percent and the composition of its vapour,
 // or the liquid that boils at a given temperature.
@@ -7,7 +8,7 @@
 // model, never the page's window, so they work before the tab was opened.
 #pragma once
 
-#include "app/property_page.h"
+#include "ui/property_page.h"
 
 #include <string>
 

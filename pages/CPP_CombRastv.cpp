@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CPP_CombRastv.h"
 
 #include "app/dial_calc.h"
-#include "app/message_box.h"
 #include "calc/blending.h"
 #include "res/dlg_131.h"
+#include "ui/message_box.h"
 
 #include <QLineEdit>
 

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mixing page: the mixture of two solutions, or the solution 2 that turns
 // solution 1 into a wanted result.
 #pragma once
 
-#include "app/property_page.h"
+#include "ui/property_page.h"
 
 #include <string>
 

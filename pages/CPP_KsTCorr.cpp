@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CPP_KsTCorr.h"
 
 #include "app/dial_calc.h"

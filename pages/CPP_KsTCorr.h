@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hydrometer temperature correction page: a reading in % vol taken at one
 // temperature, the density it stands for, the density of the same liquid at
 // another temperature and the reading it would give there. Messages go to
 // the page's own error line (static 1024), never to a message box.
 #pragma once
 
-#include "app/property_page.h"
 #include "calc/temperature_correction.h"
+#include "ui/property_page.h"
 
 #include <string>
 

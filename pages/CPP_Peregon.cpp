@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CPP_Peregon.h"
 
 #include "app/dial_calc.h"
-#include "app/message_box.h"
 #include "calc/distillation.h"
 #include "res/dlg_136.h"
+#include "ui/message_box.h"
 
 #include <QApplication>
 #include <QComboBox>

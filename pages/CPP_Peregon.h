@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Distillation run page: the start and the end of a pot-still run, each a
 // boiling temperature or a strength, and the wash volume; "Расчет" runs the
 // step simulation and shows the distillate and what is left in the still,
@@ -8,7 +9,7 @@
 // temperature of the strength given), recomputed at every refresh.
 #pragma once
 
-#include "app/property_page.h"
+#include "ui/property_page.h"
 
 #include <string>
 

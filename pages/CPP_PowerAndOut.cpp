@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CPP_PowerAndOut.h"
 
 #include "app/dial_calc.h"
-#include "app/message_box.h"
 #include "res/dlg_129.h"
+#include "ui/message_box.h"
 
 namespace {
 

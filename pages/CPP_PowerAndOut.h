@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Distillate output page: the flow of distillate a still delivers for a
 // heater power, heat losses, reflux ratio and distillate strength, in ml per
 // second, minute or hour.
 #pragma once
 
-#include "app/property_page.h"
+#include "ui/property_page.h"
 
 #include <string>
 

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dilution page: how much water brings spirit down to a lower strength, from
 // the volume of the spirit, of the water or of the result.
 #pragma once
 
-#include "app/property_page.h"
+#include "ui/property_page.h"
 
 #include <string>
 

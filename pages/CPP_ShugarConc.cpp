@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CPP_ShugarConc.h"
 
-#include "app/message_box.h"
 #include "calc/sugar.h"
 #include "res/dlg_144.h"
+#include "ui/message_box.h"
 
 #include <algorithm>
 

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sugar solution page: the make-up of a batch of sugar solution (sugar,
 // water, volume, weight, density) from what the solution should be and one
 // known amount of the batch.
 #pragma once
 
-#include "app/property_page.h"
+#include "ui/property_page.h"
 
 class CPP_ShugarConc : public CPropertyPage {
 public:

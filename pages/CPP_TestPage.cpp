@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CPP_TestPage.h"
 
 #include "CPP_CalkTkip.h"
-#include "app/message_box.h"
 #include "calc/number_text.h"
 #include "res/dlg_132.h"
+#include "ui/message_box.h"
 
 #include <cstdio>
 

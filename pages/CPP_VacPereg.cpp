@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CPP_VacPereg.h"
 
-#include "app/message_box.h"
 #include "res/dlg_133.h"
+#include "ui/message_box.h"
 
 #include <QComboBox>
 

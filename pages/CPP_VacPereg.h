@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Vacuum distillation page: boiling temperature against saturated vapour
 // pressure of pure ethanol and pure water, and for an ethanol-water solution
 // any one of alcohol percent, boiling temperature and vapour pressure from
@@ -5,8 +6,8 @@
 // chosen in the page's lists.
 #pragma once
 
-#include "app/property_page.h"
 #include "calc/vapour_pressure.h"
+#include "ui/property_page.h"
 
 #include <string>
 

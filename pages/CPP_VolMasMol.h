@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Concentration and density page: volume, mass and molar percent, density,
 // pycnometer reading and the make-up of N litres and N kilograms.
 #pragma once
 
-#include "app/property_page.h"
+#include "ui/property_page.h"
 
 #include <string>
 

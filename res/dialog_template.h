@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialog templates as data: what the page builder turns into widgets.
 // Positions and sizes are in dialog units (x in quarters, y in eighths of
 // the font's base units), so layouts follow the real font and screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialog 129: distillate output page. Captions of narrow labels are broken
 // into lines where the dialog wraps them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialog 132: the developer's test page (not in the calculator sheet).
 #pragma once
 

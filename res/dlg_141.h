@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialog 141: boiling temperature and vapour page.
 #pragma once
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what the build and the tests need on Debian or Ubuntu, and nothing
 # when all is present. As root it installs with apt-get; otherwise through
 # sudo when available, or it prints the command to run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The run simulation against a boiling model simple enough to solve by hand:
 // the boiling temperature falls linearly with the strength and the vapour is
 // k times as strong as the liquid (by mass). Then every step multiplies the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Page and sheet tests run real widgets on Qt's offscreen platform.
 #include <QApplication>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared fixture of the page tests: a real calculator sheet on the
 // offscreen platform. Message boxes are captured instead of shown; a test
 // takes the ones it expects, and any it did not take fails it. A modal
@@ -5,8 +6,8 @@
 #pragma once
 
 #include "app/dial_calc.h"
-#include "app/message_box.h"
-#include "app/property_page.h"
+#include "ui/message_box.h"
+#include "ui/property_page.h"
 
 #include <QAbstractButton>
 #include <QApplication>

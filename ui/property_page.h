@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page layer: a calculator page built from a dialog template, with the
 // data exchange between its controls and its members.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns a dialog template into Qt widgets. Dialog units are converted with
 // the real font's metrics, as the platform does for dialog templates:
 // horizontal base = average width of the 52 Latin letters, vertical = font

@@ -1,8 +1,9 @@
-#include "ui_fixture.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/ui/ui_fixture.h"
 
 #include "app/dial_about.h"
-#include "app/dialog_builder.h"
-#include "app/stacked_tab_bar.h"
+#include "ui/dialog_builder.h"
+#include "ui/stacked_tab_bar.h"
 
 #include <QMenu>
 #include <QPushButton>

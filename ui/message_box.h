@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes of the calculator: one OK button, the exclamation icon, the
 // application name as title, owned by the calculator window. Every box goes
 // through AfxMessageBox so that tests can capture them without a modal loop.

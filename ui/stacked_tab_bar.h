@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tabs in as many rows as the captions need, as a property sheet stacks
 // them, so that every page's caption is always in view. The row of the
 // selected tab sits next to the page. It drives the QTabWidget it is made

@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/CPP_CalkTkip.h"
-#include "ui_fixture.h"
+#include "tests/ui/ui_fixture.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mixing page through its widgets.
-#include "ui_fixture.h"
+#include "tests/ui/ui_fixture.h"
 
 namespace {
 

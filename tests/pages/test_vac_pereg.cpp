@@ -1,4 +1,5 @@
-#include "ui_fixture.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/ui/ui_fixture.h"
 
 #include <QComboBox>
 
