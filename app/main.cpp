@@ -9,6 +9,9 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationVersion(QString::fromLatin1(brevimo::res::kProductVersion));
+  // Names the desktop entry, so the desktop matches the window to its menu
+  // entry and icon (the Wayland app id).
+  QGuiApplication::setDesktopFileName(QStringLiteral(BREVIMO_APP_ID));
   // Qt adopts the user's locale for the C library; numbers stay with the
   // point (all formatting also pins the "C" locale itself).
   std::setlocale(LC_NUMERIC, "C");

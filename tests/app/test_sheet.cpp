@@ -139,6 +139,20 @@ TEST_F(SheetTest, AboutBoxShowsTheVersionAndClosesWithOk) {
   EXPECT_TRUE(Sheet().isVisible());
 }
 
+// The window and the About box show the program icon from the resources,
+// at every size of the icon theme.
+TEST_F(SheetTest, WindowAndAboutBoxShowTheProgramIcon) {
+  const QList<QSize> sizes = Sheet().windowIcon().availableSizes();
+  for (int size : {16, 24, 32, 48, 64, 128, 256})
+    EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
+  CDial_About about(&Sheet());
+  EXPECT_EQ(about.windowIcon().availableSizes(), sizes);
+  QPixmap shown;
+  for (QLabel* l : about.findChildren<QLabel*>())
+    if (!l->pixmap().isNull()) shown = l->pixmap();
+  EXPECT_EQ(shown.size(), QSize(32, 32));
+}
+
 TEST_F(SheetTest, HelpWithoutAHelpEngineSaysSo) {
   Sheet().findChild<QMenu*>(QStringLiteral("sysmenu"))->actions()[1]->trigger();
   EXPECT_EQ(TakeMessage(), "Failed to launch help.");
