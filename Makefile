@@ -2,7 +2,9 @@
 # The two commands of the README; everything else is plain CMake.
 #   make run   installs what is missing, builds and starts the calculator
 #   make test  installs what is missing, builds and runs every test
-.PHONY: run test setup
+#   make package  builds the Debian package build-release/brevimo_<version>_<arch>.deb
+#   make dist     builds the source archive build-release/brevimo-<version>.tar.gz
+.PHONY: run test setup package dist
 
 JOBS ?= $(shell nproc)
 
@@ -18,6 +20,18 @@ test: setup
 	cmake --preset dev
 	cmake --build --preset dev -j $(JOBS)
 	ctest --preset dev -j $(JOBS)
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+	ctest --preset release -j $(JOBS)
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+
+package: setup
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+	cd build-release && cpack -G DEB
+
+dist: setup
+	cmake --preset release
+	cd build-release && cpack --config CPackSourceConfig.cmake

@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core locales
+  librsvg2-bin desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs a build into a temporary DESTDIR under /usr and checks the tree:
+# program, desktop entry, icons, AppStream data, screenshots and licence are
+# there; the desktop entry and the AppStream data pass their validators with
+# no error and no warning; every PNG icon has the size its folder names.
+# Usage: check_install.sh BUILD_DIR APP_ID VERSION
+set -euo pipefail
+build=$1 id=$2 version=$3
+
+dest=$(mktemp -d)
+trap 'rm -rf "$dest"' EXIT
+DESTDIR=$dest cmake --install "$build" --prefix /usr >/dev/null
+share=$dest/usr/share
+failed=0
+fail() { echo "FAIL: $*"; failed=1; }
+need() { [ -s "$1" ] || fail "missing ${1#"$dest"}"; }
+
+[ -x "$dest/usr/bin/brevimo" ] || fail "missing /usr/bin/brevimo"
+desktop=$share/applications/$id.desktop
+metainfo=$share/metainfo/$id.metainfo.xml
+need "$desktop"
+need "$metainfo"
+need "$share/icons/hicolor/scalable/apps/$id.svg"
+need "$share/doc/brevimo/copyright"
+
+# A PNG's width and height are the big-endian words at bytes 16 and 20.
+png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{printf "%dx%d", (($1*256+$2)*256+$3)*256+$4, (($5*256+$6)*256+$7)*256+$8}'; }
+for size in 16 24 32 48 64 128 256; do
+  png=$share/icons/hicolor/${size}x${size}/apps/$id.png
+  need "$png"
+  [ -s "$png" ] || continue
+  [ "$(head -c 4 "$png" | tail -c 3)" = PNG ] || fail "${png#"$dest"} is not a PNG"
+  got=$(png_size "$png")
+  [ "$got" = "${size}x${size}" ] || fail "${png#"$dest"} is $got"
+done
+
+# The desktop entry: validator errors and warnings fail (hints do not).
+if ! out=$(desktop-file-validate "$desktop" 2>&1) || grep -Eq 'error|warning' <<<"$out"; then
+  fail "desktop-file-validate: $out"
+fi
+[ -n "$out" ] && echo "$out"
+grep -qx "Icon=$id" "$desktop" || fail "Icon= is not $id"
+grep -qx "Exec=brevimo" "$desktop" || fail "Exec= is not brevimo"
+
+# The AppStream data: no error and no warning.
+if ! out=$(appstreamcli validate --no-net "$metainfo" 2>&1) || grep -Eq '^[EW]:' <<<"$out"; then
+  fail "appstreamcli validate: $out"
+fi
+grep -q "<id>$id</id>" "$metainfo" || fail "metainfo id is not $id"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+  fail "metainfo does not launch $id.desktop"
+grep -q "<release version=\"$version\"" "$metainfo" || fail "no release $version in the metainfo"
+# Every screenshot named in the metadata is installed under share/brevimo.
+shots=$(sed -n 's|.*<image>.*/\([^/<]*\)</image>.*|\1|p' "$metainfo")
+[ -n "$shots" ] || fail "no screenshots in the metainfo"
+for shot in $shots; do
+  need "$share/brevimo/screenshots/$shot"
+done
+
+[ $failed -eq 0 ] && echo "install tree OK: $(cd "$dest" && find . -type f | wc -l) files"
+exit $failed
