@@ -10,7 +10,8 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core locales
-  librsvg2-bin desktop-file-utils appstream dpkg-dev
+  # icon rendering, desktop entry and AppStream checks, Debian package (CPack uses file)
+  librsvg2-bin desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()
