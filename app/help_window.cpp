@@ -1,0 +1,224 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "help_window.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QShortcut>
+#include <QSplitter>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("CHelpWindow", text); }
+
+QString& OverriddenFile() {
+  static QString file;
+  return file;
+}
+
+const QString kObjectName = QStringLiteral("CHelpWindow");
+
+QToolButton* AddButton(QHBoxLayout* row, int id, const QString& text, const QString& tip) {
+  auto* button = new QToolButton;
+  button->setObjectName(QString::number(id));
+  button->setText(text);
+  button->setToolTip(tip);
+  button->setAccessibleName(tip);
+  button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  row->addWidget(button);
+  return button;
+}
+
+} // namespace
+
+QString CHelpWindow::ManualFile() {
+  if (!OverriddenFile().isEmpty())
+    return QFileInfo(OverriddenFile()).isFile() ? OverriddenFile() : QString();
+  const QDir appDir(QCoreApplication::applicationDirPath());
+  for (const QString& folder :
+       {QStringLiteral("../share/brevimo/manual"), QStringLiteral("share/brevimo/manual")}) {
+    const QFileInfo file(appDir.filePath(folder + QStringLiteral("/index.html")));
+    if (file.isFile()) return file.canonicalFilePath();
+  }
+  return {};
+}
+
+void CHelpWindow::SetManualFile(const QString& file) { OverriddenFile() = file; }
+
+bool CHelpWindow::Open(QWidget* owner, const QString& anchor) {
+  auto* window = dynamic_cast<CHelpWindow*>(
+      owner->findChild<QWidget*>(kObjectName, Qt::FindDirectChildrenOnly));
+  if (!window) {
+    const QString file = ManualFile();
+    if (file.isEmpty()) return false;
+    window = new CHelpWindow(owner, file);
+  }
+  window->ShowSection(anchor);
+  if (window->isMinimized()) window->showNormal();
+  window->show();
+  window->raise();
+  window->activateWindow();
+  return true;
+}
+
+// A child window of the calculator, so that the calculator's modal run does
+// not block it, yet without modality of its own: both stay usable.
+CHelpWindow::CHelpWindow(QWidget* owner, const QString& file)
+    : QWidget(owner, Qt::Window), m_file(file) {
+  setObjectName(kObjectName);
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  setWindowTitle(Tr("Справка Brevimo"));
+
+  auto* tools = new QHBoxLayout;
+  QToolButton* back = AddButton(tools, IDC_BACK, Tr("◀ Назад"), Tr("Назад (Alt+Влево)"));
+  QToolButton* forward = AddButton(tools, IDC_FORWARD, Tr("Вперед ▶"), Tr("Вперед (Alt+Вправо)"));
+  QToolButton* find = AddButton(tools, IDC_FIND, Tr("Найти…"), Tr("Найти в тексте (Ctrl+F)"));
+  tools->addStretch();
+
+  m_contents = new QListWidget;
+  m_contents->setObjectName(QString::number(IDC_CONTENTS));
+  m_contents->setAccessibleName(Tr("Содержание"));
+  m_browser = new QTextBrowser;
+  m_browser->setObjectName(QString::number(IDC_BROWSER));
+  m_browser->setAccessibleName(Tr("Текст справки"));
+  m_browser->setOpenExternalLinks(true);
+
+  auto* splitter = new QSplitter;
+  splitter->addWidget(m_contents);
+  splitter->addWidget(m_browser);
+  splitter->setStretchFactor(1, 1);
+
+  m_findBar = new QWidget;
+  auto* findRow = new QHBoxLayout(m_findBar);
+  findRow->setContentsMargins(0, 0, 0, 0);
+  auto* findLabel = new QLabel(Tr("Найти:"));
+  m_findText = new QLineEdit;
+  m_findText->setObjectName(QString::number(IDC_FIND_TEXT));
+  m_findText->setAccessibleName(Tr("Найти"));
+  findLabel->setBuddy(m_findText);
+  findRow->addWidget(findLabel);
+  findRow->addWidget(m_findText, 1);
+  QToolButton* next = AddButton(findRow, IDC_FIND_NEXT, Tr("Далее"), Tr("Следующее (F3)"));
+  QToolButton* previous =
+      AddButton(findRow, IDC_FIND_PREVIOUS, Tr("Ранее"), Tr("Предыдущее (Shift+F3)"));
+  m_findStatus = new QLabel;
+  m_findStatus->setObjectName(QString::number(IDC_FIND_STATUS));
+  findRow->addWidget(m_findStatus);
+  m_findBar->hide();
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(tools);
+  layout->addWidget(splitter, 1);
+  layout->addWidget(m_findBar);
+
+  back->setEnabled(false);
+  forward->setEnabled(false);
+  connect(back, &QToolButton::clicked, m_browser, &QTextBrowser::backward);
+  connect(forward, &QToolButton::clicked, m_browser, &QTextBrowser::forward);
+  connect(m_browser, &QTextBrowser::backwardAvailable, back, &QToolButton::setEnabled);
+  connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QToolButton::setEnabled);
+  connect(find, &QToolButton::clicked, this, &CHelpWindow::ShowFindBar);
+  connect(next, &QToolButton::clicked, this, [this] { Find(false); });
+  connect(previous, &QToolButton::clicked, this, [this] { Find(true); });
+  connect(m_findText, &QLineEdit::returnPressed, this, [this] { Find(false); });
+  connect(m_contents, &QListWidget::itemActivated, this,
+          [this](QListWidgetItem* item) { ShowSection(item->data(Qt::UserRole).toString()); });
+  connect(m_contents, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { ShowSection(item->data(Qt::UserRole).toString()); });
+
+  const auto shortcut = [this](const QKeySequence& keys, auto slot) {
+    connect(new QShortcut(keys, this), &QShortcut::activated, this, slot);
+  };
+  shortcut(QKeySequence::Find, [this] { ShowFindBar(); });
+  shortcut(QKeySequence::FindNext, [this] { Find(false); });
+  shortcut(QKeySequence::FindPrevious, [this] { Find(true); });
+  shortcut(QKeySequence::Back, [this] { m_browser->backward(); });
+  shortcut(QKeySequence::Forward, [this] { m_browser->forward(); });
+  shortcut(QKeySequence(Qt::Key_Escape), [this] { OnEscape(); });
+
+  m_browser->setSource(QUrl::fromLocalFile(m_file));
+  FillContents();
+
+  const QFontMetrics metrics(font());
+  resize(metrics.averageCharWidth() * 130, metrics.height() * 45);
+}
+
+QUrl CHelpWindow::SectionUrl(const QString& anchor) const {
+  QUrl url = QUrl::fromLocalFile(m_file);
+  url.setFragment(anchor.isEmpty() ? QStringLiteral("top") : anchor);
+  return url;
+}
+
+void CHelpWindow::ShowSection(const QString& anchor) {
+  m_browser->setSource(SectionUrl(anchor));
+  // setSource does not scroll when the same anchor is asked for again.
+  m_browser->scrollToAnchor(m_browser->source().fragment());
+  for (int i = 0; i < m_contents->count(); ++i)
+    if (m_contents->item(i)->data(Qt::UserRole).toString() == m_browser->source().fragment())
+      m_contents->setCurrentRow(i);
+}
+
+// The contents list: one entry per second-level heading that carries an
+// anchor, in the order of the manual.
+void CHelpWindow::FillContents() {
+  m_contents->clear();
+  for (QTextBlock block = m_browser->document()->begin(); block.isValid(); block = block.next()) {
+    if (block.blockFormat().headingLevel() != 2) continue;
+    QString anchor;
+    for (auto it = block.begin(); !it.atEnd() && anchor.isEmpty(); ++it) {
+      const QStringList names = it.fragment().charFormat().anchorNames();
+      if (!names.isEmpty()) anchor = names.first();
+    }
+    if (anchor.isEmpty()) continue;
+    auto* item = new QListWidgetItem(block.text().trimmed(), m_contents);
+    item->setData(Qt::UserRole, anchor);
+  }
+  m_contents->setMinimumWidth(m_contents->sizeHintForColumn(0) + 2 * m_contents->frameWidth() +
+                              fontMetrics().averageCharWidth() * 2);
+}
+
+void CHelpWindow::ShowFindBar() {
+  m_findBar->show();
+  m_findText->setFocus();
+  m_findText->selectAll();
+}
+
+// Searches from the cursor on, and once more from the other end of the text.
+void CHelpWindow::Find(bool backward) {
+  const QString text = m_findText->text();
+  if (text.isEmpty()) {
+    ShowFindBar();
+    return;
+  }
+  const QTextDocument::FindFlags flags =
+      backward ? QTextDocument::FindBackward : QTextDocument::FindFlags();
+  bool found = m_browser->find(text, flags);
+  if (!found) {
+    QTextCursor cursor = m_browser->textCursor();
+    cursor.movePosition(backward ? QTextCursor::End : QTextCursor::Start);
+    m_browser->setTextCursor(cursor);
+    found = m_browser->find(text, flags);
+  }
+  m_findStatus->setText(found ? QString() : Tr("Не найдено"));
+}
+
+// Escape closes the search bar first, then the window.
+void CHelpWindow::OnEscape() {
+  if (m_findBar->isVisible() && m_findBar->isAncestorOf(focusWidget())) {
+    m_findBar->hide();
+    m_browser->setFocus();
+    return;
+  }
+  close();
+}
