@@ -5,10 +5,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QImageReader>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTextBlock>
@@ -17,6 +19,8 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -38,6 +42,15 @@ QToolButton* AddButton(QHBoxLayout* row, int id, const QString& text, const QStr
   button->setToolButtonStyle(Qt::ToolButtonTextOnly);
   row->addWidget(button);
   return button;
+}
+
+// The width of the widest screenshot in the manual's images folder.
+int WidestImage(const QDir& manual) {
+  const QDir images(manual.filePath(QStringLiteral("images")));
+  int widest = 0;
+  for (const QString& name : images.entryList({QStringLiteral("*.png")}, QDir::Files))
+    widest = std::max(widest, QImageReader(images.filePath(name)).size().width());
+  return widest;
 }
 
 } // namespace
@@ -63,8 +76,11 @@ bool CHelpWindow::Open(QWidget* owner, const QString& anchor) {
     const QString file = ManualFile();
     if (file.isEmpty()) return false;
     window = new CHelpWindow(owner, file);
+    window->ShowSection(anchor);
+    window->m_browser->clearHistory(); // Back starts from the first section shown
+  } else {
+    window->ShowSection(anchor);
   }
-  window->ShowSection(anchor);
   if (window->isMinimized()) window->showNormal();
   window->show();
   window->raise();
@@ -93,10 +109,14 @@ CHelpWindow::CHelpWindow(QWidget* owner, const QString& file)
   m_browser->setObjectName(QString::number(IDC_BROWSER));
   m_browser->setAccessibleName(Tr("Текст справки"));
   m_browser->setOpenExternalLinks(true);
+  // The text wraps to the window; the window opens wide enough for the
+  // screenshots, and tables can round a pixel over the width.
+  m_browser->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   auto* splitter = new QSplitter;
   splitter->addWidget(m_contents);
   splitter->addWidget(m_browser);
+  splitter->setStretchFactor(0, 0);
   splitter->setStretchFactor(1, 1);
 
   m_findBar = new QWidget;
@@ -147,11 +167,17 @@ CHelpWindow::CHelpWindow(QWidget* owner, const QString& file)
   shortcut(QKeySequence::Forward, [this] { m_browser->forward(); });
   shortcut(QKeySequence(Qt::Key_Escape), [this] { OnEscape(); });
 
-  m_browser->setSource(QUrl::fromLocalFile(m_file));
+  m_browser->setSource(SectionUrl({}));
   FillContents();
 
+  // Wide enough for the page screenshots beside the contents.
   const QFontMetrics metrics(font());
-  resize(metrics.averageCharWidth() * 130, metrics.height() * 45);
+  const int textWidth =
+      std::max(WidestImage(QFileInfo(m_file).dir()), metrics.averageCharWidth() * 80) +
+      m_browser->verticalScrollBar()->sizeHint().width() + metrics.height() * 3;
+  resize(m_contents->minimumWidth() + textWidth + metrics.height() * 2, metrics.height() * 45);
+  layout->activate();
+  splitter->setSizes({m_contents->minimumWidth(), splitter->width() - m_contents->minimumWidth()});
 }
 
 QUrl CHelpWindow::SectionUrl(const QString& anchor) const {
@@ -194,7 +220,7 @@ void CHelpWindow::ShowFindBar() {
   m_findText->selectAll();
 }
 
-// Searches from the cursor on, and once more from the other end of the text.
+// Searches on from the cursor, and once more from the other end of the text.
 void CHelpWindow::Find(bool backward) {
   const QString text = m_findText->text();
   if (text.isEmpty()) {
@@ -203,12 +229,21 @@ void CHelpWindow::Find(bool backward) {
   }
   const QTextDocument::FindFlags flags =
       backward ? QTextDocument::FindBackward : QTextDocument::FindFlags();
+  // Search from the text in view, not from where an earlier search stopped.
+  if (!m_browser->viewport()->rect().intersects(m_browser->cursorRect()))
+    m_browser->setTextCursor(m_browser->cursorForPosition(QPoint(0, 0)));
   bool found = m_browser->find(text, flags);
   if (!found) {
-    QTextCursor cursor = m_browser->textCursor();
+    const QTextCursor from = m_browser->textCursor();
+    const int scrolled = m_browser->verticalScrollBar()->value();
+    QTextCursor cursor = from;
     cursor.movePosition(backward ? QTextCursor::End : QTextCursor::Start);
     m_browser->setTextCursor(cursor);
     found = m_browser->find(text, flags);
+    if (!found) { // the view stays where it was
+      m_browser->setTextCursor(from);
+      m_browser->verticalScrollBar()->setValue(scrolled);
+    }
   }
   m_findStatus->setText(found ? QString() : Tr("Не найдено"));
 }
