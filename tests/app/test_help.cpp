@@ -125,6 +125,13 @@ TEST_F(HelpTest, MenuHelpOpensTheManualAndSearchFindsText) {
   QTest::keyClick(find, Qt::Key_Return);
   EXPECT_EQ(help->findChild<QLabel*>(QString::number(CHelpWindow::IDC_FIND_STATUS))->text(),
             U("Не найдено"));
+  // Escape closes the search bar, then the help window; the calculator stays.
+  QTest::keyClick(find, Qt::Key_Escape);
+  EXPECT_FALSE(find->isVisible());
+  EXPECT_TRUE(help->isVisible());
+  QTest::keyClick(help->Browser(), Qt::Key_Escape);
+  EXPECT_FALSE(help->isVisible());
+  EXPECT_TRUE(Sheet().isVisible());
 }
 
 TEST_F(HelpTest, WithoutTheManualHelpSaysSo) {
