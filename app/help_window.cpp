@@ -24,8 +24,6 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("CHelpWindow", text); }
-
 QString& OverriddenFile() {
   static QString file;
   return file;
@@ -94,20 +92,26 @@ CHelpWindow::CHelpWindow(QWidget* owner, const QString& file)
     : QWidget(owner, Qt::Window), m_file(file) {
   setObjectName(kObjectName);
   setAttribute(Qt::WA_DeleteOnClose, false);
-  setWindowTitle(Tr("Справка Brevimo"));
+  setWindowTitle(QCoreApplication::translate("CHelpWindow", "Справка Brevimo"));
 
   auto* tools = new QHBoxLayout;
-  QToolButton* back = AddButton(tools, IDC_BACK, Tr("◀ Назад"), Tr("Назад (Alt+Влево)"));
-  QToolButton* forward = AddButton(tools, IDC_FORWARD, Tr("Вперед ▶"), Tr("Вперед (Alt+Вправо)"));
-  QToolButton* find = AddButton(tools, IDC_FIND, Tr("Найти…"), Tr("Найти в тексте (Ctrl+F)"));
+  QToolButton* back =
+      AddButton(tools, IDC_BACK, QCoreApplication::translate("CHelpWindow", "◀ Назад"),
+                QCoreApplication::translate("CHelpWindow", "Назад (Alt+Влево)"));
+  QToolButton* forward =
+      AddButton(tools, IDC_FORWARD, QCoreApplication::translate("CHelpWindow", "Вперед ▶"),
+                QCoreApplication::translate("CHelpWindow", "Вперед (Alt+Вправо)"));
+  QToolButton* find =
+      AddButton(tools, IDC_FIND, QCoreApplication::translate("CHelpWindow", "Найти…"),
+                QCoreApplication::translate("CHelpWindow", "Найти в тексте (Ctrl+F)"));
   tools->addStretch();
 
   m_contents = new QListWidget;
   m_contents->setObjectName(QString::number(IDC_CONTENTS));
-  m_contents->setAccessibleName(Tr("Содержание"));
+  m_contents->setAccessibleName(QCoreApplication::translate("CHelpWindow", "Содержание"));
   m_browser = new QTextBrowser;
   m_browser->setObjectName(QString::number(IDC_BROWSER));
-  m_browser->setAccessibleName(Tr("Текст справки"));
+  m_browser->setAccessibleName(QCoreApplication::translate("CHelpWindow", "Текст справки"));
   m_browser->setOpenExternalLinks(true);
   // The text wraps to the window; the window opens wide enough for the
   // screenshots, and tables can round a pixel over the width.
@@ -122,16 +126,19 @@ CHelpWindow::CHelpWindow(QWidget* owner, const QString& file)
   m_findBar = new QWidget;
   auto* findRow = new QHBoxLayout(m_findBar);
   findRow->setContentsMargins(0, 0, 0, 0);
-  auto* findLabel = new QLabel(Tr("Найти:"));
+  auto* findLabel = new QLabel(QCoreApplication::translate("CHelpWindow", "Найти:"));
   m_findText = new QLineEdit;
   m_findText->setObjectName(QString::number(IDC_FIND_TEXT));
-  m_findText->setAccessibleName(Tr("Найти"));
+  m_findText->setAccessibleName(QCoreApplication::translate("CHelpWindow", "Найти"));
   findLabel->setBuddy(m_findText);
   findRow->addWidget(findLabel);
   findRow->addWidget(m_findText, 1);
-  QToolButton* next = AddButton(findRow, IDC_FIND_NEXT, Tr("Далее"), Tr("Следующее (F3)"));
+  QToolButton* next =
+      AddButton(findRow, IDC_FIND_NEXT, QCoreApplication::translate("CHelpWindow", "Далее"),
+                QCoreApplication::translate("CHelpWindow", "Следующее (F3)"));
   QToolButton* previous =
-      AddButton(findRow, IDC_FIND_PREVIOUS, Tr("Ранее"), Tr("Предыдущее (Shift+F3)"));
+      AddButton(findRow, IDC_FIND_PREVIOUS, QCoreApplication::translate("CHelpWindow", "Ранее"),
+                QCoreApplication::translate("CHelpWindow", "Предыдущее (Shift+F3)"));
   m_findStatus = new QLabel;
   m_findStatus->setObjectName(QString::number(IDC_FIND_STATUS));
   findRow->addWidget(m_findStatus);
@@ -245,7 +252,8 @@ void CHelpWindow::Find(bool backward) {
       m_browser->verticalScrollBar()->setValue(scrolled);
     }
   }
-  m_findStatus->setText(found ? QString() : Tr("Не найдено"));
+  m_findStatus->setText(found ? QString()
+                              : QCoreApplication::translate("CHelpWindow", "Не найдено"));
 }
 
 // Escape closes the search bar first, then the window.
