@@ -153,13 +153,6 @@ TEST_F(SheetTest, WindowAndAboutBoxShowTheProgramIcon) {
   EXPECT_EQ(shown.size(), QSize(32, 32));
 }
 
-TEST_F(SheetTest, HelpWithoutAHelpEngineSaysSo) {
-  Sheet().findChild<QMenu*>(QStringLiteral("sysmenu"))->actions()[1]->trigger();
-  EXPECT_EQ(TakeMessage(), "Failed to launch help.");
-  QTest::keyClick(&Sheet(), Qt::Key_F1);
-  EXPECT_EQ(TakeMessage(), "Failed to launch help.");
-}
-
 TEST_F(SheetTest, MessageBoxesCarryTheAppNameAndTheWarningIcon) {
   AfxMessageBox(QStringLiteral("x"));
   ASSERT_EQ(Boxes().size(), 1u);

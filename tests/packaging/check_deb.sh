@@ -54,7 +54,7 @@ echo "Depends: $depends"
 contents=$(dpkg-deb --contents "$deb" | awk '{print $NF}')
 for f in ./usr/bin/brevimo ./usr/share/applications/$id.desktop \
   ./usr/share/metainfo/$id.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/$id.svg \
-  ./usr/share/doc/brevimo/copyright; do
+  ./usr/share/doc/brevimo/copyright ./usr/share/brevimo/manual/index.html; do
   grep -qx "$f" <<<"$contents" || fail "$f not in the package"
 done
 for size in 16 24 32 48 64 128 256; do

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a build into a temporary DESTDIR under /usr and checks the tree:
-# program, desktop entry, icons, AppStream data, screenshots and licence are
+# program, desktop entry, icons, AppStream data, screenshots, manual and licence are
 # there; the desktop entry and the AppStream data pass their validators with
 # no error and no warning; every PNG icon has the size its folder names.
 # Usage: check_install.sh BUILD_DIR APP_ID VERSION
@@ -23,6 +23,7 @@ need "$desktop"
 need "$metainfo"
 need "$share/icons/hicolor/scalable/apps/$id.svg"
 need "$share/doc/brevimo/copyright"
+need "$share/brevimo/manual/index.html"
 
 # A PNG's width and height are the big-endian words at bytes 16 and 20.
 png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{printf "%dx%d", (($1*256+$2)*256+$3)*256+$4, (($5*256+$6)*256+$7)*256+$8}'; }
