@@ -55,13 +55,10 @@ Outcome Refused(std::string message) { return {false, {}, std::move(message)}; }
 
 // Numbers are read by the rule of the window's fields: leading blanks
 // skipped, a point or a comma as decimal separator, anything after the
-// number ignored; no number, or one that is not finite, is a usage error.
-const CLI::Validator kNumber(
-    [](std::string& text) {
-      double value = 0.0;
-      return ParseFieldNumber(text, &value) ? std::string() : "not a number: " + text;
-    },
-    "", "NUMBER");
+// number ignored. The run page's fields hold the stricter rule of a field
+// bound to a number, and so do the run's options. No number, or one that
+// is not finite, is a usage error.
+using NumberRule = bool (*)(std::string_view, double*);
 
 // A number option; `given` tells whether it was on the command line.
 struct Number {
@@ -71,11 +68,16 @@ struct Number {
 };
 
 CLI::Option* AddNumber(CLI::App* app, const std::string& name, Number& number,
-                       const std::string& help) {
+                       const std::string& help, NumberRule rule = ParseFieldNumber) {
   number.option = app->add_option_function<std::string>(
-      name, [&number](const std::string& text) { ParseFieldNumber(text, &number.value); }, help);
-  number.option->check(kNumber)->type_name("NUMBER");
-  return number.option;
+      name, [&number, rule](const std::string& text) { rule(text, &number.value); }, help);
+  number.option->check(CLI::Validator(
+      [rule](std::string& text) {
+        double value = 0.0;
+        return rule(text, &value) ? std::string() : "not a number: " + text;
+      },
+      "", "NUMBER"));
+  return number.option->type_name("NUMBER");
 }
 
 // An option that takes one of a few words, each standing for a value.
@@ -646,13 +648,15 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
       "run", "Batch distillation of a wash in a pot still, simulated step by step: the "
              "distillate collected and what is left in the still");
   AddNumber(cRun, "--start-temperature", run.startTemperature,
-            "Start: boiling temperature of the still liquid, °C");
+            "Start: boiling temperature of the still liquid, °C", ParseStrictNumber);
   AddNumber(cRun, "--start-strength", run.startStrength,
-            "Start: strength of the still liquid, % vol");
+            "Start: strength of the still liquid, % vol", ParseStrictNumber);
   AddNumber(cRun, "--end-temperature", run.endTemperature,
-            "End: boiling temperature of the still liquid, °C");
-  AddNumber(cRun, "--end-strength", run.endStrength, "End: strength of the still liquid, % vol");
-  AddNumber(cRun, "--wash", run.wash, "Volume of the wash, above 0 (results in its unit)")
+            "End: boiling temperature of the still liquid, °C", ParseStrictNumber);
+  AddNumber(cRun, "--end-strength", run.endStrength, "End: strength of the still liquid, % vol",
+            ParseStrictNumber);
+  AddNumber(cRun, "--wash", run.wash, "Volume of the wash, above 0 (results in its unit)",
+            ParseStrictNumber)
       ->required();
   cRun->add_flag("--steps", run.steps,
                  "Write every step instead: a tab-separated header and rows (with --json an "

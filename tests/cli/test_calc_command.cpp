@@ -199,6 +199,8 @@ TEST(CalcCommandUsage, ErrorsExitWith2AndWriteNoResults) {
       {"vacuum", "--strength", "40"},
       {"run", "--start-temperature", "92", "--start-strength", "10", "--end-temperature", "98",
        "--wash", "1"},
+      // the run page's fields take a number and nothing else
+      {"run", "--start-temperature", "92", "--end-temperature", "98", "--wash", "1l"},
   };
   for (const auto& args : cases) {
     const Outcome o = Calc(args);
@@ -248,12 +250,17 @@ TEST(CalcCommandOutput, ShortestNumberRoundTrips) {
   EXPECT_EQ(brevimo::cli::ShortestNumber(100.0), "100");
 }
 
-// A comma reads like a point, as in the window's fields.
+// A comma reads like a point, as in the window's fields (which also ignore
+// what follows the number).
 TEST(CalcCommandInput, CommaIsADecimalSeparator) {
   EXPECT_EQ(Json({"dilute", "--strength", "96,5", "--target", "40,25", "--water", "1,5"}),
             Json({"dilute", "--strength", "96.5", "--target", "40.25", "--water", "1.5"}));
   EXPECT_EQ(Json({"correct", "--reading", "42,5", "--temperature", "26"}),
             Json({"correct", "--reading", "42.5", "--temperature", "26"}));
+  EXPECT_EQ(Json({"dilute", "--strength", "96 %", "--target", "40", "--spirit", "1000 l"}),
+            Json({"dilute", "--strength", "96", "--target", "40", "--spirit", "1000"}));
+  EXPECT_EQ(Json({"run", "--start-temperature", "92,5", "--end-strength", "2,5", "--wash", "1"}),
+            Json({"run", "--start-temperature", "92.5", "--end-strength", "2.5", "--wash", "1"}));
 }
 
 TEST(CalcCommandRun, StepsAsRowsOrAJsonArray) {
