@@ -659,8 +659,8 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
             ParseStrictNumber)
       ->required();
   cRun->add_flag("--steps", run.steps,
-                 "Write every step instead: a tab-separated header and rows (with --json an "
-                 "array of step objects)");
+                 "Write every step instead: the results file's tab-separated header and a row "
+                 "per step (with --json an array of objects keyed by the header's names)");
 
   for (CLI::App* command : app.get_subcommands({})) {
     command->group("Commands");
