@@ -9,6 +9,7 @@ packages=(
   make cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libcli11-dev nlohmann-json3-dev help2man
   fonts-dejavu-core locales
   # icon rendering, desktop entry and AppStream checks, Debian package (CPack uses file)
   librsvg2-bin desktop-file-utils appstream dpkg-dev file

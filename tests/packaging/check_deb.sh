@@ -57,6 +57,9 @@ for f in ./usr/bin/brevimo ./usr/share/applications/$id.desktop \
   ./usr/share/doc/brevimo/copyright ./usr/share/brevimo/manual/index.html; do
   grep -qx "$f" <<<"$contents" || fail "$f not in the package"
 done
+if [ -e "$build/cli/brevimo-calc" ]; then
+  grep -qx ./usr/bin/brevimo-calc <<<"$contents" || fail "./usr/bin/brevimo-calc not in the package"
+fi
 for size in 16 24 32 48 64 128 256; do
   f=./usr/share/icons/hicolor/${size}x${size}/apps/$id.png
   grep -qx "$f" <<<"$contents" || fail "$f not in the package"

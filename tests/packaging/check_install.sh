@@ -17,6 +17,10 @@ fail() { echo "FAIL: $*"; failed=1; }
 need() { [ -s "$1" ] || fail "missing ${1#"$dest"}"; }
 
 [ -x "$dest/usr/bin/brevimo" ] || fail "missing /usr/bin/brevimo"
+# The command-line program, when the build has it.
+if [ -e "$build/cli/brevimo-calc" ]; then
+  [ -x "$dest/usr/bin/brevimo-calc" ] || fail "missing /usr/bin/brevimo-calc"
+fi
 desktop=$share/applications/$id.desktop
 metainfo=$share/metainfo/$id.metainfo.xml
 need "$desktop"
