@@ -185,6 +185,7 @@ CRunChart::CRunChart(QWidget* parent)
   splitter->addWidget(m_table);
   splitter->setStretchFactor(0, 3);
   splitter->setStretchFactor(1, 1);
+  splitter->setSizes({520, 180}); // the chart first
   splitter->setChildrenCollapsible(false);
 
   m_step = new QLabel;
