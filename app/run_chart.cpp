@@ -87,20 +87,13 @@ protected:
   void mouseMoveEvent(QMouseEvent* event) override {
     QChartView::mouseMoveEvent(event);
     double x = 0.0;
-    if (!ValueAt(event->position(), &x)) return;
-    m_owner->ShowStepAt(x);
-    if (auto* label = m_owner->findChild<QLabel*>(QString::number(CRunChart::IDC_STEP)))
-      QToolTip::showText(event->globalPosition().toPoint(), label->text(), this);
+    if (ValueAt(event->position(), &x))
+      QToolTip::showText(event->globalPosition().toPoint(), m_owner->ShowStepAt(x), this);
   }
   void mousePressEvent(QMouseEvent* event) override {
     QChartView::mousePressEvent(event);
     double x = 0.0;
-    const brevimo::DistillationRun* run = m_owner->Run();
-    if (!run || run->steps.empty() || !ValueAt(event->position(), &x)) return;
-    auto* table = m_owner->findChild<QTableView*>(QString::number(CRunChart::IDC_TABLE));
-    const int row = static_cast<int>(brevimo::NearestStep(run->steps, x));
-    table->selectRow(row);
-    table->scrollTo(table->model()->index(row, 0), QAbstractItemView::PositionAtCenter);
+    if (ValueAt(event->position(), &x)) m_owner->SelectStepAt(x);
   }
 
 private:
@@ -231,6 +224,7 @@ void CRunChart::SetRun(std::shared_ptr<const brevimo::DistillationRun> run) {
   m_run = std::move(run);
   m_model->SetRun(m_run);
   m_marker->hide();
+  m_chart->setTitle({});
   brevimo::RunSeries series;
   if (m_run) brevimo::BuildRunSeries(*m_run, brevimo::kRunChartColumns, &series);
   m_series[0]->replace(series.stillTemperature);
@@ -279,8 +273,8 @@ void CRunChart::SetUpAxes() {
   SetTicks(m_axisTemperature, low, high, tStep);
 }
 
-void CRunChart::ShowStepAt(double x) {
-  if (!m_run || m_run->steps.empty()) return;
+QString CRunChart::ShowStepAt(double x) {
+  if (!m_run || m_run->steps.empty()) return {};
   const std::size_t i = brevimo::NearestStep(m_run->steps, x);
   const brevimo::DistillationStep& s = m_run->steps[i];
   const auto cell = [&](int column) { return CRunStepsModel::Cell(s, column); };
@@ -292,6 +286,14 @@ void CRunChart::ShowStepAt(double x) {
   const qreal px = m_chart->mapToPosition(QPointF(s.OutVol, 0.0), m_series[1]).x();
   m_marker->setLine(px, plot.top(), px, plot.bottom());
   m_marker->show();
+  return m_step->text();
+}
+
+void CRunChart::SelectStepAt(double x) {
+  if (!m_run || m_run->steps.empty()) return;
+  const int row = static_cast<int>(brevimo::NearestStep(m_run->steps, x));
+  m_table->selectRow(row);
+  m_table->scrollTo(m_model->index(row, 0), QAbstractItemView::PositionAtCenter);
 }
 
 void CRunChart::CopyTable() {

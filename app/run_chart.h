@@ -46,8 +46,11 @@ public:
   // strength collected.
   QLineSeries* Series(int index) const { return m_series[index]; }
 
-  // Shows the values of the step nearest to the collected volume x.
-  void ShowStepAt(double x);
+  // Shows the values of the step nearest to the collected volume x, and
+  // marks it on the chart; returns the text shown.
+  QString ShowStepAt(double x);
+  // Selects that step in the table.
+  void SelectStepAt(double x);
   // The table's selection (or the whole table, when nothing is selected)
   // to the clipboard as tab-separated text.
   void CopyTable();

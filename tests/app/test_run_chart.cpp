@@ -6,6 +6,7 @@
 #include "app/run_steps_model.h"
 #include "calc/distillation.h"
 
+#include <QClipboard>
 #include <QtCharts/QLineSeries>
 
 #include <cmath>
@@ -150,9 +151,16 @@ TEST(RunChartWindow, OpensOnA100000StepRunWithEveryStepInTheTable) {
   char row[DistillationFile::kRowCapacity];
   const std::size_t length = DistillationFile::FormatRow(run->steps.back(), row, ',');
   EXPECT_EQ(lines[100000] + '\n', QByteArray(row, static_cast<qsizetype>(length)));
-  // the step under the pointer: the nearest by collected volume
-  window.ShowStepAt(2.50004);
-  EXPECT_TRUE(window.findChild<QLabel*>("1102")->text().startsWith(U("Шаг 50002:")));
+  // the step under the pointer: the nearest by collected volume; a click
+  // selects it in the table, and a copy takes the selection
+  EXPECT_TRUE(window.ShowStepAt(2.50004).startsWith(U("Шаг 50002:")));
+  window.SelectStepAt(2.50004);
+  window.CopyTable();
+  const QString copied = QApplication::clipboard()->text();
+  EXPECT_TRUE(copied.startsWith("TKipBak\tVConBak\tVolBak\tParVolCon\tOutVol\tOutVolCon\n"));
+  EXPECT_TRUE(copied.endsWith(
+      QString::fromUtf8(window.Model()->Csv().split('\n')[50002]).replace(',', '\t') + '\n'));
+  EXPECT_EQ(copied.count('\n'), 2);
 }
 
 } // namespace
