@@ -70,8 +70,9 @@ QString Number(double value) { return QString::number(value, 'g', 15); }
 
 // The start or the end of a run as the user gave it.
 QString RunPoint(int kind, double value) {
-  return kind == brevimo::RunByStrength ? Tr("%1 % об.").arg(Number(value))
-                                        : Tr("%1 °C").arg(Number(value));
+  return kind == brevimo::RunByStrength
+             ? QCoreApplication::translate("CRunChart", "%1 % об.").arg(Number(value))
+             : QCoreApplication::translate("CRunChart", "%1 °C").arg(Number(value));
 }
 
 // The chart view: the values of the step under the pointer, and a click
@@ -112,7 +113,7 @@ private:
 CRunChart::CRunChart(QWidget* parent)
     : QWidget(parent, Qt::Window), m_chart(new QChart), m_model(new CRunStepsModel(this)) {
   setObjectName(QStringLiteral("CRunChart"));
-  setWindowTitle(Tr("График перегонки"));
+  setWindowTitle(QCoreApplication::translate("CRunChart", "График перегонки"));
 
   // Series and axes: strengths on the left, the still's temperature on the right.
   const struct {
@@ -128,11 +129,12 @@ CRunChart::CRunChart(QWidget* parent)
        3.0},
   };
   m_axisVolume = new QValueAxis;
-  m_axisVolume->setTitleText(Tr("Отобрано дистиллята, л"));
+  m_axisVolume->setTitleText(QCoreApplication::translate("CRunChart", "Отобрано дистиллята, л"));
   m_axisStrength = new QValueAxis;
-  m_axisStrength->setTitleText(Tr("Крепость, % об."));
+  m_axisStrength->setTitleText(QCoreApplication::translate("CRunChart", "Крепость, % об."));
   m_axisTemperature = new QValueAxis;
-  m_axisTemperature->setTitleText(Tr("Температура в кубе, °C"));
+  m_axisTemperature->setTitleText(
+      QCoreApplication::translate("CRunChart", "Температура в кубе, °C"));
   m_axisTemperature->setGridLineVisible(false);
   m_axisTemperature->setLabelsColor(kinds[0].color);
   m_axisTemperature->setTitleBrush(kinds[0].color);
@@ -184,7 +186,8 @@ CRunChart::CRunChart(QWidget* parent)
   m_step = new QLabel;
   m_step->setObjectName(QString::number(IDC_STEP));
   m_step->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  m_step->setText(Tr("Наведите указатель на график, чтобы увидеть значения шага"));
+  m_step->setText(QCoreApplication::translate(
+      "CRunChart", "Наведите указатель на график, чтобы увидеть значения шага"));
 
   auto* buttons = new QHBoxLayout;
   const auto addButton = [&](int id, const char* text, auto handler) {
@@ -236,13 +239,14 @@ void CRunChart::SetRun(std::shared_ptr<const brevimo::DistillationRun> run) {
   if (!m_run) return;
   const brevimo::DistillationInput& in = m_run->input;
   const brevimo::DistillationResult& r = m_run->result;
-  m_chart->setTitle(Tr("<b>Перегонка от %1 до %2, брага %3 л</b><br>"
+  m_chart->setTitle(
+      QCoreApplication::translate(
+          "CRunChart", "<b>Перегонка от %1 до %2, брага %3 л</b><br>"
                        "Отобрано %4 л крепостью %5 % об., в кубе осталось %6 л; шагов: %7")
-                        .arg(RunPoint(in.startKind, in.startValue),
-                             RunPoint(in.endKind, in.endValue), Number(in.washVolume),
-                             FormatNumber("%.4f", r.OutVol), FormatNumber("%.4f", r.OutVolCon),
-                             FormatNumber("%.4f", r.VolBak))
-                        .arg(r.steps));
+          .arg(RunPoint(in.startKind, in.startValue), RunPoint(in.endKind, in.endValue),
+               Number(in.washVolume), FormatNumber("%.4f", r.OutVol),
+               FormatNumber("%.4f", r.OutVolCon), FormatNumber("%.4f", r.VolBak))
+          .arg(r.steps));
 }
 
 void CRunChart::SetUpAxes() {
@@ -278,8 +282,10 @@ QString CRunChart::ShowStepAt(double x) {
   const std::size_t i = brevimo::NearestStep(m_run->steps, x);
   const brevimo::DistillationStep& s = m_run->steps[i];
   const auto cell = [&](int column) { return CRunStepsModel::Cell(s, column); };
-  m_step->setText(Tr("Шаг %1: отобрано %2 л, крепость отбора сейчас %3 % об., всего отбора %4 % "
-                     "об.; в кубе %5 °C, %6 % об., %7 л")
+  m_step->setText(QCoreApplication::translate(
+                      "CRunChart",
+                      "Шаг %1: отобрано %2 л, крепость отбора сейчас %3 % об., всего отбора %4 % "
+                      "об.; в кубе %5 °C, %6 % об., %7 л")
                       .arg(i + 1)
                       .arg(cell(4), cell(3), cell(5), cell(0), cell(1), cell(2)));
   const QRectF plot = m_chart->plotArea();
@@ -315,7 +321,8 @@ void CRunChart::CopyTable() {
 
 void CRunChart::Save(const char* title, const char* suffix, const char* filter,
                      bool (CRunChart::*save)(const QString&)) {
-  const QString name = Tr("Перегонка") + QLatin1String(suffix);
+  const QString name =
+      QCoreApplication::translate("CRunChart", "Перегонка") + QLatin1String(suffix);
   const QString path =
       QFileDialog::getSaveFileName(this, Tr(title), QDir::current().filePath(name), Tr(filter));
   if (!path.isEmpty()) (this->*save)(path);
@@ -325,7 +332,8 @@ bool CRunChart::WriteFile(const QString& path, const QByteArray& bytes) {
   QSaveFile file(path);
   if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
     return true;
-  AfxMessageBox(Tr("Не удалось записать файл %1").arg(QDir::toNativeSeparators(path)));
+  AfxMessageBox(QCoreApplication::translate("CRunChart", "Не удалось записать файл %1")
+                    .arg(QDir::toNativeSeparators(path)));
   return false;
 }
 
