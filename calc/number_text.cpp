@@ -44,6 +44,15 @@ std::size_t ParseWithComma(std::string_view text, double* value) {
 
 } // namespace
 
+const char* const kNonFiniteMessage =
+    "Результат расчета вне допустимого диапазона.\nПроверьте исходные данные.";
+
+bool AllFinite(std::initializer_list<double> values) {
+  for (double v : values)
+    if (!std::isfinite(v)) return false;
+  return true;
+}
+
 std::string FormatC(const char* format, ...) {
   CLocaleScope scope;
   char buffer[128];
