@@ -33,6 +33,7 @@ inline constexpr DlgItem kDialog136Items[] = {
     {IDC_STATIC, Ctl::Label, "Остаток в баке", 195, 65, 53, 8},
     {1067, Ctl::Edit, "", 195, 75, 40, 14, kReadOnly},
     {1064, Ctl::CheckBox, "Файл", 191, 96, 35, 10},
+    {1099, Ctl::Button, "График", 228, 96, 32, 14},
 };
 
 inline constexpr DlgTemplate kDialog136{136, "Перегонка", 262, 111, kDialog136Items};
