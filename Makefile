@@ -1,7 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands of the README; everything else is plain CMake.
 #   make run   installs what is missing, builds and starts the calculator
-#   make test  installs what is missing, builds and runs every test
+#   make test  installs what is missing, builds and runs every test: debug,
+#              optimised (for the optimiser's warnings) and sanitised builds;
+#              any compiler warning fails the build
 #   make package  builds the Debian package build-release/brevimo_<version>_<arch>.deb
 #   make dist     builds the source archive build-release/brevimo-<version>.tar.gz
 .PHONY: run test setup package dist

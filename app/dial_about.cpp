@@ -13,7 +13,7 @@ CDial_About::CDial_About(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QString::fromUtf8(tmpl.caption));
   setWindowIcon(brevimo::res::ProgramIcon());
   brevimo::BuildDialog(tmpl, this);
-  setFixedSize(brevimo::DialogUnits(font()).Size(tmpl.cx, tmpl.cy));
+  setFixedSize(brevimo::DialogUnits(tmpl, this).Size(tmpl.cx, tmpl.cy));
   auto* ok = findChild<QPushButton*>(QStringLiteral("1"));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

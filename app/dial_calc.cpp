@@ -114,7 +114,7 @@ void CDial_Calc::AddPage(CPropertyPage* page) {
   auto* host = new QWidget;
   page->Attach(this, host);
   const auto& tmpl = page->Template();
-  host->setMinimumSize(brevimo::DialogUnits(host->font()).Size(tmpl.cx, tmpl.cy));
+  host->setMinimumSize(brevimo::DialogUnits(tmpl, host).Size(tmpl.cx, tmpl.cy));
   m_tabs->addTab(host, page->Caption());
   m_tabOrder.push_back(page);
 }

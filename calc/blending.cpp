@@ -23,9 +23,11 @@ int DiluteSpirit(int given, double volume, double spiritMassPct, double spiritDe
   if (given != GivenSpirit && given != GivenWater && given != GivenResult)
     return 1; // no choice made: nothing to compute
 
-  // No amount of water brings spirit down to 0 %; the formulas below would
-  // divide by the result's alcohol. The negated test also refuses NaN.
-  if (!(resultMassPct > 0.0)) {
+  // No amount of spirit or water gives a result of 0 %: from the spirit or
+  // the water the formulas below would divide by the result's alcohol. A
+  // result of 0 % given by its volume is all water and no spirit. The
+  // negated test also refuses NaN.
+  if (given != GivenResult && !(resultMassPct > 0.0)) {
     SetError(errorText, "Крепость результата должна быть больше 0");
     return 0;
   }

@@ -34,9 +34,10 @@ void SolutionMasses(double volume, double massPct, double density, double* alcoh
 // `given`; all three volumes are written, the given one copied. The water
 // added is counted at 1 kg/l. Negative and zero volumes are computed like any
 // other. An unknown choice computes nothing, writes nothing and returns 1.
-// Fails for a result stronger than the spirit, for a result of strength 0,
-// and for equal strengths when the water is given (any amount of spirit then
-// takes no water).
+// Fails for a result stronger than the spirit, for a result of strength 0
+// unless the result is given (it is then all water: no spirit), and for
+// equal strengths when the water is given (any amount of spirit then takes
+// no water).
 int DiluteSpirit(int given, double volume, double spiritMassPct, double spiritDensity,
                  double resultMassPct, double resultDensity, double* spiritVolume,
                  double* waterVolume, double* resultVolume, std::string* errorText);

@@ -31,15 +31,44 @@ private:
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-// strtod in the "C" locale over a copy in which commas are points.
-// Returns the number of characters consumed (0 when there is no number).
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Length of the decimal number at the start of text: a sign, digits with a
+// point or comma among or after them, an exponent; 0 when there is none.
+// Only decimal: the C library's hexadecimal ("0x10"), "inf" and "nan" forms
+// end after the "0" or are no number.
+std::size_t DecimalLength(std::string_view text) {
+  std::size_t i = 0, digits = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  for (; i < text.size() && IsDigit(text[i]); ++i)
+    ++digits;
+  if (i < text.size() && (text[i] == '.' || text[i] == ','))
+    for (++i; i < text.size() && IsDigit(text[i]); ++i)
+      ++digits;
+  if (digits == 0) return 0;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    std::size_t j = i + 1;
+    if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+    if (j < text.size() && IsDigit(text[j])) {
+      while (j < text.size() && IsDigit(text[j]))
+        ++j;
+      i = j;
+    }
+  }
+  return i;
+}
+
+// The decimal number at the start of text, converted in the "C" locale with
+// a comma read as the point. Returns the number of characters it takes (0
+// when there is no number).
 std::size_t ParseWithComma(std::string_view text, double* value) {
-  std::string copy(text);
+  const std::size_t length = DecimalLength(text);
+  if (length == 0) return 0;
+  std::string copy(text.substr(0, length));
   for (char& c : copy)
     if (c == ',') c = '.';
-  char* end = nullptr;
-  *value = strtod_l(copy.c_str(), &end, CLocale());
-  return static_cast<std::size_t>(end - copy.c_str());
+  *value = strtod_l(copy.c_str(), nullptr, CLocale());
+  return length;
 }
 
 } // namespace

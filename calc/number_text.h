@@ -28,14 +28,15 @@ extern const char* const kNonFiniteMessage;
 // True when none of the values is infinite or NaN.
 bool AllFinite(std::initializer_list<double> values);
 
-// Reads the number at the start of an input field: leading blanks are
-// skipped, a point or a comma is the decimal separator, anything after the
-// number is ignored ("12.5kg" reads 12.5). Returns false when the text has no
-// number at its start or its value is not finite; *value is then untouched.
+// Reads the decimal number at the start of an input field: leading blanks
+// are skipped, a point or a comma is the decimal separator, anything after
+// the number is ignored ("12.5kg" reads 12.5, "0x10" reads 0). Returns false
+// when the text has no number at its start or its value is not finite; *value
+// is then untouched.
 bool ParseFieldNumber(std::string_view text, double* value);
 
 // The stricter rule of a field bound directly to a number: at most the first
-// 31 characters, blanks and tabs around a number and nothing else; a zero
+// 31 characters, blanks and tabs around a decimal number and nothing else; a zero
 // must be written with a leading digit 0 ("", ".0" and "-0" are refused).
 // The comma is accepted as the decimal separator here too.
 bool ParseStrictNumber(std::string_view text, double* value);

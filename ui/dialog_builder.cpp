@@ -21,6 +21,8 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
 namespace brevimo {
 namespace {
@@ -125,18 +127,50 @@ QWidget* MakeControl(const res::DlgItem& item, QWidget* parent) {
 }
 
 // The width a push button needs for its caption: the style's margins around
-// the text, without the minimum width the style gives a button of its own.
+// the text and an average letter of air on either side, without the minimum
+// width the style gives a button of its own.
 int ButtonWidthForText(QWidget* button) {
   QStyleOptionButton opt;
   opt.initFrom(button); // no text: the style adds its margins only
   const QFontMetrics& fm = button->fontMetrics();
-  const QSize text(fm.horizontalAdvance(static_cast<QPushButton*>(button)->text()), fm.height());
+  const QSize text(fm.horizontalAdvance(static_cast<QPushButton*>(button)->text()) +
+                       2 * fm.averageCharWidth(),
+                   fm.height());
   return button->style()->sizeFromContents(QStyle::CT_PushButton, &opt, text, button).width();
 }
 
-// A caption never gets clipped: a label, check box, radio or push button
-// narrower than its text grows (to the left when right-aligned, both ways
-// when centred); a zero width or height takes the text's size.
+int WidestWord(const QLabel* label) {
+  int widest = 0;
+  for (const QString& word : label->text().split(QRegularExpression(QStringLiteral("\\s+"))))
+    widest = std::max(widest, label->fontMetrics().horizontalAdvance(word));
+  return widest;
+}
+
+// The narrowest width at which a label's words, wrapped, fit the height;
+// the width of its longest line when even one line per break does not fit.
+int LabelWidthForText(QLabel* label, int height) {
+  const int frame = label->width() - label->contentsRect().width();
+  label->setWordWrap(false);
+  const int unwrapped = label->sizeHint().width();
+  label->setWordWrap(true);
+  int lo = WidestWord(label) + frame, hi = std::max(lo, unwrapped);
+  if (label->heightForWidth(hi) > height) return unwrapped;
+  while (lo < hi) { // the wrapped height shrinks as the width grows
+    const int mid = (lo + hi) / 2;
+    if (label->heightForWidth(mid) <= height)
+      hi = mid;
+    else
+      lo = mid + 1;
+  }
+  return hi;
+}
+
+// A caption never gets clipped. A label wraps its words within its width,
+// as a static text does, over as many lines as its height holds (rounded: a
+// height a little short of two lines holds two); narrower than that needs,
+// it grows, as does a check box, radio or push button narrower than its
+// text: to the left when right-aligned, both ways when centred. A zero width
+// or height takes the text's size.
 QRect FitToText(const res::DlgItem& item, QWidget* control, QRect rect) {
   const QSize hint = control->sizeHint();
   if (item.cx == 0) rect.setWidth(hint.width());
@@ -145,24 +179,35 @@ QRect FitToText(const res::DlgItem& item, QWidget* control, QRect rect) {
   // tall as the font makes it.
   if (item.kind == res::Ctl::DropList || item.kind == res::Ctl::DropDown)
     rect.setHeight(hint.height());
-  const bool captioned = item.kind == res::Ctl::Label || item.kind == res::Ctl::CheckBox ||
-                         item.kind == res::Ctl::Radio || item.kind == res::Ctl::Button;
-  // A push button's size hint has a style minimum; only its text counts.
-  const int needed = item.kind == res::Ctl::Button ? ButtonWidthForText(control) : hint.width();
-  const int extra = needed - rect.width();
-  if (!captioned || extra <= 0) return rect;
-  // A label wraps its words within its width, as a static text does, when
-  // its height holds the wrapped lines; it grows only when they do not fit.
-  if (item.kind == res::Ctl::Label && item.cx != 0 && item.cy != 0) {
+  int needed = 0;
+  switch (item.kind) {
+  case res::Ctl::Label: {
     auto* label = static_cast<QLabel*>(control);
-    int widestWord = 0;
-    for (const QString& word : label->text().split(QRegularExpression(QStringLiteral("\\s+"))))
-      widestWord = std::max(widestWord, label->fontMetrics().horizontalAdvance(word));
-    label->setWordWrap(true);
-    if (widestWord <= rect.width() && label->heightForWidth(rect.width()) <= rect.height())
-      return rect;
-    label->setWordWrap(false);
+    if (item.cx == 0 || item.cy == 0 || label->text().isEmpty()) return rect;
+    const int line = label->fontMetrics().height();
+    const int lines = std::max(1, (rect.height() + line / 2) / line);
+    const int frame = label->width() - label->contentsRect().width();
+    const int room = std::max(rect.height(), lines * line + frame);
+    needed = std::max(rect.width(), LabelWidthForText(label, room));
+    rect.setHeight(std::max(rect.height(), label->heightForWidth(needed)));
+    break;
   }
+  case res::Ctl::Button:
+    // A push button's size hint has a style minimum; only its text counts.
+    needed = ButtonWidthForText(control);
+    break;
+  case res::Ctl::CheckBox:
+  case res::Ctl::Radio:
+    // It ends after its caption: the rest of its template width is empty
+    // and may reach under a neighbour.
+    rect.setWidth(std::min(rect.width(), hint.width()));
+    needed = hint.width();
+    break;
+  default:
+    return rect;
+  }
+  const int extra = needed - rect.width();
+  if (extra <= 0) return rect;
   if (item.style & res::kRight)
     rect.setLeft(rect.left() - extra);
   else if (item.style & res::kCenter)
@@ -170,6 +215,17 @@ QRect FitToText(const res::DlgItem& item, QWidget* control, QRect rect) {
   else
     rect.setWidth(needed);
   return rect;
+}
+
+// The width a group box or drop-down list needs for its caption or items:
+// they do not grow, the units widen instead.
+int FixedWidthForText(const res::DlgItem& item, QWidget* control) {
+  if (item.cx == 0) return 0;
+  if (item.kind == res::Ctl::GroupBox) // the title is indented: as much air after it
+    return control->minimumSizeHint().width() + control->fontMetrics().averageCharWidth();
+  if (item.kind == res::Ctl::DropList || item.kind == res::Ctl::DropDown)
+    return control->sizeHint().width();
+  return 0;
 }
 
 } // namespace
@@ -182,14 +238,61 @@ DialogUnits::DialogUnits(const QFont& font) {
   m_baseY = metrics.height();
 }
 
-int DialogUnits::X(int dlu) const { return MulDiv(dlu, m_baseX, 4); }
+DialogUnits::DialogUnits(const res::DlgTemplate& tmpl, const QWidget* parent)
+    : DialogUnits(parent->font()) {
+  // Measured on controls like the real ones, in a widget that is never shown.
+  QWidget scratch;
+  scratch.setFont(parent->font());
+  std::vector<QWidget*> controls;
+  for (const res::DlgItem& item : tmpl.items)
+    controls.push_back(MakeControl(item, &scratch));
+  // A control may grow for its caption into free room; where it would reach
+  // a neighbour, out of its group box or out of the page, the units widen
+  // until it does not. Widening moves neighbours apart, so this repeats.
+  for (int pass = 0; pass < 50; ++pass) {
+    const QRect page(QPoint(0, 0), Size(tmpl.cx, tmpl.cy));
+    std::vector<QRect> rects, fitted;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+      const res::DlgItem& item = tmpl.items[i];
+      rects.push_back(Rect(item.x, item.y, item.cx, item.cy));
+      controls[i]->resize(rects[i].size());
+      fitted.push_back(FitToText(item, controls[i], rects[i]));
+    }
+    double base = m_baseX;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+      const res::DlgItem& item = tmpl.items[i];
+      if (item.cx == 0) continue;
+      const int needed = FixedWidthForText(item, controls[i]);
+      if (needed > rects[i].width()) base = std::max(base, 4.0 * (needed + 1) / item.cx);
+      const bool trimmed = item.kind == res::Ctl::CheckBox || item.kind == res::Ctl::Radio;
+      if (fitted[i].width() <= rects[i].width() && !trimmed) continue;
+      bool blocked = !page.contains(fitted[i]);
+      for (std::size_t j = 0; j < controls.size() && !blocked; ++j) {
+        if (j == i) continue;
+        if (tmpl.items[j].kind == res::Ctl::GroupBox && rects[j].contains(rects[i].topLeft()))
+          blocked = !rects[j].contains(fitted[i]);
+        else if (tmpl.items[i].kind != res::Ctl::GroupBox || !rects[i].contains(rects[j]))
+          blocked = fitted[i].intersects(fitted[j]);
+      }
+      if (blocked) base = std::max({base, 4.0 * (fitted[i].width() + 1) / item.cx, m_baseX * 1.02});
+    }
+    if (base == m_baseX) break;
+    m_baseX = base;
+  }
+}
+
+int DialogUnits::X(int dlu) const { return static_cast<int>(std::floor(dlu * m_baseX / 4 + 0.5)); }
 
 int DialogUnits::Y(int dlu) const { return MulDiv(dlu, m_baseY, 8); }
 
-QRect DialogUnits::Rect(int x, int y, int cx, int cy) const { return {X(x), Y(y), X(cx), Y(cy)}; }
+// Both edges are converted, not the size: controls that abut in the template
+// abut on screen instead of overlapping by a rounded pixel.
+QRect DialogUnits::Rect(int x, int y, int cx, int cy) const {
+  return {QPoint(X(x), Y(y)), QPoint(X(x + cx) - 1, Y(y + cy) - 1)};
+}
 
 void BuildDialog(const res::DlgTemplate& tmpl, QWidget* parent) {
-  const DialogUnits units(parent->font());
+  const DialogUnits units(tmpl, parent);
   QString lastLabel;
   QButtonGroup* radioGroup = nullptr;
   for (const res::DlgItem& item : tmpl.items) {

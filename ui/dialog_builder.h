@@ -19,13 +19,15 @@ namespace brevimo {
 class DialogUnits {
 public:
   explicit DialogUnits(const QFont& font);
+  // The units of a template built on parent (its font and style).
+  DialogUnits(const res::DlgTemplate& tmpl, const QWidget* parent);
   int X(int dlu) const;
   int Y(int dlu) const;
   QRect Rect(int x, int y, int cx, int cy) const;
   QSize Size(int cx, int cy) const { return {X(cx), Y(cy)}; }
 
 private:
-  int m_baseX;
+  double m_baseX;
   int m_baseY;
 };
 

@@ -126,9 +126,9 @@ TEST(Dilution, EqualStrengthsWithTheWaterGivenAreRefused) {
   }
 }
 
-TEST(Dilution, AResultOfStrengthZeroIsRefusedForEveryChoice) {
-  for (double p0 : {96.0, 0.0})
-    for (int given : {GivenSpirit, GivenWater, GivenResult}) {
+TEST(Dilution, AResultOfStrengthZeroIsAllWaterAndRefusedUnlessGiven) {
+  for (double p0 : {96.0, 40.0}) {
+    for (int given : {GivenSpirit, GivenWater}) {
       Volumes v;
       std::string err;
       EXPECT_EQ(Dilute(given, 1000, p0, 0, &v, &err), 0) << p0 << " " << given;
@@ -136,6 +136,13 @@ TEST(Dilution, AResultOfStrengthZeroIsRefusedForEveryChoice) {
       EXPECT_EQ(v.water, -7);
       EXPECT_EQ(v.result, -7);
     }
+    // the water of 1000 l of water, 998.23 kg, counted at 1 kg/l
+    Volumes v;
+    ASSERT_EQ(Dilute(GivenResult, 1000, p0, 0, &v), 1) << p0;
+    EXPECT_EQ(v.spirit, 0.0);
+    EXPECT_NEAR(v.water, 998.23, 1e-9);
+    EXPECT_EQ(v.result, 1000.0);
+  }
 }
 
 TEST(Dilution, AStrongerResultIsRefused) {

@@ -6,6 +6,7 @@
 // has a closed form to check the step loop against.
 #include "calc/concentration.h"
 #include "calc/distillation.h"
+#include "tests/calc/alloc_count.h"
 
 #include <gtest/gtest.h>
 
@@ -16,27 +17,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <new>
 #include <sstream>
 #include <string>
 #include <vector>
 
 using namespace brevimo;
-
-// Counts allocations, to show that a run allocates nothing per step.
-namespace {
-long g_allocations = 0;
-}
-void* operator new(std::size_t size) {
-  ++g_allocations;
-  if (void* p = std::malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-void* operator new[](std::size_t size) { return operator new(size); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -201,10 +186,10 @@ TEST(RunDistillation, AllocatesNothingPerStep) {
     LinearBoiling boiling(3.0);
     DistillationResult result;
     std::string err;
-    const long before = g_allocations;
+    const long before = test::AllocationCount();
     EXPECT_EQ(RunDistillation(ByTemperature(96.0, endT, 1.0), boiling, nullptr, &result, &err), 1);
     *steps = result.steps;
-    return g_allocations - before;
+    return test::AllocationCount() - before;
   };
   int shortSteps = 0, longSteps = 0;
   const long shortRun = allocationsOf(97.0, &shortSteps);

@@ -30,9 +30,23 @@ TEST(FieldNumber, ReadsLikeAUserMeansIt) {
   struct Row {
     const char* text;
     double value;
-  } rows[] = {{"96", 96},   {"96,5", 96.5}, {"96.5", 96.5}, {"  12.5kg", 12.5},
-              {"\t-3", -3}, {"+4", 4},      {"1e3", 1000},  {"0", 0},
-              {",5", 0.5},  {"5.", 5},      {"1,5 л", 1.5}, {"-0", 0}};
+  } rows[] = {{"96", 96},
+              {"96,5", 96.5},
+              {"96.5", 96.5},
+              {"  12.5kg", 12.5},
+              {"\t-3", -3},
+              {"+4", 4},
+              {"1e3", 1000},
+              {"0", 0},
+              {",5", 0.5},
+              {"5.", 5},
+              {"1,5 л", 1.5},
+              {"-0", 0},
+              // decimal only: the C library's hexadecimal form is 0 and text
+              {"0x10", 0},
+              {"-0x1p3", 0},
+              {"1e", 1},
+              {"2e+x", 2}};
   for (const Row& row : rows) {
     double v = -999;
     EXPECT_TRUE(ParseFieldNumber(row.text, &v)) << row.text;
@@ -58,7 +72,8 @@ TEST(StrictNumber, AcceptsOnlyANumberBetweenBlanks) {
   EXPECT_TRUE(ParseStrictNumber("0", &v));
   EXPECT_EQ(v, 0);
   EXPECT_TRUE(ParseStrictNumber("0.000", &v));
-  for (const char* text : {"", ".0", "-0", "12kg", "abc", "1e999", "nan", "5 5"}) {
+  for (const char* text :
+       {"", ".0", "-0", "12kg", "abc", "1e999", "nan", "5 5", "0x10", "0x1p3", "0X1A"}) {
     double w = 42;
     EXPECT_FALSE(ParseStrictNumber(text, &w)) << text;
     EXPECT_EQ(w, 42) << text;

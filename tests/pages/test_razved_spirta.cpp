@@ -110,13 +110,18 @@ TEST_F(RazvedSpirtaTest, AStrengthOutOfRangeIsRefusedByTheConversion) {
   EXPECT_EQ(TakeMessage(), U(kConcMessage));
 }
 
-TEST_F(RazvedSpirtaTest, AResultOfStrengthZeroIsRefused) {
-  for (int option : {1036, 1037, 1038}) {
+TEST_F(RazvedSpirtaTest, AResultOfStrengthZeroIsRefusedUnlessTheResultIsGiven) {
+  for (int option : {1036, 1037}) {
     Enter(option, "1000", "96", "0");
     Click(1042);
     EXPECT_EQ(TakeMessage(), U("Крепость результата должна быть больше 0")) << option;
     ExpectUntouched("1000", "96", "0");
   }
+  // 1000 of water: no spirit, its 998.23 kg of water counted at 1 kg/l
+  Enter(1038, "1000", "96", "0");
+  Click(1042);
+  EXPECT_TRUE(NoMessage());
+  ExpectVolumes("0.00", "998.23", "1000.00");
 }
 
 TEST_F(RazvedSpirtaTest, EqualStrengthsWithTheWaterGivenAreRefused) {
