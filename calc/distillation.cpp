@@ -4,6 +4,7 @@
 #include "boiling.h"
 #include "concentration.h"
 #include "number_text.h"
+#include "tr_noop.h"
 
 #include <charconv>
 #include <cmath>
@@ -17,13 +18,15 @@ const char* const DistillationFile::kHeader =
 
 namespace {
 
-const char* const kStartNotAboveEnd = "Ошибка, стартовая концентрация  ниже или равна стоповой";
-const char* const kWashNotPositive = "Ошибка, объем браги должен быть больше 0";
-const char* const kEndNotPositive = "Ошибка, стоповая концентрация должна быть больше 0";
-const char* const kNoProgress =
-    "Ошибка, крепость в кубе больше не снижается: стоповая концентрация недостижима";
+const char* const kStartNotAboveEnd =
+    BREVIMO_TR_NOOP("Ошибка, стартовая концентрация  ниже или равна стоповой");
+const char* const kWashNotPositive = BREVIMO_TR_NOOP("Ошибка, объем браги должен быть больше 0");
+const char* const kEndNotPositive =
+    BREVIMO_TR_NOOP("Ошибка, стоповая концентрация должна быть больше 0");
+const char* const kNoProgress = BREVIMO_TR_NOOP(
+    "Ошибка, крепость в кубе больше не снижается: стоповая концентрация недостижима");
 const char* const kNonFinite =
-    "Результат расчета вне допустимого диапазона.\nПроверьте исходные данные.";
+    BREVIMO_TR_NOOP("Результат расчета вне допустимого диапазона.\nПроверьте исходные данные.");
 
 int Fail(std::string* errorText, const char* message) {
   if (errorText) *errorText = message;
@@ -90,7 +93,8 @@ int RunDistillation(const DistillationInput& input, BoilingOperations& boiling,
     if (result->steps >= kRunMaxSteps) {
       if (errorText)
         *errorText =
-            FormatC("Ошибка, стоповая концентрация не достигнута за %d шагов", kRunMaxSteps);
+            FormatC(BREVIMO_TR_NOOP("Ошибка, стоповая концентрация не достигнута за %d шагов"),
+                    kRunMaxSteps);
       return 0;
     }
     DistillationStep step{};
