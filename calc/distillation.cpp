@@ -12,10 +12,6 @@
 
 namespace brevimo {
 
-const char* const DistillationFile::kName = "РезультатПерегонки.txt";
-const char* const DistillationFile::kHeader =
-    "TKipBak\tVConBak\tVolBak\tParVolCon\tOutVol\tOutVolCon\n";
-
 namespace {
 
 const char* const kStartNotAboveEnd =
@@ -27,6 +23,15 @@ const char* const kNoProgress = BREVIMO_TR_NOOP(
     "Ошибка, крепость в кубе больше не снижается: стоповая концентрация недостижима");
 const char* const kNonFinite =
     BREVIMO_TR_NOOP("Результат расчета вне допустимого диапазона.\nПроверьте исходные данные.");
+
+} // namespace
+
+// After the marked messages: lupdate would list them under DistillationFile.
+const char* const DistillationFile::kName = "РезультатПерегонки.txt";
+const char* const DistillationFile::kHeader =
+    "TKipBak\tVConBak\tVolBak\tParVolCon\tOutVol\tOutVolCon\n";
+
+namespace {
 
 int Fail(std::string* errorText, const char* message) {
   if (errorText) *errorText = message;

@@ -71,9 +71,9 @@ void CPP_KsTCorr::OnCalcCorrection() {
   const char* rangeMessage = nullptr;
   if (m_dTempMeasure < kMinTemperature || m_dTempMeasure > kMaxTemperature ||
       m_dTempWanted < kMinTemperature || m_dTempWanted > kMaxTemperature)
-    rangeMessage = "Выход за пределы допустимых температур";
+    rangeMessage = QT_TRANSLATE_NOOP("brevimo", "Выход за пределы допустимых температур");
   else if (m_dReading < 0.0 || m_dReading > 100.0)
-    rangeMessage = "Выход за пределы допустимой концентрации";
+    rangeMessage = QT_TRANSLATE_NOOP("brevimo", "Выход за пределы допустимой концентрации");
   if (rangeMessage) {
     ErrText = rangeMessage;
     m_dDensityInit = m_dDensityFinal = m_dReadingFinal = -1.0;
@@ -92,7 +92,7 @@ void CPP_KsTCorr::OnCalcCorrection() {
                                            &m_dDensityInit, &ErrText);
   if (ok && !(ConcentrationAtTemperature(m_dDensityInit, m_dTempMeasure, &strength) &&
               DensityAtTemperature(strength, m_dTempWanted, &m_dDensityFinal))) {
-    ErrText = "Выход за пределы таблицы";
+    ErrText = QT_TRANSLATE_NOOP("brevimo", "Выход за пределы таблицы");
     ok = false;
   }
   if (ok)

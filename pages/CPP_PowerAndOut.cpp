@@ -57,10 +57,13 @@ void CPP_PowerAndOut::ShowError(const char* message) {
 
 void CPP_PowerAndOut::OnCalc() {
   if (!UpdateData(true)) return;
-  if (!(m_dPower > 0.0)) return ShowError("Мощность <=0");
-  if (m_dLosses < 0.0 || m_dLosses > kMaxLosses) return ShowError("Процент потерь 0..99.9");
-  if (m_dReflux < 0.0 || m_dReflux > kMaxReflux) return ShowError("Флегмовое число 0..1000");
-  if (m_dStrength < 0.0 || m_dStrength > kMaxStrength) return ShowError("% дистиллята 0..97.17");
+  if (!(m_dPower > 0.0)) return ShowError(QT_TRANSLATE_NOOP("brevimo", "Мощность <=0"));
+  if (m_dLosses < 0.0 || m_dLosses > kMaxLosses)
+    return ShowError(QT_TRANSLATE_NOOP("brevimo", "Процент потерь 0..99.9"));
+  if (m_dReflux < 0.0 || m_dReflux > kMaxReflux)
+    return ShowError(QT_TRANSLATE_NOOP("brevimo", "Флегмовое число 0..1000"));
+  if (m_dStrength < 0.0 || m_dStrength > kMaxStrength)
+    return ShowError(QT_TRANSLATE_NOOP("brevimo", "% дистиллята 0..97.17"));
 
   double density = 0.0; // kg/l, that is g/ml
   if (!m_pSheet->ConvertConcentration(brevimo::VolPct, brevimo::MassPct, m_dStrength, &m_dMassPct,

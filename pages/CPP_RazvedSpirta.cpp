@@ -46,7 +46,7 @@ void CPP_RazvedSpirta::OnCalc() {
   using namespace brevimo;
   if (!UpdateData(true)) return;
   if (m_dResultPct > m_dSpiritPct) {
-    Fail("Конечный раствор крепче исходного");
+    Fail(QT_TRANSLATE_NOOP("brevimo", "Конечный раствор крепче исходного"));
     return;
   }
   double spiritMass, spiritDensity, resultMass, resultDensity;

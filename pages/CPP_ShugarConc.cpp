@@ -20,26 +20,29 @@ struct WantedRange {
   const char* message;
 };
 
-constexpr WantedRange kPerLitre{0.0,
-                                1208.41,
-                                0.1,
-                                brevimo::kSugarContentMin,
-                                brevimo::kSugarContentMax,
-                                "Масса сахара на 1 л раствора 0..1208.41 г"};
+constexpr WantedRange kPerLitre{
+    0.0,
+    1208.41,
+    0.1,
+    brevimo::kSugarContentMin,
+    brevimo::kSugarContentMax,
+    QT_TRANSLATE_NOOP("brevimo", "Масса сахара на 1 л раствора 0..1208.41 г")};
 constexpr WantedRange kDensity{1000.0,
                                1441.7,
                                0.001,
                                brevimo::kSugarDensityMin,
                                brevimo::kSugarDensityMax,
-                               "Плотность раствора 1000..1441.7 г/л"};
-constexpr WantedRange kPerKilogram{0.0,
-                                   840.0,
-                                   0.1,
-                                   brevimo::kSugarMassFractionMin,
-                                   brevimo::kSugarMassFractionMax,
-                                   "Масса сахара на 1 кг раствора 0..840 г/кг"};
+                               QT_TRANSLATE_NOOP("brevimo", "Плотность раствора 1000..1441.7 г/л")};
+constexpr WantedRange kPerKilogram{
+    0.0,
+    840.0,
+    0.1,
+    brevimo::kSugarMassFractionMin,
+    brevimo::kSugarMassFractionMax,
+    QT_TRANSLATE_NOOP("brevimo", "Масса сахара на 1 кг раствора 0..840 г/кг")};
 
-const char* const kPureWater = "Ошибка - получится чистая вода бесконечного объема";
+const char* const kPureWater =
+    QT_TRANSLATE_NOOP("brevimo", "Ошибка - получится чистая вода бесконечного объема");
 
 // The value in the model's unit, or false after the range message. The
 // scaled value of an accepted bound is held within the model's range, so

@@ -149,7 +149,8 @@ void CPP_VolMasMol::OnCalcMass() {
 void CPP_VolMasMol::OnCalcMolar() {
   if (!UpdateData(true)) return;
   if (!(m_dMolPct >= 0.0 && m_dMolPct <= 100.0)) {
-    AfxMessageBox(QStringLiteral("Ошибка в параметрах\nКоцентрация 0..100%"));
+    AfxMessageBox(
+        QStringLiteral(QT_TRANSLATE_NOOP("brevimo", "Ошибка в параметрах\nКоцентрация 0..100%")));
     return;
   }
   // Molar: mass percent with the density first, then volume percent.

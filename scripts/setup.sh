@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
   make cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-qpa-plugins libgl-dev qt6-tools-dev qt6-l10n-tools
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core locales
 )
