@@ -13,9 +13,11 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -76,8 +78,11 @@ CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
   for (const QKeySequence& keys :
        {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)})
     connect(new QShortcut(keys, this), &QShortcut::activated, this, [step] { step(1); });
-  for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
-                                   QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
+  // Shift+Tab arrives as Backtab with Shift; X's key mapper matches it to
+  // Ctrl+Shift+Tab only. One more form would make the match ambiguous.
+  for (const QKeySequence& keys :
+       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
     connect(new QShortcut(keys, this), &QShortcut::activated, this, [step] { step(-1); });
 
   // Tab order (differs from the declaration order).
@@ -143,15 +148,34 @@ void CDial_Calc::OnTabChanged(int index) {
   }
   m_active = page;
   page->OnSetActive();
+  // As a property sheet does, the new page's first control takes the focus,
+  // unless the user is moving through the tabs with the arrow keys.
+  if (!m_tabRows->hasFocus()) FocusFirstControl();
+}
+
+void CDial_Calc::FocusFirstControl() {
+  QWidget* first = m_active ? m_active->FirstTabStop() : nullptr;
+  if (!first) return;
+  first->setFocus(Qt::TabFocusReason);
+  if (auto* edit = qobject_cast<QLineEdit*>(first)) edit->selectAll();
+}
+
+void CDial_Calc::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // At start-up the first page's first control takes the focus.
+  if (!event->spontaneous() &&
+      (!focusWidget() || !m_active || !m_active->GetSafeHwnd()->isAncestorOf(focusWidget())))
+    FocusFirstControl();
 }
 
 void CDial_Calc::keyPressEvent(QKeyEvent* event) {
-  // Enter runs the active page's default push button and never closes the
-  // window; Escape closes it.
+  // Enter presses the push button that has the focus; elsewhere it runs the
+  // active page's default push button. It never closes the window; Escape
+  // does.
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    if (m_active)
-      if (auto* button = qobject_cast<QPushButton*>(m_active->DefaultButton()))
-        if (button->isVisible() && button->isEnabled()) button->click();
+    auto* button = qobject_cast<QPushButton*>(focusWidget());
+    if (!button && m_active) button = qobject_cast<QPushButton*>(m_active->DefaultButton());
+    if (button && button->isVisible() && button->isEnabled()) button->click();
     event->accept();
     return;
   }

@@ -65,10 +65,12 @@ public:
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
 private:
   void AddPage(CPropertyPage* page);
   void OnTabChanged(int index);
+  void FocusFirstControl();
   void ShowHelp();
 
   QTabWidget* m_tabs;

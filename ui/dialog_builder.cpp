@@ -8,10 +8,12 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -42,6 +44,39 @@ QString Caption(const char* text) { return TrTemplate(text); }
 // Where a built control came from, for refitting it to a new caption.
 constexpr char kItemProp[] = "brevimoItem";
 
+// An edit field that looks read-only while it is: results show on the
+// background of the dialog, as a read-only edit control does, so a user sees
+// at once which fields are outputs.
+class CEdit : public QLineEdit {
+public:
+  using QLineEdit::QLineEdit;
+
+protected:
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::ReadOnlyChange) UpdateLook();
+    return QLineEdit::event(event);
+  }
+
+private:
+  void UpdateLook() {
+    QPalette pal = palette();
+    const QPalette standard = parentWidget() ? parentWidget()->palette() : QPalette();
+    pal.setBrush(QPalette::Base,
+                 isReadOnly() ? standard.brush(QPalette::Window) : standard.brush(QPalette::Base));
+    setPalette(pal);
+  }
+};
+
+// A radio group is one Tab stop, on its checked button (the first when none
+// is checked); the arrow keys move the choice within the group.
+void UpdateRadioTabStops(QButtonGroup* group) {
+  const QList<QAbstractButton*> buttons = group->buttons();
+  QAbstractButton* stop = group->checkedButton();
+  if (!stop && !buttons.isEmpty()) stop = buttons.front();
+  for (QAbstractButton* button : buttons)
+    button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
 QWidget* MakeControl(const res::DlgItem& item, QWidget* parent) {
   const QString text = Caption(item.text);
   switch (item.kind) {
@@ -54,7 +89,7 @@ QWidget* MakeControl(const res::DlgItem& item, QWidget* parent) {
     return label;
   }
   case res::Ctl::Edit: {
-    auto* edit = new QLineEdit(text, parent);
+    auto* edit = new CEdit(text, parent);
     edit->setReadOnly(item.style & res::kReadOnly);
     edit->setAlignment(TextAlignment(item.style) | Qt::AlignVCenter);
     return edit;
@@ -188,8 +223,11 @@ void BuildDialog(const res::DlgTemplate& tmpl, QWidget* parent) {
       if (!radioGroup) {
         radioGroup = new QButtonGroup(parent);
         radioGroup->setObjectName(QStringLiteral("group%1").arg(item.id));
+        QObject::connect(radioGroup, &QButtonGroup::buttonToggled, radioGroup,
+                         [group = radioGroup] { UpdateRadioTabStops(group); });
       }
       radioGroup->addButton(static_cast<QAbstractButton*>(control), radioGroup->buttons().size());
+      UpdateRadioTabStops(radioGroup);
     }
 
     // Accessible names: a label names the input fields that follow it.

@@ -114,7 +114,16 @@ void DDX_Control(CDataExchange* pDX, int id, QComboBox*& control) {
 void DDX_Number(CDataExchange* pDX, int id, const QString& text, double& value) {
   if (Skip(pDX) || !pDX->m_bSaveAndValidate) return;
   double parsed = 0.0;
-  if (!brevimo::ParseFieldNumber(text.toStdString(), &parsed)) {
+  const bool ok = brevimo::ParseFieldNumber(text.toStdString(), &parsed);
+  // A field that is read-only now is an output the calculation overwrites:
+  // it is never refused (the user could not correct it), only read as the
+  // number at its start, or 0.
+  auto* edit = qobject_cast<QLineEdit*>(pDX->m_pDlgWnd->GetDlgItem(id));
+  if (edit && edit->isReadOnly()) {
+    value = ok ? parsed : 0.0;
+    return;
+  }
+  if (!ok) {
     AfxMessageBox(kEnterNumber);
     pDX->Fail(id);
     return;
@@ -190,6 +199,14 @@ bool CPropertyPage::OnSetActive() {
 bool CPropertyPage::OnKillActive() { return UpdateData(true); }
 
 bool CPropertyPage::OnApply() { return true; }
+
+QWidget* CPropertyPage::FirstTabStop() const {
+  for (const brevimo::res::DlgItem& item : m_template.items) {
+    QWidget* control = GetDlgItem(item.id);
+    if (control && control->isEnabled() && (control->focusPolicy() & Qt::TabFocus)) return control;
+  }
+  return nullptr;
+}
 
 QWidget* CPropertyPage::DefaultButton() const {
   for (const brevimo::res::DlgItem& item : m_template.items)

@@ -48,7 +48,8 @@ void DDX_Check(CDataExchange* pDX, int id, int& value);
 void DDX_Control(CDataExchange* pDX, int id, QComboBox*& control);
 // Reading only: parses an input text into its member. Text without a number
 // at its start, or with a value that is not finite, is refused with
-// "Please enter a number." and the focus on the field.
+// "Please enter a number." and the focus on the field, unless the field is
+// read-only: an output is read as its leading number, or 0, and never refused.
 void DDX_Number(CDataExchange* pDX, int id, const QString& text, double& value);
 
 // A number formatted with a printf format, independently of the locale.
@@ -87,6 +88,8 @@ public:
 
   // The default push button of the template, or nullptr.
   QWidget* DefaultButton() const;
+  // The first control in template order that Tab stops at, or nullptr.
+  QWidget* FirstTabStop() const;
 
   // Parses a text the way input fields are read (DDX_Number), outside an
   // exchange: on failure shows "Please enter a number.", focuses id and

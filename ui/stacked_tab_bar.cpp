@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stacked_tab_bar.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionTab>
 #include <QStylePainter>
 #include <QTabBar>
@@ -12,6 +14,11 @@
 CStackedTabBar::CStackedTabBar(QTabWidget* tabs, QWidget* parent) : QWidget(parent), m_tabs(tabs) {
   setObjectName(QStringLiteral("tabrows"));
   m_tabs->tabBar()->hide();
+  // This bar takes the focus in the tabs' place (a Tab stop; the arrow keys
+  // move the selection).
+  m_tabs->tabBar()->setFocusPolicy(Qt::NoFocus);
+  m_tabs->setFocusPolicy(Qt::NoFocus);
+  setFocusPolicy(Qt::TabFocus);
   connect(m_tabs, &QTabWidget::currentChanged, this, [this] {
     Layout();
     update();
@@ -145,6 +152,39 @@ void CStackedTabBar::paintEvent(QPaintEvent*) {
       painter.drawControl(QStyle::CE_TabBarTab, opt);
     }
   }
+  if (hasFocus() && current >= 0) {
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = TabRect(current).adjusted(3, 3, -3, -3);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+  }
+}
+
+void CStackedTabBar::keyPressEvent(QKeyEvent* event) {
+  const int count = m_tabs->count();
+  const int current = m_tabs->currentIndex();
+  int next = -1;
+  switch (event->key()) {
+  case Qt::Key_Left:
+  case Qt::Key_Up:
+    next = current > 0 ? current - 1 : current;
+    break;
+  case Qt::Key_Right:
+  case Qt::Key_Down:
+    next = current + 1 < count ? current + 1 : current;
+    break;
+  case Qt::Key_Home:
+    next = 0;
+    break;
+  case Qt::Key_End:
+    next = count - 1;
+    break;
+  default:
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  if (next >= 0 && next != current) m_tabs->setCurrentIndex(next);
+  event->accept();
 }
 
 void CStackedTabBar::mousePressEvent(QMouseEvent* event) {

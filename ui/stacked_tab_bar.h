@@ -2,7 +2,8 @@
 // Tabs in as many rows as the captions need, as a property sheet stacks
 // them, so that every page's caption is always in view. The row of the
 // selected tab sits next to the page. It drives the QTabWidget it is made
-// for (whose own single-row bar is hidden) and follows its current page.
+// for (whose own single-row bar is hidden) and follows its current page. It is
+// a Tab stop; the arrow keys, Home and End select another tab.
 #pragma once
 
 #include <QWidget>
@@ -29,6 +30,7 @@ protected:
   void changeEvent(QEvent* event) override; // new captions: new rows
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
 private:
   void Layout();
