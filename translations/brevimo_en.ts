@@ -365,7 +365,7 @@ distillate flow</translation>
         <source>Температура
 кипения (*C)</source>
         <translation>Boiling
-temperature (*C)</translation>
+point (*C)</translation>
     </message>
     <message>
         <source>Рассчитать температуру</source>
@@ -374,8 +374,8 @@ temperature (*C)</translation>
     <message>
         <source>Давление нас.
 пара (мм.рт.ст.)</source>
-        <translation>Sat. vapour
-pressure (mm Hg)</translation>
+        <translation>Vapour press.
+(mm Hg)</translation>
     </message>
     <message>
         <source>Рассчитать давление</source>
@@ -399,7 +399,7 @@ pressure (mm Hg)</translation>
     </message>
     <message>
         <source>Давление нас. пара</source>
-        <translation>Sat. vapour pressure</translation>
+        <translation>Vapour pressure</translation>
     </message>
     <message>
         <source>Вакуумн. перегонка</source>
