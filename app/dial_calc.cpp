@@ -2,6 +2,7 @@
 #include "dial_calc.h"
 
 #include "brevimo_app.h"
+#include "help_window.h"
 #include "res/icon128.h"
 #include "ui/dialog_builder.h"
 #include "ui/message_box.h"
@@ -10,8 +11,6 @@
 #include "ui/translation.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -22,7 +21,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -196,11 +194,7 @@ void CDial_Calc::OnSysCommand(int id) {
 }
 
 void CDial_Calc::ShowHelp() {
-  // The help file is named after the executable, with the extension ".HLP".
-  const QFileInfo exe(QCoreApplication::applicationFilePath());
-  const QString helpFile =
-      exe.absolutePath() + QLatin1Char('/') + exe.completeBaseName() + QStringLiteral(".HLP");
-  if (QFileInfo::exists(helpFile) && QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile)))
-    return;
-  AfxMessageBox(QStringLiteral("Failed to launch help."));
+  // The manual opens at the section of the page in use.
+  const QString section = m_active ? QString::fromLatin1(m_active->ClassName()) : QString();
+  if (!CHelpWindow::Open(this, section)) AfxMessageBox(QStringLiteral("Failed to launch help."));
 }

@@ -29,6 +29,8 @@ constexpr char kShownProp[] = "brevimoTrShown";
 constexpr char kAccSourceProp[] = "brevimoTrAccSource";
 constexpr char kAccShownProp[] = "brevimoTrAccShown";
 constexpr char kAccFlatProp[] = "brevimoTrAccFlat";
+constexpr char kTipSourceProp[] = "brevimoTrTipSource";
+constexpr char kTipShownProp[] = "brevimoTrTipShown";
 constexpr char kItemsProp[] = "brevimoTrItems";
 constexpr char kTabProp[] = "brevimoTrTab";
 
@@ -94,6 +96,15 @@ void PutAccessibleName(QObject* object, const QString& text) {
   if (auto* widget = qobject_cast<QWidget*>(object)) widget->setAccessibleName(text);
 }
 
+QString GetToolTip(const QObject* object) {
+  if (auto* widget = qobject_cast<const QWidget*>(object)) return widget->toolTip();
+  return {};
+}
+
+void PutToolTip(QObject* object, const QString& text) {
+  if (auto* widget = qobject_cast<QWidget*>(object)) widget->setToolTip(text);
+}
+
 // Renews one role of an object when it still shows what was put there.
 void Renew(QObject* object, const char* sourceProp, const char* shownProp,
            QString (*get)(const QObject*), void (*put)(QObject*, const QString&)) {
@@ -108,6 +119,7 @@ void Renew(QObject* object, const char* sourceProp, const char* shownProp,
 void RetranslateObject(QObject* object) {
   Renew(object, kSourceProp, kShownProp, GetText, PutText);
   Renew(object, kAccSourceProp, kAccShownProp, GetAccessibleName, PutAccessibleName);
+  Renew(object, kTipSourceProp, kTipShownProp, GetToolTip, PutToolTip);
   if (auto* combo = qobject_cast<QComboBox*>(object)) {
     const QStringList sources = combo->property(kItemsProp).toStringList();
     for (int i = 0; i < sources.size() && i < combo->count(); ++i)
@@ -190,6 +202,11 @@ void SetTranslated(QObject* object, const char* context, const QString& source, 
     object->setProperty(kSourceProp, source);
     object->setProperty(kShownProp, text);
     PutText(object, text);
+  } else if (role == TrRole::ToolTip) {
+    const QString text = Tr(context, source);
+    object->setProperty(kTipSourceProp, source);
+    object->setProperty(kTipShownProp, text);
+    PutToolTip(object, text);
   } else {
     object->setProperty(kAccFlatProp, role == TrRole::FlatAccessibleName);
     const QString text = Shown(object, kAccSourceProp, Tr(context, source));

@@ -38,12 +38,17 @@ QString Tr(const char* context, const QString& source);
 // What SetTranslated sets: the text (caption, title, action text), the
 // accessible name, or the accessible name on one line (line breaks become
 // spaces).
-enum class TrRole { Text, AccessibleName, FlatAccessibleName };
+enum class TrRole { Text, AccessibleName, FlatAccessibleName, ToolTip };
 
 // Shows source translated on object (label, button, group box, action, or a
 // window's title) and keeps it translated on language changes.
 void SetTranslated(QObject* object, const char* context, const QString& source,
                    TrRole role = TrRole::Text);
+// The same for a source text marked with QT_TRANSLATE_NOOP (UTF-8).
+inline void SetTranslated(QObject* object, const char* context, const char* source,
+                          TrRole role = TrRole::Text) {
+  SetTranslated(object, context, QString::fromUtf8(source), role);
+}
 // The same for the items of a drop-down list, in template context.
 void SetTranslatedItems(QComboBox* combo, const QStringList& sources);
 // The tab caption of a page host: kept translated by Retranslate.

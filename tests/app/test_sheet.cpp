@@ -140,13 +140,6 @@ TEST_F(SheetTest, AboutBoxShowsTheVersionAndClosesWithOk) {
   EXPECT_TRUE(Sheet().isVisible());
 }
 
-TEST_F(SheetTest, HelpWithoutAHelpEngineSaysSo) {
-  Sheet().findChild<QMenu*>(QStringLiteral("sysmenu"))->actions()[1]->trigger();
-  EXPECT_EQ(TakeMessage(), "Failed to launch help.");
-  QTest::keyClick(&Sheet(), Qt::Key_F1);
-  EXPECT_EQ(TakeMessage(), "Failed to launch help.");
-}
-
 TEST_F(SheetTest, MessageBoxesCarryTheAppNameAndTheWarningIcon) {
   AfxMessageBox(QStringLiteral("x"));
   ASSERT_EQ(Boxes().size(), 1u);

@@ -1,0 +1,237 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The user manual and its help window: F1 opens it at the page in use, its
+// links and images resolve, and its worked examples are what the pages
+// compute, carried out from the manual's own text on the real pages.
+#include "tests/ui/ui_fixture.h"
+
+#include "app/help_window.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+
+namespace {
+
+QString ManualSource() {
+  QFile file(QString::fromUtf8(BREVIMO_MANUAL_SOURCE));
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << BREVIMO_MANUAL_SOURCE;
+  return QString::fromUtf8(file.readAll());
+}
+
+QString PlainText(QString html) {
+  html.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+  html.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
+  html.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
+  html.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+  return html.simplified();
+}
+
+QStringList Captures(const QString& text, const QString& pattern) {
+  QStringList found;
+  const QRegularExpression re(pattern);
+  for (auto it = re.globalMatch(text); it.hasNext();)
+    found << it.next().captured(1);
+  return found;
+}
+
+class HelpTest : public UiTest {
+protected:
+  void TearDown() override {
+    CHelpWindow::SetManualFile({});
+    UiTest::TearDown();
+  }
+
+  CHelpWindow* Help() {
+    const auto windows = Sheet().findChildren<CHelpWindow*>(QStringLiteral("CHelpWindow"));
+    EXPECT_LE(windows.size(), 1);
+    return windows.isEmpty() ? nullptr : windows.first();
+  }
+
+  void PressF1() {
+    Sheet().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Sheet()));
+    QTest::keyClick(&Sheet(), Qt::Key_F1);
+  }
+
+  // The heading that carries the anchor, and whether it is in view.
+  QString HeadingShown(QTextBrowser* browser, const QString& anchor) {
+    QTextDocument* doc = browser->document();
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next())
+      for (auto it = block.begin(); !it.atEnd(); ++it)
+        if (it.fragment().charFormat().anchorNames().contains(anchor)) {
+          const qreal y = doc->documentLayout()->blockBoundingRect(block).top();
+          const int top = browser->verticalScrollBar()->value();
+          EXPECT_GE(y + 1, top) << anchor.toStdString();
+          EXPECT_LT(y, top + browser->viewport()->height()) << anchor.toStdString();
+          return block.text();
+        }
+    return {};
+  }
+};
+
+TEST_F(HelpTest, F1OpensTheSectionOfEachPageInOneWindow) {
+  ASSERT_FALSE(CHelpWindow::ManualFile().isEmpty()) << "manual not built next to the program";
+  for (int i = 0; i < Sheet().GetPageCount(); ++i) {
+    ASSERT_TRUE(Sheet().SetActivePage(i));
+    const QString anchor = QString::fromLatin1(Sheet().GetPage(i)->ClassName());
+    SCOPED_TRACE(anchor.toStdString());
+    PressF1();
+    CHelpWindow* help = Help();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_FALSE(help->isModal());
+    EXPECT_EQ(help->Browser()->source().fragment(), anchor);
+    EXPECT_TRUE(HeadingShown(help->Browser(), anchor).contains(Sheet().GetPage(i)->Caption()));
+    // The calculator stays on its page and open to input.
+    EXPECT_EQ(Sheet().GetActivePage(), Sheet().GetPage(i));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  }
+  // A second F1 on a page brings the same window back to that page's section.
+  CHelpWindow* help = Help();
+  help->Browser()->setSource(help->Browser()->source().resolved(QUrl(QStringLiteral("#keyboard"))));
+  PressF1();
+  EXPECT_EQ(Help(), help);
+  EXPECT_EQ(help->Browser()->source().fragment(), QStringLiteral("CPP_Peregon"));
+  // Back returns to the section read before.
+  help->Browser()->backward();
+  EXPECT_EQ(help->Browser()->source().fragment(), QStringLiteral("keyboard"));
+}
+
+TEST_F(HelpTest, MenuHelpOpensTheManualAndSearchFindsText) {
+  Sheet().findChild<QMenu*>(QStringLiteral("sysmenu"))->actions()[1]->trigger();
+  CHelpWindow* help = Help();
+  ASSERT_NE(help, nullptr);
+  EXPECT_EQ(help->Browser()->source().fragment(), QStringLiteral("CPP_KsTCorr"));
+  auto* contents = help->findChild<QWidget*>(QString::number(CHelpWindow::IDC_CONTENTS));
+  ASSERT_NE(contents, nullptr);
+  help->activateWindow();
+  ASSERT_TRUE(QTest::qWaitFor([help] { return help->isActiveWindow(); }));
+  QTest::keyClick(help, Qt::Key_F, Qt::ControlModifier);
+  auto* find = help->findChild<QLineEdit*>(QString::number(CHelpWindow::IDC_FIND_TEXT));
+  ASSERT_NE(find, nullptr);
+  EXPECT_TRUE(find->isVisible());
+  find->setText(U("РезультатПерегонки"));
+  QTest::keyClick(find, Qt::Key_Return);
+  EXPECT_EQ(help->Browser()->textCursor().selectedText(), U("РезультатПерегонки"));
+  find->setText(U("жжж"));
+  QTest::keyClick(find, Qt::Key_Return);
+  EXPECT_EQ(help->findChild<QLabel*>(QString::number(CHelpWindow::IDC_FIND_STATUS))->text(),
+            U("Не найдено"));
+  // Escape closes the search bar, then the help window; the calculator stays.
+  QTest::keyClick(find, Qt::Key_Escape);
+  EXPECT_FALSE(find->isVisible());
+  EXPECT_TRUE(help->isVisible());
+  QTest::keyClick(help->Browser(), Qt::Key_Escape);
+  EXPECT_FALSE(help->isVisible());
+  EXPECT_TRUE(Sheet().isVisible());
+}
+
+TEST_F(HelpTest, WithoutTheManualHelpSaysSo) {
+  CHelpWindow::SetManualFile(QStringLiteral("/nonexistent/manual/index.html"));
+  Sheet().findChild<QMenu*>(QStringLiteral("sysmenu"))->actions()[1]->trigger();
+  EXPECT_EQ(TakeMessage(), "Failed to launch help.");
+  PressF1();
+  EXPECT_EQ(TakeMessage(), "Failed to launch help.");
+  EXPECT_EQ(Help(), nullptr);
+}
+
+// Every page has its section, in tab order; every link and image resolves,
+// in the source and in the copy the program opens; no section is empty.
+TEST_F(HelpTest, ManualHasASectionPerPageAndItsLinksAndImagesResolve) {
+  const QString html = ManualSource();
+  const QStringList anchors = Captures(html, QStringLiteral("<a name=\"([^\"]+)\""));
+  qsizetype previous = -1;
+  for (int i = 0; i < Sheet().GetPageCount(); ++i) {
+    const QString name = QString::fromLatin1(Sheet().GetPage(i)->ClassName());
+    const qsizetype at = html.indexOf(QStringLiteral("<h2><a name=\"%1\"></a>").arg(name));
+    EXPECT_GT(at, previous) << name.toStdString() << ": missing or out of tab order";
+    previous = at;
+  }
+  for (const QString& target : Captures(html, QStringLiteral("href=\"#([^\"]+)\"")))
+    EXPECT_TRUE(anchors.contains(target)) << target.toStdString();
+  EXPECT_EQ(Captures(html, QStringLiteral("href=\"([^#][^\"]*)\"")), QStringList());
+
+  const QDir source = QFileInfo(QString::fromUtf8(BREVIMO_MANUAL_SOURCE)).dir();
+  const QDir built = QFileInfo(CHelpWindow::ManualFile()).dir();
+  const QStringList images = Captures(html, QStringLiteral("<img src=\"([^\"]+)\""));
+  EXPECT_GE(images.size(), Sheet().GetPageCount());
+  for (const QString& image : images) {
+    EXPECT_TRUE(QFileInfo(source.filePath(image)).isFile()) << image.toStdString();
+    EXPECT_TRUE(QFileInfo(built.filePath(image)).isFile()) << image.toStdString();
+    EXPECT_FALSE(QImage(source.filePath(image)).isNull()) << image.toStdString();
+  }
+
+  const QStringList sections = html.split(QStringLiteral("<h2>")).mid(1);
+  EXPECT_GE(sections.size(), Sheet().GetPageCount() + 6);
+  for (const QString& section : sections) {
+    const QString text = PlainText(section);
+    EXPECT_GT(text.size(), 300) << text.left(60).toStdString();
+  }
+}
+
+// The worked examples of the manual, carried out as written: type the
+// inputs, click the options, press the button, read the results.
+TEST_F(HelpTest, WorkedExamplesAreWhatThePagesCompute) {
+  const QString html = ManualSource();
+  const QRegularExpression table(
+      QStringLiteral("<table class=\"example\" data-page=\"(\\w+)\".*?</table>"),
+      QRegularExpression::DotMatchesEverythingOption);
+  const QRegularExpression row(
+      QStringLiteral("<tr data-(\\w+)=\"(\\d+)\"><td>.*?</td><td>(.*?)</td></tr>"));
+  QStringList pages;
+  for (auto tables = table.globalMatch(html); tables.hasNext();) {
+    const QRegularExpressionMatch example = tables.next();
+    const QString page = example.captured(1);
+    SCOPED_TRACE(page.toStdString());
+    pages << page;
+    ShowPage(page.toLatin1().constData());
+    int outputs = 0;
+    for (auto rows = row.globalMatch(example.captured(0)); rows.hasNext();) {
+      const QRegularExpressionMatch step = rows.next();
+      const QString action = step.captured(1);
+      const int id = step.captured(2).toInt();
+      const QString value = PlainText(step.captured(3));
+      SCOPED_TRACE(QStringLiteral("%1 %2 %3").arg(action).arg(id).arg(value).toStdString());
+      if (action == "in") {
+        ASSERT_FALSE(Control<QLineEdit>(id)->isReadOnly());
+        Type(id, value);
+      } else if (action == "option" || action == "check") {
+        auto* button = Control<QAbstractButton>(id);
+        ASSERT_NE(button, nullptr);
+        const bool wanted = action == "option" || value == U("да");
+        if (button->isChecked() != wanted)
+          QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, button->height() / 2));
+        ASSERT_EQ(button->isChecked(), wanted);
+      } else if (action == "choose") {
+        auto* list = Control<QComboBox>(id);
+        ASSERT_NE(list, nullptr);
+        const int index = list->findText(value);
+        ASSERT_GE(index, 0);
+        list->setCurrentIndex(index);
+      } else if (action == "press") {
+        Click(id);
+        EXPECT_TRUE(NoMessage()) << Boxes().front().text.toStdString();
+      } else if (action == "out") {
+        EXPECT_EQ(Text(id).trimmed(), value);
+        ++outputs;
+      } else {
+        ADD_FAILURE() << "unknown step " << action.toStdString();
+      }
+    }
+    EXPECT_GT(outputs, 0);
+  }
+  QStringList expected;
+  for (int i = 0; i < Sheet().GetPageCount(); ++i)
+    expected << QString::fromLatin1(Sheet().GetPage(i)->ClassName());
+  EXPECT_EQ(pages, expected) << "one example per page, in tab order";
+}
+
+} // namespace
