@@ -13,6 +13,73 @@
     </message>
 </context>
 <context>
+    <name>CHelpWindow</name>
+    <message>
+        <source>Справка Brevimo</source>
+        <translation>Brevimo Help</translation>
+    </message>
+    <message>
+        <source>◀ Назад</source>
+        <translation>◀ Back</translation>
+    </message>
+    <message>
+        <source>Назад (Alt+Влево)</source>
+        <translation>Back (Alt+Left)</translation>
+    </message>
+    <message>
+        <source>Вперед ▶</source>
+        <translation>Forward ▶</translation>
+    </message>
+    <message>
+        <source>Вперед (Alt+Вправо)</source>
+        <translation>Forward (Alt+Right)</translation>
+    </message>
+    <message>
+        <source>Найти…</source>
+        <translation>Find…</translation>
+    </message>
+    <message>
+        <source>Найти в тексте (Ctrl+F)</source>
+        <translation>Find in the text (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Содержание</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>Текст справки</source>
+        <translation>Help text</translation>
+    </message>
+    <message>
+        <source>Найти:</source>
+        <translation>Find:</translation>
+    </message>
+    <message>
+        <source>Найти</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>Далее</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Следующее (F3)</source>
+        <translation>Next (F3)</translation>
+    </message>
+    <message>
+        <source>Ранее</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>Предыдущее (Shift+F3)</source>
+        <translation>Previous (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Не найдено</source>
+        <translation>Not found</translation>
+    </message>
+</context>
+<context>
     <name>brevimo</name>
     <message>
         <source>Конечный раствор крепче исходного</source>

@@ -4,6 +4,7 @@
 #include "tests/ui/ui_fixture.h"
 
 #include "app/dial_about.h"
+#include "app/help_window.h"
 #include "ui/translation.h"
 
 #include <QFile>
@@ -126,6 +127,18 @@ TEST_F(EnglishTest, NoPageShowsARussianText) {
   EXPECT_EQ(Tabs()->tabText(0), "Temperature correction");
   CDial_About about(&Sheet());
   EXPECT_EQ(CyrillicIn(VisibleTexts(&about)), QStringList());
+}
+
+// The help window's own texts (the manual itself is Russian only).
+TEST_F(EnglishTest, HelpWindowChromeIsEnglish) {
+  CHelpWindow::SetManualFile(QStringLiteral(BREVIMO_MANUAL_SOURCE));
+  ASSERT_TRUE(CHelpWindow::Open(&Sheet(), QStringLiteral("CPP_KsTCorr")));
+  auto* help = Sheet().findChild<CHelpWindow*>(QStringLiteral("CHelpWindow"));
+  ASSERT_NE(help, nullptr);
+  EXPECT_EQ(help->windowTitle(), "Brevimo Help");
+  EXPECT_EQ(CyrillicIn(VisibleTexts(help)), QStringList());
+  help->close();
+  CHelpWindow::SetManualFile({});
 }
 
 // Messages from calc/ (found as they are and as patterns), from the pages,
@@ -261,8 +274,16 @@ TEST_F(LanguageSwitchTest, TheMenuRetranslatesTheOpenWindowAndIsRemembered) {
   const QStringList russian = PageAndTabTexts();
   const QSize russianSize = Sheet().size();
 
+  CHelpWindow::SetManualFile(QStringLiteral(BREVIMO_MANUAL_SOURCE));
+  ASSERT_TRUE(CHelpWindow::Open(&Sheet(), QStringLiteral("CPP_Peregon")));
+  auto* help = Sheet().findChild<CHelpWindow*>(QStringLiteral("CHelpWindow"));
+  ASSERT_NE(help, nullptr);
+  const QStringList russianHelp = VisibleTexts(help);
+
   Choose("106");
   EXPECT_EQ(brevimo::CurrentLanguage(), Language::English);
+  EXPECT_EQ(help->windowTitle(), "Brevimo Help"); // a window already open
+  EXPECT_EQ(CyrillicIn(VisibleTexts(help)), QStringList());
   EXPECT_EQ(brevimo::StartupLanguage(), Language::English); // saved
   EXPECT_EQ(CyrillicIn(VisibleTexts(&Sheet())), QStringList());
   EXPECT_EQ(Text(1062), "Calculate");
@@ -282,6 +303,9 @@ TEST_F(LanguageSwitchTest, TheMenuRetranslatesTheOpenWindowAndIsRemembered) {
   for (int i = 0; i < back.size(); ++i)
     EXPECT_EQ(back[i], russian[i]) << i;
   EXPECT_EQ(Sheet().size(), russianSize);
+  EXPECT_EQ(VisibleTexts(help), russianHelp);
+  help->close();
+  CHelpWindow::SetManualFile({});
 }
 
 // English captions fit their controls wherever the Russian ones do: pages
