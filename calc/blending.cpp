@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "blending.h"
 
+#include "concentration.h"
 #include "number_text.h"
 #include "tr_noop.h"
 
@@ -33,9 +34,10 @@ int DiluteSpirit(int given, double volume, double spiritMassPct, double spiritDe
   const bool sameStrength = resultMassPct == spiritMassPct;
   if (sameStrength && given == GivenWater) {
     // No water is needed whatever the spirit, so the water cannot tell it.
-    SetError(errorText,
-             BREVIMO_TR_NOOP(
-                 "Крепости исходного спирта и результата равны: по объему воды расчет невозможен"));
+    SetError(
+        errorText,
+        BREVIMO_TR_NOOP(BREVIMO_TR_NOOP(
+            "Крепости исходного спирта и результата равны: по объему воды расчет невозможен")));
     return 0;
   }
 
@@ -62,8 +64,8 @@ int DiluteSpirit(int given, double volume, double spiritMassPct, double spiritDe
     if (waterPerSpirit == 0.0) {
       SetError(
           errorText,
-          BREVIMO_TR_NOOP(
-              "Крепости исходного спирта и результата равны: по объему воды расчет невозможен"));
+          BREVIMO_TR_NOOP(BREVIMO_TR_NOOP(
+              "Крепости исходного спирта и результата равны: по объему воды расчет невозможен")));
       return 0;
     }
     vw = volume;
@@ -148,6 +150,101 @@ int SecondSolutionMasses(double alcohol1, double water1, double resultAlcohol, d
   }
   *alcohol2 = a2;
   *water2 = resultWater - water1;
+  return 1;
+}
+
+int DiluteByStrength(int given, double volume, double spiritStrength, double resultStrength,
+                     double* spiritVolume, double* waterVolume, double* resultVolume,
+                     std::string* errorText) {
+  if (resultStrength > spiritStrength) {
+    SetError(errorText, BREVIMO_TR_NOOP("Конечный раствор крепче исходного"));
+    return 0;
+  }
+  double spiritMass, spiritDensity, resultMass, resultDensity;
+  if (!ConvertConcentration(VolPct, MassPct, spiritStrength, &spiritMass, &spiritDensity,
+                            errorText) ||
+      !ConvertConcentration(VolPct, MassPct, resultStrength, &resultMass, &resultDensity,
+                            errorText))
+    return 0;
+  double spirit = *spiritVolume, water = *waterVolume, result = *resultVolume;
+  if (!DiluteSpirit(given, volume, spiritMass, spiritDensity, resultMass, resultDensity, &spirit,
+                    &water, &result, errorText))
+    return 0;
+  // Volumes near the limits of double overflow.
+  if (!AllFinite({spirit, water, result})) {
+    SetError(errorText, kNonFiniteMessage);
+    return 0;
+  }
+  *spiritVolume = spirit;
+  *waterVolume = water;
+  *resultVolume = result;
+  return 1;
+}
+
+int MixSolutions(double volume1, double strength1, double volume2, double strength2, double* volume,
+                 double* strength, MixingWork* work, std::string* errorText) {
+  MixingWork local;
+  MixingWork& w = work ? *work : local;
+  if (!CheckMixingInputs(volume1, strength1, volume2, strength2, errorText)) return 0;
+  if (!ConvertConcentration(VolPct, MassPct, strength1, &w.massPct1, &w.density1, errorText) ||
+      !ConvertConcentration(VolPct, MassPct, strength2, &w.massPct2, &w.density2, errorText))
+    return 0;
+  SolutionMasses(volume1, w.massPct1, w.density1, &w.alcohol1, &w.water1);
+  SolutionMasses(volume2, w.massPct2, w.density2, &w.alcohol2, &w.water2);
+  w.alcoholRes = w.alcohol1 + w.alcohol2;
+  w.waterRes = w.water1 + w.water2;
+  // Volumes near the limits of double overflow.
+  if (!AllFinite({w.alcoholRes, w.waterRes})) {
+    SetError(errorText, kNonFiniteMessage);
+    return 0;
+  }
+  // Undefined for two empty solutions: the conversion refuses it.
+  w.massPctRes = MixtureMassPct(w.alcoholRes, w.waterRes);
+  double s;
+  if (!ConvertConcentration(MassPct, VolPct, w.massPctRes, &s, &w.densityRes, errorText)) return 0;
+  const double v = MixtureVolume(w.alcoholRes, w.waterRes, w.densityRes);
+  if (!AllFinite({v, s})) {
+    SetError(errorText, kNonFiniteMessage);
+    return 0;
+  }
+  *volume = v;
+  *strength = s;
+  return 1;
+}
+
+int FindSecondSolution(double volume1, double strength1, double resultVolume, double resultStrength,
+                       double* volume2, double* strength2, MixingWork* work,
+                       std::string* errorText) {
+  MixingWork local;
+  MixingWork& w = work ? *work : local;
+  if (!CheckSecondSolutionInputs(volume1, strength1, resultVolume, resultStrength, errorText))
+    return 0;
+  if (!ConvertConcentration(VolPct, MassPct, strength1, &w.massPct1, &w.density1, errorText) ||
+      !ConvertConcentration(VolPct, MassPct, resultStrength, &w.massPctRes, &w.densityRes,
+                            errorText))
+    return 0;
+  SolutionMasses(volume1, w.massPct1, w.density1, &w.alcohol1, &w.water1);
+  SolutionMasses(resultVolume, w.massPctRes, w.densityRes, &w.alcoholRes, &w.waterRes);
+  // Volumes near the limits of double overflow.
+  if (!AllFinite({w.alcohol1, w.water1, w.alcoholRes, w.waterRes})) {
+    SetError(errorText, kNonFiniteMessage);
+    return 0;
+  }
+  if (!SecondSolutionMasses(w.alcohol1, w.water1, w.alcoholRes, w.waterRes, &w.alcohol2, &w.water2,
+                            errorText))
+    return 0;
+  // Outside 0..100, or undefined when solution 2 has no mass: the conversion
+  // refuses it.
+  w.massPct2 = MixtureMassPct(w.alcohol2, w.water2);
+  double s;
+  if (!ConvertConcentration(MassPct, VolPct, w.massPct2, &s, &w.density2, errorText)) return 0;
+  const double v = MixtureVolume(w.alcohol2, w.water2, w.density2);
+  if (!AllFinite({v, s})) {
+    SetError(errorText, kNonFiniteMessage);
+    return 0;
+  }
+  *volume2 = v;
+  *strength2 = s;
   return 1;
 }
 

@@ -67,4 +67,34 @@ double MixtureVolume(double alcohol, double water, double density);
 int SecondSolutionMasses(double alcohol1, double water1, double resultAlcohol, double resultWater,
                          double* alcohol2, double* water2, std::string* errorText);
 
+// The dilution page's calculation: strengths in % vol, converted with their
+// densities, then DiluteSpirit. Checked in this order: a result stronger
+// than the spirit, each conversion, the dilution, volumes that would not be
+// finite. Nothing is written on failure.
+int DiluteByStrength(int given, double volume, double spiritStrength, double resultStrength,
+                     double* spiritVolume, double* waterVolume, double* resultVolume,
+                     std::string* errorText);
+
+// Working values of a mixing calculation (solution 1, solution 2, result):
+// mass percent, density in kg/l, alcohol and water mass. Filled as far as
+// the calculation got.
+struct MixingWork {
+  double massPct1 = 0.0, massPct2 = 0.0, massPctRes = 0.0;
+  double density1 = 0.0, density2 = 0.0, densityRes = 0.0;
+  double alcohol1 = 0.0, alcohol2 = 0.0, alcoholRes = 0.0;
+  double water1 = 0.0, water2 = 0.0, waterRes = 0.0;
+};
+
+// The mixing page's mixture of two solutions given as volume and % vol: the
+// result's volume and strength (% vol). The results are written only on
+// success.
+int MixSolutions(double volume1, double strength1, double volume2, double strength2, double* volume,
+                 double* strength, MixingWork* work, std::string* errorText);
+
+// The mixing page's search for the solution 2 that turns solution 1 into
+// the result: its volume and strength (% vol), written only on success.
+int FindSecondSolution(double volume1, double strength1, double resultVolume, double resultStrength,
+                       double* volume2, double* strength2, MixingWork* work,
+                       std::string* errorText);
+
 } // namespace brevimo

@@ -225,4 +225,56 @@ int MolarToMassVolume(double* molar, double* volume, double* mass, std::string* 
   return MassToVolumeMolar(&m, volume, molar, errorText);
 }
 
+int BoilingFromStrength(int kind, double* liquidVol, double* liquidMass, double* liquidMol,
+                        double* boiling, double* vapourMass, double* vapourMol, double* vapourVol,
+                        std::string* errorText) {
+  int ok = 0;
+  switch (kind) {
+  case LiquidVolume:
+    ok = VolumeToMassMolar(liquidVol, liquidMass, liquidMol, errorText);
+    break;
+  case LiquidMass:
+    ok = MassToVolumeMolar(liquidMass, liquidVol, liquidMol, errorText);
+    break;
+  case LiquidMolar:
+    ok = MolarToMassVolume(liquidMol, liquidVol, liquidMass, errorText);
+    break;
+  default:
+    return 0;
+  }
+  if (!ok) return 0;
+
+  double t = 0.0, vm = 0.0, vmol = 0.0;
+  int outside = 0;
+  if (!VleFromLiquid(*liquidMass, &t, &vm, &vmol, &outside)) {
+    // Above the azeotrope the limit is told in the kind typed.
+    static const char* const kAbove[] = {">97.17%", ">95.57%", ">89.41%"};
+    SetError(errorText, outside == VleBelow ? "<=0%" : kAbove[kind]);
+    return 0;
+  }
+  *boiling = t;
+  *vapourMass = vm;
+  *vapourMol = vmol;
+  MassToVolumeMolar(vapourMass, vapourVol, nullptr, errorText);
+  return 1;
+}
+
+int StrengthFromBoiling(double boiling, double* liquidVol, double* liquidMass, double* liquidMol,
+                        double* vapourMass, double* vapourMol, double* vapourVol,
+                        std::string* errorText) {
+  double liquid = 0.0, vm = 0.0, vmol = 0.0;
+  if (!LiquidFromBoiling(boiling, &liquid, errorText)) return 0;
+  // The vapour on the same segment of the table.
+  VleFromBoiling(boiling, nullptr, &vm, &vmol, nullptr);
+  double volume = 0.0, molar = 0.0;
+  if (!MassToVolumeMolar(&liquid, &volume, &molar, errorText)) return 0;
+  *liquidMass = liquid;
+  *liquidVol = volume;
+  *liquidMol = molar;
+  *vapourMass = vm;
+  *vapourMol = vmol;
+  MassToVolumeMolar(vapourMass, vapourVol, nullptr, errorText);
+  return 1;
+}
+
 } // namespace brevimo

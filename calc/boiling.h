@@ -74,4 +74,29 @@ int MassToVolumeMolar(const double* mass, double* volume, double* molar, std::st
 // success *molar is overwritten with the molar % recomputed from the mass %.
 int MolarToMassVolume(double* molar, double* volume, double* mass, std::string* errorText);
 
+// Kinds of a liquid's strength on the boiling page, in its order.
+enum LiquidKind : int {
+  LiquidVolume = 0, // volume %
+  LiquidMass = 1,   // mass %
+  LiquidMolar = 2,  // molar %
+};
+
+// The boiling page's calculation from a liquid: the strength of the given
+// kind, read through its pointer, is completed into the other two by the
+// unit helpers above (which write as they go, also when a later step
+// refuses); then the boiling temperature, the vapour's mass % and molar %
+// (the table's molar column) and its volume %. Above the azeotrope the
+// limit is told in the kind given. An unknown kind computes nothing and
+// fails without a message.
+int BoilingFromStrength(int kind, double* liquidVol, double* liquidMass, double* liquidMol,
+                        double* boiling, double* vapourMass, double* vapourMol, double* vapourVol,
+                        std::string* errorText);
+
+// The boiling page's calculation from a boiling temperature (°C): the liquid
+// in all three kinds and the vapour's mass %, molar % and volume %. Nothing
+// is written on failure.
+int StrengthFromBoiling(double boiling, double* liquidVol, double* liquidMass, double* liquidMol,
+                        double* vapourMass, double* vapourMol, double* vapourVol,
+                        std::string* errorText);
+
 } // namespace brevimo

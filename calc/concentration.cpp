@@ -214,4 +214,68 @@ int ConcentrationFromDensity(double density, int toUnit, double* result, std::st
   return 1;
 }
 
+namespace {
+
+// Reciprocals of the densities of pure ethanol (0.78927) and pure water
+// (0.99823).
+constexpr double kPerKgEthanol = 1.2669935510028254;
+constexpr double kPerKgWater = 1.0017731384550654;
+
+const char* const kMolarRangeMessage = BREVIMO_TR_NOOP("Ошибка в параметрах\nКоцентрация 0..100%");
+
+} // namespace
+
+int CompleteStrengths(int unit, double value, Strengths* out, std::string* errorText) {
+  if (unit == MolPct && !(value >= 0.0 && value <= 100.0)) {
+    SetError(errorText, kMolarRangeMessage);
+    return 0;
+  }
+  // The first conversion gives the density (from volume and molar percent
+  // to mass percent, from mass percent to volume percent); the second
+  // cannot fail after it.
+  const int first = unit == MassPct ? VolPct : MassPct;
+  const int second = unit == MolPct ? VolPct : MolPct;
+  double firstValue = 0.0, secondValue = 0.0, density = 0.0;
+  if (!ConvertConcentration(unit, first, value, &firstValue, &density, errorText)) return 0;
+  ConvertConcentration(unit, second, value, &secondValue, nullptr, errorText);
+  Strengths s;
+  double* member[] = {&s.mass, &s.vol, &s.mol}; // by ConcUnit
+  *member[unit] = value;
+  *member[first] = firstValue;
+  *member[second] = secondValue;
+  s.density = density;
+  *out = s;
+  return 1;
+}
+
+int ComposeMixture(double massPct, double volPct, double density, double amount, bool contraction,
+                   Composition* out, std::string* errorText) {
+  const double w = massPct, v = volPct, rho = density, n = amount;
+  Composition c;
+  c.alcoholMassL = w * n * rho * 0.01;
+  c.alcoholMassKg = w * n * 0.01;
+  c.waterMassL = (100.0 - w) * n * rho * 0.01;
+  c.waterMassKg = (100.0 - w) * n * 0.01;
+  if (contraction) {
+    // Volumes of the pure liquids before mixing.
+    c.alcoholVolumeL = c.alcoholMassL * kPerKgEthanol;
+    c.alcoholVolumeKg = c.alcoholVolumeL * (1.0 / rho);
+    c.waterVolumeL = c.waterMassL * kPerKgWater;
+    c.waterVolumeKg = (1.0 / rho) * c.waterMassL * kPerKgWater;
+  } else {
+    // Shares of the mixture's volume.
+    c.alcoholVolumeL = n * v * 0.01;
+    c.alcoholVolumeKg = (n / rho) * v * 0.01;
+    c.waterVolumeL = (100.0 - v) * n * 0.01;
+    c.waterVolumeKg = (100.0 - v) * (n / rho) * 0.01;
+  }
+  if (!AllFinite({c.alcoholMassL, c.alcoholMassKg, c.waterMassL, c.waterMassKg, c.alcoholVolumeL,
+                  c.alcoholVolumeKg, c.waterVolumeL, c.waterVolumeKg})) {
+    SetError(errorText, kNonFiniteMessage);
+    return 0;
+  }
+  *out = c;
+  return 1;
+}
+
 } // namespace brevimo

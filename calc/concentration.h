@@ -38,4 +38,32 @@ int ConvertConcentration(int fromUnit, int toUnit, double value, double* result,
 // Fails outside the tabulated densities or for an unknown kind.
 int ConcentrationFromDensity(double density, int toUnit, double* result, std::string* errorText);
 
+// One mixture in every measure of the concentration page.
+struct Strengths {
+  double vol = 0.0;     // volume %
+  double mass = 0.0;    // mass %
+  double mol = 0.0;     // molar %
+  double density = 0.0; // kg/l at 20 °C
+};
+
+// The mixture given by a concentration of kind unit, in all three kinds with
+// its density. A molar percent outside 0..100 is refused before any
+// conversion with the concentration page's own message; the other kinds
+// with the conversion's. Nothing is written on failure.
+int CompleteStrengths(int unit, double value, Strengths* out, std::string* errorText);
+
+// What N litres and N kilograms of a mixture hold, kg and l.
+struct Composition {
+  double alcoholMassL = 0.0, alcoholVolumeL = 0.0, waterMassL = 0.0, waterVolumeL = 0.0;
+  double alcoholMassKg = 0.0, alcoholVolumeKg = 0.0, waterMassKg = 0.0, waterVolumeKg = 0.0;
+};
+
+// The composition of `amount` litres and kilograms of a mixture of massPct
+// mass % and volPct volume % at `density` kg/l. With `contraction` the
+// volumes are those of the pure liquids before mixing (they add up to more
+// than the mixture), otherwise shares of the mixture's volume. Fails,
+// writing nothing, when a value would not be finite.
+int ComposeMixture(double massPct, double volPct, double density, double amount, bool contraction,
+                   Composition* out, std::string* errorText);
+
 } // namespace brevimo

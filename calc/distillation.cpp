@@ -19,10 +19,8 @@ const char* const kStartNotAboveEnd =
 const char* const kWashNotPositive = BREVIMO_TR_NOOP("Ошибка, объем браги должен быть больше 0");
 const char* const kEndNotPositive =
     BREVIMO_TR_NOOP("Ошибка, стоповая концентрация должна быть больше 0");
-const char* const kNoProgress = BREVIMO_TR_NOOP(
-    "Ошибка, крепость в кубе больше не снижается: стоповая концентрация недостижима");
-const char* const kNonFinite =
-    BREVIMO_TR_NOOP("Результат расчета вне допустимого диапазона.\nПроверьте исходные данные.");
+const char* const kNoProgress = BREVIMO_TR_NOOP(BREVIMO_TR_NOOP(
+    "Ошибка, крепость в кубе больше не снижается: стоповая концентрация недостижима"));
 
 } // namespace
 
@@ -92,7 +90,7 @@ int RunDistillation(const DistillationInput& input, BoilingOperations& boiling,
   double m = m0;             // mass % of the still liquid
   double Ac = 0.0, Wc = 0.0; // ethanol and water collected
   // A charge too big for a double ends here rather than in NaN masses.
-  if (!std::isfinite(A) || !std::isfinite(W)) return Fail(errorText, kNonFinite);
+  if (!std::isfinite(A) || !std::isfinite(W)) return Fail(errorText, kNonFiniteMessage);
 
   while (m >= mEnd) {
     if (result->steps >= kRunMaxSteps) {
@@ -132,7 +130,7 @@ int RunDistillation(const DistillationInput& input, BoilingOperations& boiling,
     step.OutVol = D / rhoOut;
     step.VolBak = (M0 - Ac - Wc) / rhoStill;
     if (!std::isfinite(step.OutVol) || !std::isfinite(step.VolBak))
-      return Fail(errorText, kNonFinite);
+      return Fail(errorText, kNonFiniteMessage);
 
     result->OutVol = step.OutVol;
     result->OutVolCon = step.OutVolCon;
@@ -182,6 +180,52 @@ std::size_t DistillationFile::FormatRow(const DistillationStep& step, char* buff
     *out++ = &f == &fields[5] ? '\n' : '\t';
   }
   return static_cast<std::size_t>(out - buffer);
+}
+
+namespace {
+
+// Latent heats of evaporation divided by 100: water 2256 J/g, ethanol
+// 841.5468 J/g.
+constexpr double kWaterHeat = 22.56;
+constexpr double kEthanolHeat = 8.415468;
+
+constexpr double kMaxLosses = 99.9;    // %
+constexpr double kMaxReflux = 1000.0;  // reflux ratio
+constexpr double kMaxStrength = 97.17; // % vol
+
+} // namespace
+
+int DistillateFlow(double power, double losses, double reflux, double strength, int unit,
+                   double* totalFlow, double* outputFlow, double* massPct, std::string* errorText) {
+  if (!(power > 0.0)) return Fail(errorText, BREVIMO_TR_NOOP("Мощность <=0"));
+  if (losses < 0.0 || losses > kMaxLosses)
+    return Fail(errorText, BREVIMO_TR_NOOP("Процент потерь 0..99.9"));
+  if (reflux < 0.0 || reflux > kMaxReflux)
+    return Fail(errorText, BREVIMO_TR_NOOP("Флегмовое число 0..1000"));
+  if (strength < 0.0 || strength > kMaxStrength)
+    return Fail(errorText, BREVIMO_TR_NOOP("% дистиллята 0..97.17"));
+
+  double m = 0.0, density = 0.0; // density in kg/l, that is g/ml
+  if (!ConvertConcentration(VolPct, MassPct, strength, &m, &density, errorText)) return 0;
+  if (massPct) *massPct = m;
+  // Useful power, W = J/s.
+  const double useful = (100.0 - losses) * power * 0.01;
+  // Heat to evaporate one ml of the distillate, J/ml. Only the ethanol term
+  // is weighted by the density.
+  const double heat = (100.0 - m) * kWaterHeat + density * m * kEthanolHeat;
+  double total = useful / heat;         // ml/s
+  double output = total / (reflux + 1); // one part drawn off per reflux-ratio parts returned
+  if (unit == PerMinute) {
+    total *= 60.0;
+    output *= 60.0;
+  } else if (unit == PerHour) {
+    total *= 3600.0;
+    output *= 3600.0;
+  }
+  if (!AllFinite({total, output})) return Fail(errorText, kNonFiniteMessage);
+  *totalFlow = total;
+  *outputFlow = output;
+  return 1;
 }
 
 } // namespace brevimo

@@ -130,4 +130,21 @@ private:
   std::FILE* m_file = nullptr;
 };
 
+// Time unit of the distillate output page's flows, in its order.
+enum FlowUnit : int {
+  PerSecond = 0,
+  PerMinute = 1,
+  PerHour = 2,
+};
+
+// The flows of a still: heater power (W), heat losses (% of the power, 0..99.9),
+// reflux ratio (0..1000) and distillate strength (% vol, 0..97.17) give the
+// vapour flow the useful power evaporates (total) and the part of it drawn
+// off (output), in ml per `unit` (an unknown unit counts as seconds). The
+// inputs are checked in this order; the strength's mass % is written to the
+// optional massPct once converted, even when the flows then overflow.
+// Nothing else is written on failure.
+int DistillateFlow(double power, double losses, double reflux, double strength, int unit,
+                   double* totalFlow, double* outputFlow, double* massPct, std::string* errorText);
+
 } // namespace brevimo

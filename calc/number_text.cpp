@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "number_text.h"
+#include "tr_noop.h"
 
 #include <clocale>
 #include <cmath>
@@ -43,6 +44,15 @@ std::size_t ParseWithComma(std::string_view text, double* value) {
 }
 
 } // namespace
+
+const char* const kNonFiniteMessage =
+    BREVIMO_TR_NOOP("Результат расчета вне допустимого диапазона.\nПроверьте исходные данные.");
+
+bool AllFinite(std::initializer_list<double> values) {
+  for (double v : values)
+    if (!std::isfinite(v)) return false;
+  return true;
+}
 
 std::string FormatC(const char* format, ...) {
   CLocaleScope scope;

@@ -4,6 +4,7 @@
 // comma); the calculator always shows a decimal point and accepts either.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,12 @@ std::string FormatC(const char* format, ...)
 inline void SetError(std::string* errorText, const char* message) {
   if (errorText) *errorText = message;
 }
+
+// Shown where a calculation would give a number that is not finite.
+extern const char* const kNonFiniteMessage;
+
+// True when none of the values is infinite or NaN.
+bool AllFinite(std::initializer_list<double> values);
 
 // Reads the number at the start of an input field: leading blanks are
 // skipped, a point or a comma is the decimal separator, anything after the

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sugar.h"
 
+#include "number_text.h"
+#include "tr_noop.h"
+
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -122,6 +126,106 @@ int ComposeSugarSolution(int given, double amount, double massFraction, double d
   }
   b.resultDensity = rho * 1000.0;
   if (batch) *batch = b;
+  return 1;
+}
+
+namespace {
+
+// The wanted value is checked in the page's unit against the bounds its
+// message names, both ends allowed, and only then scaled to the model's
+// unit. Checking after scaling would refuse a named bound: 1208.41 * 0.1 is
+// 120.84100000000001 in doubles, just above 120.841.
+struct WantedRange {
+  double lo, hi; // page unit
+  double scale;  // page unit to model unit
+  double modelLo, modelHi;
+  const char* message;
+};
+
+constexpr WantedRange kPerLitre{0.0,
+                                1208.41,
+                                0.1,
+                                kSugarContentMin,
+                                kSugarContentMax,
+                                BREVIMO_TR_NOOP("Масса сахара на 1 л раствора 0..1208.41 г")};
+constexpr WantedRange kDensity{
+    1000.0,           1441.7,           0.001,
+    kSugarDensityMin, kSugarDensityMax, BREVIMO_TR_NOOP("Плотность раствора 1000..1441.7 г/л")};
+constexpr WantedRange kPerKilogram{0.0,
+                                   840.0,
+                                   0.1,
+                                   kSugarMassFractionMin,
+                                   kSugarMassFractionMax,
+                                   BREVIMO_TR_NOOP("Масса сахара на 1 кг раствора 0..840 г/кг")};
+
+const char* const kPureWater =
+    BREVIMO_TR_NOOP("Ошибка - получится чистая вода бесконечного объема");
+
+// The value in the model's unit, or false after the range message. The
+// scaled value of an accepted bound is held within the model's range, so
+// the model always accepts it.
+bool Scale(const WantedRange& range, double value, double* scaled, std::string* errorText) {
+  if (!(value >= range.lo && value <= range.hi)) {
+    SetError(errorText, range.message);
+    return false;
+  }
+  *scaled = std::clamp(value * range.scale, range.modelLo, range.modelHi);
+  return true;
+}
+
+} // namespace
+
+int SugarWantedSolution(int wanted, double value, double* massFraction, double* density,
+                        std::string* errorText) {
+  double scaled = 0.0, w = 0.0, rho = 0.0;
+  const WantedRange* range = nullptr;
+  int ok = 0;
+  switch (wanted) {
+  case WantedSugarPerLitre:
+    range = &kPerLitre;
+    if (!Scale(*range, value, &scaled, errorText)) return 0;
+    // The content it gives back is not needed.
+    ok = SugarFromVolumeContent(scaled, &w, &rho);
+    break;
+  case WantedDensity:
+    range = &kDensity;
+    if (!Scale(*range, value, &scaled, errorText)) return 0;
+    rho = scaled;
+    ok = SugarFromDensity(scaled, nullptr, &w);
+    break;
+  case WantedSugarPerKilogram:
+    range = &kPerKilogram;
+    if (!Scale(*range, value, &scaled, errorText)) return 0;
+    w = scaled;
+    ok = SugarFromMassFraction(scaled, nullptr, &rho);
+    break;
+  default:
+    return 0; // no wanted kind: nothing to compute
+  }
+  if (!ok) {
+    SetError(errorText, range->message);
+    return 0;
+  }
+  *massFraction = w;
+  *density = rho;
+  return 1;
+}
+
+int MakeSugarBatch(int wanted, double wantedValue, int given, double amount, SugarBatch* batch,
+                   std::string* errorText) {
+  double w = 0.0, rho = 0.0;
+  if (!SugarWantedSolution(wanted, wantedValue, &w, &rho, errorText)) return 0;
+  SugarBatch b;
+  if (!ComposeSugarSolution(given, amount, w, rho, &b)) {
+    SetError(errorText, kPureWater);
+    return 0;
+  }
+  // The given amount has no bounds; a huge one overflows.
+  if (!AllFinite({b.sugarWeight, b.waterVolume, b.resultVolume, b.resultWeight, b.resultDensity})) {
+    SetError(errorText, kNonFiniteMessage);
+    return 0;
+  }
+  *batch = b;
   return 1;
 }
 

@@ -8,6 +8,8 @@
 // and reports it. Outputs may be nullptr.
 #pragma once
 
+#include <string>
+
 namespace brevimo {
 
 // Density of water at 20 °C, g/ml, and its reciprocal (ml per g), stored
@@ -65,5 +67,21 @@ int SugarFromDensity(double density, double* content, double* massFraction);
 // and for an unknown kind.
 int ComposeSugarSolution(int given, double amount, double massFraction, double density,
                          SugarBatch* batch);
+
+// The sugar page's wanted solution: `value` in the page's unit of `wanted`
+// (g/l of sugar, g/l of density, g/kg of sugar), checked against the bounds
+// its message names (both ends allowed) and only then scaled to the model,
+// gives the mass fraction and density (g/ml) of the solution. Fails with the
+// range message, writing nothing; an unknown kind fails without a message.
+int SugarWantedSolution(int wanted, double value, double* massFraction, double* density,
+                        std::string* errorText);
+
+// The sugar page's calculation: the wanted solution, then the batch in
+// which the amount of kind `given` is `amount`. Fails, writing nothing, with
+// the wanted range's message, with "Ошибка - получится чистая вода
+// бесконечного объема" for sugar weight given with no sugar wanted, and for
+// a batch that would not be finite.
+int MakeSugarBatch(int wanted, double wantedValue, int given, double amount, SugarBatch* batch,
+                   std::string* errorText);
 
 } // namespace brevimo

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "temperature_correction.h"
 
+#include "concentration.h"
+#include "number_text.h"
+#include "tr_noop.h"
+
 #include <cmath>
 
 namespace brevimo {
@@ -115,6 +119,37 @@ int ConcentrationAtTemperature(double density, double temperature, double* conce
     *concentration = (100 - lo) - (d - p[lo]) / (p[hi] - p[lo]);
   }
   return 1;
+}
+
+int CorrectReading(double reading, double tMeasure, double tWanted, double* densityInit,
+                   double* densityFinal, double* readingFinal, std::string* errorText) {
+  // The ranges, temperatures first.
+  const char* rangeMessage = nullptr;
+  if (tMeasure < kCorrectionMinTemperature || tMeasure > kCorrectionMaxTemperature ||
+      tWanted < kCorrectionMinTemperature || tWanted > kCorrectionMaxTemperature)
+    rangeMessage = BREVIMO_TR_NOOP("Выход за пределы допустимых температур");
+  else if (reading < 0.0 || reading > 100.0)
+    rangeMessage = BREVIMO_TR_NOOP("Выход за пределы допустимой концентрации");
+  if (rangeMessage) {
+    SetError(errorText, rangeMessage);
+    *densityInit = *densityFinal = *readingFinal = -1.0;
+    return 0;
+  }
+  if (errorText) errorText->clear();
+
+  // The reading stands for the density of that % vol at 20 °C; the grid
+  // gives the liquid's mass percent at the measurement temperature and its
+  // density at the wanted one, which the 20 °C table turns into a reading.
+  double massPct = 0.0, strength = 0.0;
+  bool ok = ConvertConcentration(VolPct, MassPct, reading, &massPct, densityInit, errorText);
+  if (ok && !(ConcentrationAtTemperature(*densityInit, tMeasure, &strength) &&
+              DensityAtTemperature(strength, tWanted, densityFinal))) {
+    SetError(errorText, BREVIMO_TR_NOOP("Выход за пределы таблицы"));
+    ok = false;
+  }
+  if (ok) ok = ConcentrationFromDensity(*densityFinal, VolPct, readingFinal, errorText);
+  if (!ok) *readingFinal = -1.0;
+  return ok ? 1 : 0;
 }
 
 } // namespace brevimo

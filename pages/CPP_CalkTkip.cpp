@@ -83,62 +83,21 @@ void CPP_CalkTkip::ShowError() { AfxMessageBox(ErrText); }
 
 void CPP_CalkTkip::OnCalcFromConc() {
   if (!UpdateData(true)) return;
-
-  int ok = 0;
-  switch (m_nUnit) {
-  case 0:
-    ok = VolumeToMassMolar(&m_dLiqVol, &m_dLiqMass, &m_dLiqMol);
-    break;
-  case 1:
-    ok = MassToVolumeMolar(&m_dLiqMass, &m_dLiqVol, &m_dLiqMol);
-    break;
-  case 2:
-    ok = MolarToMassVolume(&m_dLiqMol, &m_dLiqVol, &m_dLiqMass);
-    break;
-  default:
-    return; // no unit selected: nothing was read
-  }
-  if (!ok) {
+  if (!LiquidMember(m_nUnit)) return; // no unit selected: nothing was read
+  if (!brevimo::BoilingFromStrength(m_nUnit, &m_dLiqVol, &m_dLiqMass, &m_dLiqMol, &m_dBoilTemp,
+                                    &m_dVapMass, &m_dVapMol, &m_dVapVol, &ErrText)) {
     ShowError();
     return;
   }
-
-  double boiling = 0.0, vapourMass = 0.0, vapourMolar = 0.0;
-  int outside = 0;
-  if (!brevimo::VleFromLiquid(m_dLiqMass, &boiling, &vapourMass, &vapourMolar, &outside)) {
-    // Above the azeotrope the limit is told in the unit the user typed.
-    static const char* const kAbove[] = {">97.17%", ">95.57%", ">89.41%"};
-    ErrText = outside == brevimo::VleBelow ? "<=0%" : kAbove[m_nUnit];
-    ShowError();
-    return;
-  }
-  m_dBoilTemp = boiling;
-  m_dVapMass = vapourMass;
-  m_dVapMol = vapourMolar; // the table's molar column
-  MassToVolumeMolar(&m_dVapMass, &m_dVapVol, nullptr);
   UpdateData(false);
 }
 
 void CPP_CalkTkip::OnCalcFromTemp() {
   if (!UpdateData(true)) return;
-
-  double liquid = 0.0, vapourMass = 0.0, vapourMolar = 0.0;
-  if (!LiquidFromBoiling(m_dBoilTemp, &liquid)) {
+  if (!brevimo::StrengthFromBoiling(m_dBoilTemp, &m_dLiqVol, &m_dLiqMass, &m_dLiqMol, &m_dVapMass,
+                                    &m_dVapMol, &m_dVapVol, &ErrText)) {
     ShowError();
     return;
   }
-  // The vapour on the same segment of the table.
-  brevimo::VleFromBoiling(m_dBoilTemp, nullptr, &vapourMass, &vapourMolar, nullptr);
-  double volume = 0.0, molar = 0.0;
-  if (!MassToVolumeMolar(&liquid, &volume, &molar)) {
-    ShowError();
-    return;
-  }
-  m_dLiqMass = liquid;
-  m_dLiqVol = volume;
-  m_dLiqMol = molar;
-  m_dVapMass = vapourMass;
-  m_dVapMol = vapourMolar;
-  MassToVolumeMolar(&m_dVapMass, &m_dVapVol, nullptr);
   UpdateData(false);
 }

@@ -62,99 +62,20 @@ void CPP_CombRastv::OnModeFindSecond() {
   SetReadOnly(1014, false);
 }
 
-void CPP_CombRastv::Fail(const std::string& message) {
-  ErrText = message;
-  AfxMessageBox(ErrText);
-}
-
-bool CPP_CombRastv::Convert(double volPct, double* massPct, double* density) {
-  if (m_pSheet->ConvertConcentration(brevimo::VolPct, brevimo::MassPct, volPct, massPct, density,
-                                     &ErrText))
-    return true;
-  AfxMessageBox(ErrText);
-  return false;
-}
-
 void CPP_CombRastv::OnCalc() {
   if (!UpdateData(true)) return;
+  int ok = 0;
   if (m_nMode == 0)
-    CalcMixture();
+    ok = brevimo::MixSolutions(m_dVol1, m_dPct1, m_dVol2, m_dPct2, &m_dVolRes, &m_dPctRes, &m_Work,
+                               &ErrText);
   else if (m_nMode == 1)
-    CalcSecondSolution();
-}
-
-void CPP_CombRastv::CalcMixture() {
-  using namespace brevimo;
-  if (!CheckMixingInputs(m_dVol1, m_dPct1, m_dVol2, m_dPct2, &ErrText)) {
+    ok = brevimo::FindSecondSolution(m_dVol1, m_dPct1, m_dVolRes, m_dPctRes, &m_dVol2, &m_dPct2,
+                                     &m_Work, &ErrText);
+  else
+    return; // no mode selected
+  if (!ok) {
     AfxMessageBox(ErrText);
     return;
   }
-  if (!Convert(m_dPct1, &m_dMassPct1, &m_dDensity1) ||
-      !Convert(m_dPct2, &m_dMassPct2, &m_dDensity2))
-    return;
-  SolutionMasses(m_dVol1, m_dMassPct1, m_dDensity1, &m_dAlcohol1, &m_dWater1);
-  SolutionMasses(m_dVol2, m_dMassPct2, m_dDensity2, &m_dAlcohol2, &m_dWater2);
-  m_dAlcoholRes = m_dAlcohol1 + m_dAlcohol2;
-  m_dWaterRes = m_dWater1 + m_dWater2;
-  // Volumes near the limits of double overflow.
-  if (!AllFinite({m_dAlcoholRes, m_dWaterRes})) {
-    Fail(kNonFiniteMessage);
-    return;
-  }
-  // Undefined for two empty solutions: the conversion refuses it.
-  m_dMassPctRes = MixtureMassPct(m_dAlcoholRes, m_dWaterRes);
-  double strength;
-  if (!m_pSheet->ConvertConcentration(MassPct, VolPct, m_dMassPctRes, &strength, &m_dDensityRes,
-                                      &ErrText)) {
-    AfxMessageBox(ErrText);
-    return;
-  }
-  const double volume = MixtureVolume(m_dAlcoholRes, m_dWaterRes, m_dDensityRes);
-  if (!AllFinite({volume, strength})) {
-    Fail(kNonFiniteMessage);
-    return;
-  }
-  m_dPctRes = strength;
-  m_dVolRes = volume;
-  UpdateData(false);
-}
-
-void CPP_CombRastv::CalcSecondSolution() {
-  using namespace brevimo;
-  if (!CheckSecondSolutionInputs(m_dVol1, m_dPct1, m_dVolRes, m_dPctRes, &ErrText)) {
-    AfxMessageBox(ErrText);
-    return;
-  }
-  if (!Convert(m_dPct1, &m_dMassPct1, &m_dDensity1) ||
-      !Convert(m_dPctRes, &m_dMassPctRes, &m_dDensityRes))
-    return;
-  SolutionMasses(m_dVol1, m_dMassPct1, m_dDensity1, &m_dAlcohol1, &m_dWater1);
-  SolutionMasses(m_dVolRes, m_dMassPctRes, m_dDensityRes, &m_dAlcoholRes, &m_dWaterRes);
-  // Volumes near the limits of double overflow.
-  if (!AllFinite({m_dAlcohol1, m_dWater1, m_dAlcoholRes, m_dWaterRes})) {
-    Fail(kNonFiniteMessage);
-    return;
-  }
-  if (!SecondSolutionMasses(m_dAlcohol1, m_dWater1, m_dAlcoholRes, m_dWaterRes, &m_dAlcohol2,
-                            &m_dWater2, &ErrText)) {
-    AfxMessageBox(ErrText);
-    return;
-  }
-  // Outside 0..100, or undefined when solution 2 has no mass: the conversion
-  // refuses it.
-  m_dMassPct2 = MixtureMassPct(m_dAlcohol2, m_dWater2);
-  double strength;
-  if (!m_pSheet->ConvertConcentration(MassPct, VolPct, m_dMassPct2, &strength, &m_dDensity2,
-                                      &ErrText)) {
-    AfxMessageBox(ErrText);
-    return;
-  }
-  const double volume = MixtureVolume(m_dAlcohol2, m_dWater2, m_dDensity2);
-  if (!AllFinite({volume, strength})) {
-    Fail(kNonFiniteMessage);
-    return;
-  }
-  m_dPct2 = strength;
-  m_dVol2 = volume;
   UpdateData(false);
 }

@@ -3,6 +3,7 @@
 // solution 1 into a wanted result.
 #pragma once
 
+#include "calc/blending.h"
 #include "ui/property_page.h"
 
 #include <string>
@@ -19,12 +20,8 @@ public:
   double m_dPct1 = 96.0; // strengths, % vol
   double m_dPct2 = 40.0;
   double m_dPctRes = 68.83;
-  // Working values of the last calculation, not shown: mass percent,
-  // density (kg/l), alcohol and water mass of solution 1, 2 and the result.
-  double m_dMassPct1 = 0.0, m_dMassPct2 = 0.0, m_dMassPctRes = 0.0;
-  double m_dDensity1 = 0.0, m_dDensity2 = 0.0, m_dDensityRes = 0.0;
-  double m_dAlcohol1 = 0.0, m_dAlcohol2 = 0.0, m_dAlcoholRes = 0.0;
-  double m_dWater1 = 0.0, m_dWater2 = 0.0, m_dWaterRes = 0.0;
+  // Working values of the last calculation, not shown.
+  brevimo::MixingWork m_Work;
   std::string ErrText;
   CDial_Calc* m_pSheet = nullptr;
   QString m_sVol1, m_sVol2, m_sVolRes, m_sPct1, m_sPct2, m_sPctRes;
@@ -41,9 +38,5 @@ protected:
   bool OnInitDialog() override;
 
 private:
-  void CalcMixture();
-  void CalcSecondSolution();
-  bool Convert(double volPct, double* massPct, double* density);
-  void Fail(const std::string& message);
   void SetReadOnly(int id, bool readOnly);
 };

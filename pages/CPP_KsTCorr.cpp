@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr double kMinTemperature = -25.0, kMaxTemperature = 40.0;
 constexpr int kErrorLine = 1024;
 
 } // namespace
@@ -66,38 +65,9 @@ void CPP_KsTCorr::ReadNumber(CDataExchange* pDX, int id, const QString& text, do
 
 void CPP_KsTCorr::OnCalcCorrection() {
   if (!UpdateData(true)) return;
-
-  // The page's own ranges, temperatures first; the results show -1.
-  const char* rangeMessage = nullptr;
-  if (m_dTempMeasure < kMinTemperature || m_dTempMeasure > kMaxTemperature ||
-      m_dTempWanted < kMinTemperature || m_dTempWanted > kMaxTemperature)
-    rangeMessage = QT_TRANSLATE_NOOP("brevimo", "Выход за пределы допустимых температур");
-  else if (m_dReading < 0.0 || m_dReading > 100.0)
-    rangeMessage = QT_TRANSLATE_NOOP("brevimo", "Выход за пределы допустимой концентрации");
-  if (rangeMessage) {
-    ErrText = rangeMessage;
-    m_dDensityInit = m_dDensityFinal = m_dReadingFinal = -1.0;
-    UpdateData(false);
-    return;
-  }
-  ErrText.clear();
-
-  // The reading stands for the density of that % vol at 20 °C; the grid
-  // gives the liquid's mass percent at the measurement temperature and its
-  // density at the wanted one, which the 20 °C table turns into a reading.
-  // A failing step leaves the results not yet computed as they were (the
-  // lookup at the wanted temperature sets the final density to -1).
-  double massPct = 0.0, strength = 0.0;
-  bool ok = m_pSheet->ConvertConcentration(brevimo::VolPct, brevimo::MassPct, m_dReading, &massPct,
-                                           &m_dDensityInit, &ErrText);
-  if (ok && !(ConcentrationAtTemperature(m_dDensityInit, m_dTempMeasure, &strength) &&
-              DensityAtTemperature(strength, m_dTempWanted, &m_dDensityFinal))) {
-    ErrText = QT_TRANSLATE_NOOP("brevimo", "Выход за пределы таблицы");
-    ok = false;
-  }
-  if (ok)
-    ok = m_pSheet->ConcentrationFromDensity(m_dDensityFinal, brevimo::VolPct, &m_dReadingFinal,
-                                            &ErrText);
-  if (!ok) m_dReadingFinal = -1.0;
+  // Failures show -1 in the results they reach; the message goes to the
+  // error line.
+  brevimo::CorrectReading(m_dReading, m_dTempMeasure, m_dTempWanted, &m_dDensityInit,
+                          &m_dDensityFinal, &m_dReadingFinal, &ErrText);
   UpdateData(false);
 }

@@ -33,7 +33,4 @@ public:
 protected:
   void DoDataExchange(CDataExchange* pDX) override;
   bool OnInitDialog() override;
-
-private:
-  void ShowError(const char* message);
 };

@@ -37,39 +37,12 @@ void CPP_RazvedSpirta::DoDataExchange(CDataExchange* pDX) {
   DDX_Number(pDX, 1040, m_sResultPct, m_dResultPct);
 }
 
-void CPP_RazvedSpirta::Fail(const std::string& message) {
-  ErrText = message;
-  AfxMessageBox(ErrText);
-}
-
 void CPP_RazvedSpirta::OnCalc() {
-  using namespace brevimo;
   if (!UpdateData(true)) return;
-  if (m_dResultPct > m_dSpiritPct) {
-    Fail(QT_TRANSLATE_NOOP("brevimo", "Конечный раствор крепче исходного"));
-    return;
-  }
-  double spiritMass, spiritDensity, resultMass, resultDensity;
-  if (!m_pSheet->ConvertConcentration(VolPct, MassPct, m_dSpiritPct, &spiritMass, &spiritDensity,
-                                      &ErrText) ||
-      !m_pSheet->ConvertConcentration(VolPct, MassPct, m_dResultPct, &resultMass, &resultDensity,
-                                      &ErrText)) {
+  if (!brevimo::DiluteByStrength(m_nGiven, m_dGivenVol, m_dSpiritPct, m_dResultPct, &m_dSpiritVol,
+                                 &m_dWaterVol, &m_dResultVol, &ErrText)) {
     AfxMessageBox(ErrText);
     return;
   }
-  double spiritVol = m_dSpiritVol, waterVol = m_dWaterVol, resultVol = m_dResultVol;
-  if (!DiluteSpirit(m_nGiven, m_dGivenVol, spiritMass, spiritDensity, resultMass, resultDensity,
-                    &spiritVol, &waterVol, &resultVol, &ErrText)) {
-    AfxMessageBox(ErrText);
-    return;
-  }
-  // Volumes near the limits of double overflow.
-  if (!AllFinite({spiritVol, waterVol, resultVol})) {
-    Fail(kNonFiniteMessage);
-    return;
-  }
-  m_dSpiritVol = spiritVol;
-  m_dWaterVol = waterVol;
-  m_dResultVol = resultVol;
   UpdateData(false);
 }

@@ -31,7 +31,4 @@ public:
 protected:
   void DoDataExchange(CDataExchange* pDX) override;
   bool OnInitDialog() override;
-
-private:
-  void Fail(const std::string& message);
 };

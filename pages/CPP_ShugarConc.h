@@ -28,9 +28,4 @@ public:
 
 protected:
   void DoDataExchange(CDataExchange* pDX) override;
-
-private:
-  // Mass fraction (%) and density (g/ml) of the wanted solution; false after
-  // a message.
-  bool WantedSolution(double* massFraction, double* density);
 };

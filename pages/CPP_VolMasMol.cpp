@@ -7,10 +7,8 @@
 
 namespace {
 
-// Reciprocals of the densities of pure ethanol (0.78927), pure water
-// (0.99823) and of the water a pycnometer is calibrated with (0.9982).
-constexpr double kPerKgEthanol = 1.2669935510028254;
-constexpr double kPerKgWater = 1.0017731384550654;
+// The density of the water a pycnometer is calibrated with, and its
+// reciprocal.
 constexpr double kPerKgPycnometerWater = 1.0018032458425166;
 constexpr double kPycnometerWater = 0.9982;
 
@@ -72,67 +70,35 @@ void CPP_VolMasMol::DoDataExchange(CDataExchange* pDX) {
 }
 
 bool CPP_VolMasMol::RecalcComposition() {
-  const double w = m_dMassPct, v = m_dVolPct, rho = m_dDensity, n = m_dN;
-  const double alcMassL = w * n * rho * 0.01;
-  const double alcMassKg = w * n * 0.01;
-  const double watMassL = (100.0 - w) * n * rho * 0.01;
-  const double watMassKg = (100.0 - w) * n * 0.01;
-  double alcVolL, alcVolKg, watVolL, watVolKg;
-  if (m_nContraction) {
-    // Volumes of the pure liquids before mixing.
-    alcVolL = alcMassL * kPerKgEthanol;
-    alcVolKg = alcVolL * (1.0 / rho);
-    watVolL = watMassL * kPerKgWater;
-    watVolKg = (1.0 / rho) * watMassL * kPerKgWater;
-  } else {
-    // Shares of the mixture's volume.
-    alcVolL = n * v * 0.01;
-    alcVolKg = (n / rho) * v * 0.01;
-    watVolL = (100.0 - v) * n * 0.01;
-    watVolKg = (100.0 - v) * (n / rho) * 0.01;
-  }
-  if (!AllFinite(
-          {alcMassL, alcMassKg, watMassL, watMassKg, alcVolL, alcVolKg, watVolL, watVolKg})) {
-    AfxMessageBox(QString::fromUtf8(kNonFiniteMessage));
+  brevimo::Composition c;
+  if (!brevimo::ComposeMixture(m_dMassPct, m_dVolPct, m_dDensity, m_dN, m_nContraction != 0, &c,
+                               &ErrText)) {
+    AfxMessageBox(ErrText);
     return false;
   }
-  m_dAlcMassL = alcMassL;
-  m_dAlcMassKg = alcMassKg;
-  m_dWatMassL = watMassL;
-  m_dWatMassKg = watMassKg;
-  m_dAlcVolL = alcVolL;
-  m_dAlcVolKg = alcVolKg;
-  m_dWatVolL = watVolL;
-  m_dWatVolKg = watVolKg;
-  m_dPycnometer = rho * kPerKgPycnometerWater;
+  m_dAlcMassL = c.alcoholMassL;
+  m_dAlcMassKg = c.alcoholMassKg;
+  m_dWatMassL = c.waterMassL;
+  m_dWatMassKg = c.waterMassKg;
+  m_dAlcVolL = c.alcoholVolumeL;
+  m_dAlcVolKg = c.alcoholVolumeKg;
+  m_dWatVolL = c.waterVolumeL;
+  m_dWatVolKg = c.waterVolumeKg;
+  m_dPycnometer = m_dDensity * kPerKgPycnometerWater;
   UpdateData(false);
   return true;
 }
 
-double* CPP_VolMasMol::PercentMember(int unit) {
-  switch (unit) {
-  case brevimo::MassPct:
-    return &m_dMassPct;
-  case brevimo::VolPct:
-    return &m_dVolPct;
-  default:
-    return &m_dMolPct;
-  }
-}
-
 bool CPP_VolMasMol::CalcFrom(int unit, double value) {
-  using namespace brevimo;
-  // The first conversion gives the density (from volume and molar percent
-  // to mass percent, from mass percent to volume percent); the second
-  // cannot fail after it.
-  const int first = unit == MassPct ? VolPct : MassPct;
-  const int second = unit == MolPct ? VolPct : MolPct;
-  if (!m_pSheet->ConvertConcentration(unit, first, value, PercentMember(first), &m_dDensity,
-                                      &ErrText)) {
+  brevimo::Strengths s;
+  if (!brevimo::CompleteStrengths(unit, value, &s, &ErrText)) {
     AfxMessageBox(ErrText);
     return false;
   }
-  m_pSheet->ConvertConcentration(unit, second, value, PercentMember(second), nullptr, &ErrText);
+  m_dVolPct = s.vol;
+  m_dMassPct = s.mass;
+  m_dMolPct = s.mol;
+  m_dDensity = s.density;
   return RecalcComposition();
 }
 
@@ -148,11 +114,6 @@ void CPP_VolMasMol::OnCalcMass() {
 
 void CPP_VolMasMol::OnCalcMolar() {
   if (!UpdateData(true)) return;
-  if (!(m_dMolPct >= 0.0 && m_dMolPct <= 100.0)) {
-    AfxMessageBox(
-        QStringLiteral(QT_TRANSLATE_NOOP("brevimo", "Ошибка в параметрах\nКоцентрация 0..100%")));
-    return;
-  }
   // Molar: mass percent with the density first, then volume percent.
   CalcFrom(brevimo::MolPct, m_dMolPct);
 }

@@ -56,5 +56,4 @@ private:
   // From a density (typed, or a pycnometer reading times 0.9982): the mass
   // percent, then everything else as from the mass percent shown.
   void CalcFromDensity(double density, double reading);
-  double* PercentMember(int unit);
 };

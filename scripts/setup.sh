@@ -9,6 +9,7 @@ packages=(
   make cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev qt6-tools-dev qt6-l10n-tools
   libgtest-dev libgmock-dev libbenchmark-dev
+  libcli11-dev nlohmann-json3-dev help2man
   fonts-dejavu-core locales
 )
 

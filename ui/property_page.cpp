@@ -25,9 +25,6 @@ bool Skip(CDataExchange* pDX) { return pDX->m_bFailed; }
 
 } // namespace
 
-const char* const kNonFiniteMessage = QT_TRANSLATE_NOOP(
-    "brevimo", "Результат расчета вне допустимого диапазона.\nПроверьте исходные данные.");
-
 void CDataExchange::Fail(int id) {
   m_bFailed = true;
   if (QWidget* control = m_pDlgWnd->GetDlgItem(id)) {
@@ -133,12 +130,6 @@ void DDX_Number(CDataExchange* pDX, int id, const QString& text, double& value) 
 
 QString FormatNumber(const char* format, double value) {
   return QString::fromStdString(brevimo::FormatC(format, value));
-}
-
-bool AllFinite(std::initializer_list<double> values) {
-  for (double v : values)
-    if (!std::isfinite(v)) return false;
-  return true;
 }
 
 CPropertyPage::CPropertyPage(const brevimo::res::DlgTemplate& tmpl, const char* className)

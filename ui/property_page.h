@@ -8,6 +8,7 @@
 // calc library, write everything back (UpdateData(false)).
 #pragma once
 
+#include "calc/number_text.h"
 #include "res/dialog_template.h"
 
 #include <QObject>
@@ -55,11 +56,10 @@ void DDX_Number(CDataExchange* pDX, int id, const QString& text, double& value);
 // A number formatted with a printf format, independently of the locale.
 QString FormatNumber(const char* format, double value);
 
-// Shown where a calculation would give a number that is not finite.
-extern const char* const kNonFiniteMessage;
-
-// True when none of the values is infinite or NaN.
-bool AllFinite(std::initializer_list<double> values);
+// Shown where a calculation would give a number that is not finite; true
+// when none of the values is infinite or NaN.
+using brevimo::AllFinite;
+using brevimo::kNonFiniteMessage;
 
 class CPropertyPage : public QObject {
 public:
