@@ -34,10 +34,9 @@ int DiluteSpirit(int given, double volume, double spiritMassPct, double spiritDe
   const bool sameStrength = resultMassPct == spiritMassPct;
   if (sameStrength && given == GivenWater) {
     // No water is needed whatever the spirit, so the water cannot tell it.
-    SetError(
-        errorText,
-        BREVIMO_TR_NOOP(BREVIMO_TR_NOOP(
-            "Крепости исходного спирта и результата равны: по объему воды расчет невозможен")));
+    SetError(errorText,
+             BREVIMO_TR_NOOP(
+                 "Крепости исходного спирта и результата равны: по объему воды расчет невозможен"));
     return 0;
   }
 
@@ -64,8 +63,8 @@ int DiluteSpirit(int given, double volume, double spiritMassPct, double spiritDe
     if (waterPerSpirit == 0.0) {
       SetError(
           errorText,
-          BREVIMO_TR_NOOP(BREVIMO_TR_NOOP(
-              "Крепости исходного спирта и результата равны: по объему воды расчет невозможен")));
+          BREVIMO_TR_NOOP(
+              "Крепости исходного спирта и результата равны: по объему воды расчет невозможен"));
       return 0;
     }
     vw = volume;

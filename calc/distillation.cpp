@@ -19,8 +19,8 @@ const char* const kStartNotAboveEnd =
 const char* const kWashNotPositive = BREVIMO_TR_NOOP("Ошибка, объем браги должен быть больше 0");
 const char* const kEndNotPositive =
     BREVIMO_TR_NOOP("Ошибка, стоповая концентрация должна быть больше 0");
-const char* const kNoProgress = BREVIMO_TR_NOOP(BREVIMO_TR_NOOP(
-    "Ошибка, крепость в кубе больше не снижается: стоповая концентрация недостижима"));
+const char* const kNoProgress = BREVIMO_TR_NOOP(
+    "Ошибка, крепость в кубе больше не снижается: стоповая концентрация недостижима");
 
 } // namespace
 

@@ -175,8 +175,8 @@ constexpr double kSearchGoodEnough = 0.001;
 const char kOutOfTable[] = BREVIMO_TR_NOOP("Выход за границы массива");
 const char kOutOfCoeffTable[] = BREVIMO_TR_NOOP("Выход за пределы массива");
 const char kSolutionOutside[] =
-    BREVIMO_TR_NOOP("Температура кипения раствора\nвыше температуры кипения воды\n" BREVIMO_TR_NOOP(
-        "или ниже температуры кипения спирта"));
+    BREVIMO_TR_NOOP("Температура кипения раствора\nвыше температуры кипения воды\n"
+                    "или ниже температуры кипения спирта");
 
 // Y at x by linear interpolation between the first row j >= 1 with
 // x <= X[j] and the row below it; a value equal to X[j] thus yields Y[j].

@@ -90,10 +90,6 @@
         <translation>The strength of the result must be above 0</translation>
     </message>
     <message>
-        <source>Крепости исходного спирта и результата равны: по объему воды расчет невозможен</source>
-        <translation>The spirit and the result have the same strength: the water volume cannot give a result</translation>
-    </message>
-    <message>
         <source>Объем &lt;0</source>
         <translation>Volume &lt;0</translation>
     </message>
@@ -146,14 +142,6 @@ Concentration 0..100%</translation>
     <message>
         <source>Выход за пределы массива</source>
         <translation>Outside the table</translation>
-    </message>
-    <message>
-        <source>Температура кипения раствора
-выше температуры кипения воды
-или ниже температуры кипения спирта</source>
-        <translation>The boiling temperature of the solution
-is above that of water
-or below that of ethanol</translation>
     </message>
     <message>
         <source>Давление паров спирта должно быть от %.2f до %.2f мм.рт.ст.</source>
@@ -258,8 +246,20 @@ Check the input data.</translation>
         <translation>Error: the end strength must be above 0</translation>
     </message>
     <message>
+        <source>Крепости исходного спирта и результата равны: по объему воды расчет невозможен</source>
+        <translation>The spirit and the result have the same strength: the water volume cannot give a result</translation>
+    </message>
+    <message>
         <source>Ошибка, крепость в кубе больше не снижается: стоповая концентрация недостижима</source>
         <translation>Error: the strength in the pot no longer falls: the end strength cannot be reached</translation>
+    </message>
+    <message>
+        <source>Температура кипения раствора
+выше температуры кипения воды
+или ниже температуры кипения спирта</source>
+        <translation>The boiling temperature of the solution
+is above that of water
+or below that of ethanol</translation>
     </message>
 </context>
 <context>
