@@ -4,6 +4,7 @@
 #include "brevimo_app.h"
 #include "help_window.h"
 #include "res/icon128.h"
+#include "run_chart.h"
 #include "ui/dialog_builder.h"
 #include "ui/message_box.h"
 #include "ui/property_page.h"
@@ -123,6 +124,18 @@ void CDial_Calc::AddPage(CPropertyPage* page) {
   host->setMinimumSize(brevimo::DialogUnits(host->font()).Size(tmpl.cx, tmpl.cy));
   m_tabs->addTab(host, page->Caption());
   m_tabOrder.push_back(page);
+}
+
+void CDial_Calc::ShowRunChart(std::shared_ptr<const brevimo::DistillationRun> run) {
+  if (!m_runChart) m_runChart = new CRunChart(this);
+  m_runChart->SetRun(std::move(run));
+  m_runChart->showNormal();
+  m_runChart->raise();
+  m_runChart->activateWindow();
+}
+
+void CDial_Calc::RefreshRunChart(std::shared_ptr<const brevimo::DistillationRun> run) {
+  if (m_runChart && m_runChart->isVisible()) m_runChart->SetRun(std::move(run));
 }
 
 bool CDial_Calc::SetActivePage(int index) {

@@ -21,10 +21,15 @@
 
 #include <QDialog>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 class CPropertyPage;
+class CRunChart;
+namespace brevimo {
+struct DistillationRun;
+}
 class CStackedTabBar;
 class QTabWidget;
 
@@ -52,6 +57,13 @@ public:
   CPropertyPage* GetActivePage() const { return m_active; }
   bool SetActivePage(int index);
 
+  // The chart window of the distillation run, made on first use: Show puts
+  // the run in it and brings it to the front; Refresh puts the run in it
+  // only while it is open.
+  void ShowRunChart(std::shared_ptr<const brevimo::DistillationRun> run);
+  void RefreshRunChart(std::shared_ptr<const brevimo::DistillationRun> run);
+  CRunChart* RunChart() const { return m_runChart; }
+
   // Pages, in declaration (construction) order.
   CPP_KsTCorr m_KsTCorr;
   CPP_VolMasMol m_VolMasMol;
@@ -78,4 +90,5 @@ private:
   std::vector<CPropertyPage*> m_tabOrder;
   CPropertyPage* m_active = nullptr;
   bool m_reverting = false;
+  CRunChart* m_runChart = nullptr; // a child window of the sheet
 };

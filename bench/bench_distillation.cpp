@@ -44,6 +44,28 @@ void BM_RunWorked(benchmark::State& state) { Run(state, kWorkedRun, false); }
 void BM_RunWorkedToFile(benchmark::State& state) { Run(state, kWorkedRun, true); }
 void BM_RunLong(benchmark::State& state) { Run(state, kLongRun, false); }
 void BM_RunLongToFile(benchmark::State& state) { Run(state, kLongRun, true); }
+// A run recorded for its chart: every step kept in memory.
+void Record(benchmark::State& state, const DistillationInput& input) {
+  TableBoiling boiling;
+  std::size_t steps = 0;
+  for (auto _ : state) {
+    DistillationRun run;
+    std::string err;
+    DistillationRecorder recorder(&run);
+    if (!RunDistillation(input, boiling, &recorder, &run.result, &err)) {
+      state.SkipWithError(err.c_str());
+      break;
+    }
+    steps = run.steps.size();
+    benchmark::DoNotOptimize(run);
+  }
+  state.counters["steps"] = static_cast<double>(steps);
+}
+
+void BM_RecordWorked(benchmark::State& state) { Record(state, kWorkedRun); }
+void BM_RecordLong(benchmark::State& state) { Record(state, kLongRun); }
+BENCHMARK(BM_RecordWorked)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RecordLong)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RunWorked)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RunWorkedToFile)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RunLong)->Unit(benchmark::kMicrosecond);

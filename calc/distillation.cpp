@@ -164,22 +164,23 @@ void DistillationFile::OnStep(const DistillationStep& step) {
   std::fwrite(row, 1, FormatRow(step, row), m_file);
 }
 
-std::size_t DistillationFile::FormatRow(const DistillationStep& step, char* buffer) {
-  // to_chars with a precision rounds exactly as printf does in the "C"
-  // locale, whatever the process locale, and needs no allocation.
-  struct Field {
-    double value;
-    int decimals;
-  };
-  const Field fields[] = {{step.TKipBak, 2},   {step.VConBak, 2}, {step.VolBak, 4},
-                          {step.ParVolCon, 2}, {step.OutVol, 4},  {step.OutVolCon, 2}};
+std::size_t DistillationFile::FormatRow(const DistillationStep& step, char* buffer,
+                                        char separator) {
   char* out = buffer;
-  char* const end = buffer + kRowCapacity;
-  for (const Field& f : fields) {
-    out = std::to_chars(out, end - 1, f.value, std::chars_format::fixed, f.decimals).ptr;
-    *out++ = &f == &fields[5] ? '\n' : '\t';
+  for (const DistillationColumn& c : kDistillationColumns) {
+    out += FormatValue(step.*c.value, c.decimals, out);
+    *out++ = &c == &kDistillationColumns[kDistillationColumnCount - 1] ? '\n' : separator;
   }
   return static_cast<std::size_t>(out - buffer);
+}
+
+std::size_t DistillationFile::FormatValue(double value, int decimals, char* buffer) {
+  // to_chars with a precision rounds exactly as printf does in the "C"
+  // locale, whatever the process locale, and needs no allocation.
+  return static_cast<std::size_t>(
+      std::to_chars(buffer, buffer + kValueCapacity, value, std::chars_format::fixed, decimals)
+          .ptr -
+      buffer);
 }
 
 namespace {

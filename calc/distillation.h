@@ -16,6 +16,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace brevimo {
 
@@ -71,6 +72,19 @@ struct DistillationStep {
   double OutVolCon; // strength of all distillate collected so far, % vol
 };
 
+// The columns of a step as the results file writes them: name and decimals.
+struct DistillationColumn {
+  const char* name;
+  int decimals;
+  double DistillationStep::*value;
+};
+inline constexpr DistillationColumn kDistillationColumns[] = {
+    {"TKipBak", 2, &DistillationStep::TKipBak}, {"VConBak", 2, &DistillationStep::VConBak},
+    {"VolBak", 4, &DistillationStep::VolBak},   {"ParVolCon", 2, &DistillationStep::ParVolCon},
+    {"OutVol", 4, &DistillationStep::OutVol},   {"OutVolCon", 2, &DistillationStep::OutVolCon},
+};
+inline constexpr int kDistillationColumnCount = 6;
+
 // Results of the last completed step; a failed run leaves those of the step
 // before the failure (or the values passed in, when no step completed).
 struct DistillationResult {
@@ -121,13 +135,47 @@ public:
 
   // Formats a row as "%.2f\t%.2f\t%.4f\t%.2f\t%.4f\t%.2f\n" in the "C"
   // locale into buffer (kRowCapacity bytes, no terminating zero); returns
-  // its length. A field of the largest double takes 316 bytes with its
-  // separator, so six always fit.
+  // its length. Another separator than the tab gives the same fields (CSV).
+  // A field of the largest double takes 316 bytes with its separator, so
+  // six always fit.
   static constexpr std::size_t kRowCapacity = 2048;
-  static std::size_t FormatRow(const DistillationStep& step, char* buffer);
+  static std::size_t FormatRow(const DistillationStep& step, char* buffer, char separator = '\t');
+  // One field as the row has it ("%.*f"), into buffer (kValueCapacity bytes,
+  // no terminating zero); returns its length.
+  static constexpr std::size_t kValueCapacity = 330;
+  static std::size_t FormatValue(double value, int decimals, char* buffer);
 
 private:
   std::FILE* m_file = nullptr;
+};
+
+// A whole run as the chart and its table show it: the inputs, the results
+// and every completed step.
+struct DistillationRun {
+  DistillationInput input;
+  DistillationResult result;
+  std::vector<DistillationStep> steps;
+};
+
+// Keeps every step of a run in run->steps and passes each on to next (the
+// results file) when given. Room for kReserve steps is made once up front,
+// which holds the usual runs; longer ones grow the store geometrically.
+class DistillationRecorder final : public DistillationSink {
+public:
+  static constexpr std::size_t kReserve = 4096;
+  explicit DistillationRecorder(DistillationRun* run, DistillationSink* next = nullptr)
+      : m_run(run), m_next(next) {
+    m_run->steps.clear();
+    m_run->steps.reserve(kReserve);
+  }
+  void OnStep(const DistillationStep& step) override {
+    m_run->steps.push_back(step);
+    if (m_next) m_next->OnStep(step);
+  }
+
+private:
+  DistillationRun* m_run;
+  DistillationSink* m_next;
 };
 
 // Time unit of the distillate output page's flows, in its order.

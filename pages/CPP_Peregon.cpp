@@ -43,12 +43,14 @@ public:
 
 CPP_Peregon::CPP_Peregon() : CPropertyPage(brevimo::res::kDialog136, "CPP_Peregon") {
   OnClicked(1062, &CPP_Peregon::RunDistillation);
+  OnClicked(1099, &CPP_Peregon::ShowChart);
 }
 
 bool CPP_Peregon::OnInitDialog() {
   CPropertyPage::OnInitDialog();
   m_pSheet = static_cast<CDial_Calc*>(GetParent());
   m_pBoilingPage = &m_pSheet->m_CalkTkip;
+  GetDlgItem(1099)->setEnabled(m_lastRun != nullptr);
   UpdateData(false);
   return true;
 }
@@ -133,14 +135,17 @@ void CPP_Peregon::RunDistillation() {
                       .arg(QString::fromUtf8(brevimo::DistillationFile::kName)));
   }
 
-  const brevimo::DistillationInput input{m_nStartKind, m_dStart, m_nEndKind, m_dEnd, m_dWash};
-  brevimo::DistillationResult result{OutVol, OutVolCon, VolBak, 0};
+  auto run = std::make_shared<brevimo::DistillationRun>();
+  run->input = {m_nStartKind, m_dStart, m_nEndKind, m_dEnd, m_dWash};
+  brevimo::DistillationResult& result = run->result;
+  result = {OutVol, OutVolCon, VolBak, 0};
   int ok = 0;
   {
     WaitCursor wait;
     PageBoiling boiling(*m_pBoilingPage);
-    ok = brevimo::RunDistillation(input, boiling, file.IsOpen() ? &file : nullptr, &result,
-                                  &ErrText);
+    // Every step is kept for the chart, and written on to the file.
+    brevimo::DistillationRecorder recorder(run.get(), file.IsOpen() ? &file : nullptr);
+    ok = brevimo::RunDistillation(run->input, boiling, &recorder, &result, &ErrText);
   }
   file.Close();
   // The results of the last completed step, shown at the next refresh.
@@ -151,5 +156,12 @@ void CPP_Peregon::RunDistillation() {
     AfxMessageBox(ErrText);
     return;
   }
+  m_lastRun = std::move(run);
+  GetDlgItem(1099)->setEnabled(true);
+  m_pSheet->RefreshRunChart(m_lastRun);
   UpdateData(false);
+}
+
+void CPP_Peregon::ShowChart() {
+  if (m_lastRun) m_pSheet->ShowRunChart(m_lastRun);
 }

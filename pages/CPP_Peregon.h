@@ -7,15 +7,22 @@
 // Beside each of the start and the end the page shows the other quantity
 // (the strength of a liquid boiling at the temperature given, or the boiling
 // temperature of the strength given), recomputed at every refresh.
+//
+// The page keeps its last successful run; "График" shows it in the sheet's
+// chart window.
 #pragma once
 
 #include "ui/property_page.h"
 
+#include <memory>
 #include <string>
 
 class CDial_Calc;
 class CPP_CalkTkip;
 class QComboBox;
+namespace brevimo {
+struct DistillationRun;
+}
 
 class CPP_Peregon : public CPropertyPage {
 public:
@@ -43,10 +50,13 @@ public:
   double m_dWashShown = 1.0;
   QString m_sAltStart, m_sAltEnd, m_sAltEndLabel, m_sAltStartLabel, m_sVolBak;
   int m_nFile = 0;
+  // The last run that reached its end; a failed run leaves it.
+  std::shared_ptr<const brevimo::DistillationRun> m_lastRun;
 
   bool OnApply() override { return false; }
 
   void RunDistillation();
+  void ShowChart(); // button "График"
 
 protected:
   void DoDataExchange(CDataExchange* pDX) override;

@@ -34,6 +34,7 @@ inline constexpr DlgItem kDialog136Items[] = {
     {IDC_STATIC, Ctl::Label, BREVIMO_TR_NOOP("Остаток в баке"), 195, 65, 53, 8},
     {1067, Ctl::Edit, "", 195, 75, 40, 14, kReadOnly},
     {1064, Ctl::CheckBox, BREVIMO_TR_NOOP("Файл"), 191, 96, 35, 10},
+    {1099, Ctl::Button, BREVIMO_TR_NOOP("График"), 228, 96, 32, 14},
 };
 
 inline constexpr DlgTemplate kDialog136{136, BREVIMO_TR_NOOP("Перегонка"), 262, 111,

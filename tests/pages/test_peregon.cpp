@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/ui/ui_fixture.h"
 
+#include "app/run_chart.h"
+#include "app/run_steps_model.h"
 #include "calc/distillation.h"
+
+#include <QClipboard>
+#include <QImage>
+#include <QPushButton>
 
 #include <filesystem>
 #include <fstream>
@@ -14,6 +20,7 @@ namespace fs = std::filesystem;
 constexpr int kStart = 1053, kEnd = 1054, kStartKind = 1055, kEndKind = 1056, kWash = 1057;
 constexpr int kAltStart = 1058, kAltStartLabel = 1059, kAltEndLabel = 1060, kAltEnd = 1061;
 constexpr int kRun = 1062, kOutVol = 1063, kFile = 1064, kOutVolCon = 1065, kVolBak = 1067;
+constexpr int kChart = 1099;
 const char* const kEnterNumber = "Please enter a number.";
 const char* const kHeader = "TKipBak\tVConBak\tVolBak\tParVolCon\tOutVol\tOutVolCon\n";
 
@@ -67,6 +74,16 @@ protected:
   void Revisit() {
     ShowPage("CPP_CalkTkip");
     ShowPage("CPP_Peregon");
+  }
+
+  bool ChartEnabled() { return Control(kChart) && Control(kChart)->isEnabled(); }
+
+  // Opens the chart window with "График"; the rows its table shows.
+  int ChartRows() {
+    Click(kChart);
+    CRunChart* chart = Sheet().RunChart();
+    if (!chart || !chart->isVisible()) return -1;
+    return chart->Model()->rowCount();
   }
 
   fs::path m_dir, m_previousDir;
@@ -167,6 +184,79 @@ TEST_F(PeregonTest, FileHoldsTheRunByteForByteAndIsReplacedByTheNextRun) {
   EXPECT_EQ(TakeMessage(), U("Ошибка, стартовая концентрация  ниже или равна стоповой"));
   EXPECT_EQ(ReadResults(), kHeader);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(PeregonTest, ChartButtonShowsTheLastSuccessfulRun) {
+  EXPECT_EQ(Text(kChart), U("График"));
+  EXPECT_FALSE(ChartEnabled()); // no run yet
+  Type(kEnd, "92.5");
+  Click(kRun);
+  EXPECT_EQ(TakeMessage(), U("Ошибка, стартовая концентрация  ниже или равна стоповой"));
+  EXPECT_FALSE(ChartEnabled()); // a refused first run
+  EXPECT_EQ(Sheet().RunChart(), nullptr);
+
+  Type(kEnd, "98");
+  Click(kRun);
+  EXPECT_TRUE(ChartEnabled());
+  EXPECT_EQ(ChartRows(), 224);
+  CRunChart* chart = Sheet().RunChart();
+  EXPECT_EQ(chart->objectName(), "CRunChart");
+  EXPECT_TRUE(chart->isWindow());
+  EXPECT_FALSE(chart->isModal());
+
+  // A failed second run keeps the first run's chart.
+  Type(kWash, "-1");
+  Click(kRun);
+  EXPECT_EQ(TakeMessage(), U("Ошибка, объем браги должен быть больше 0"));
+  EXPECT_TRUE(ChartEnabled());
+  EXPECT_EQ(chart->Model()->rowCount(), 224);
+  EXPECT_EQ(ChartRows(), 224);
+  EXPECT_EQ(chart->Run()->result.steps, 224);
+
+  // A successful one shows in the open window at once; closed, it is shown
+  // again by the button.
+  Type(kWash, "1");
+  Type(kEnd, "95");
+  Click(kRun);
+  const int shorter = chart->Model()->rowCount();
+  EXPECT_LT(shorter, 224);
+  chart->close();
+  Type(kEnd, "98");
+  Click(kRun);
+  EXPECT_EQ(chart->Model()->rowCount(), shorter); // closed: not refreshed
+  EXPECT_EQ(ChartRows(), 224);
+  EXPECT_EQ(Sheet().RunChart(), chart); // one window
+}
+
+TEST_F(PeregonTest, ChartExportsHoldTheResultsFilesValues) {
+  SetFile(true);
+  Click(kRun);
+  ASSERT_EQ(ChartRows(), 224);
+  CRunChart* chart = Sheet().RunChart();
+  std::string expected = ReadResults();
+  // The copied table is the results file; the CSV is it with commas.
+  QApplication::clipboard()->clear();
+  auto* copy = chart->findChild<QPushButton*>(QString::number(CRunChart::IDC_COPY));
+  ASSERT_NE(copy, nullptr);
+  QTest::mouseClick(copy, Qt::LeftButton);
+  EXPECT_EQ(QApplication::clipboard()->text().toStdString(), expected);
+  std::replace(expected.begin(), expected.end(), '\t', ',');
+  ASSERT_TRUE(chart->SaveCsv(QString::fromStdString((m_dir / "run.csv").string())));
+  std::ifstream csv(m_dir / "run.csv", std::ios::binary);
+  const std::string saved((std::istreambuf_iterator<char>(csv)), {});
+  EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 225);
+  EXPECT_EQ(saved, expected);
+
+  ASSERT_TRUE(chart->SavePng(QString::fromStdString((m_dir / "run.png").string())));
+  EXPECT_FALSE(QImage(QString::fromStdString((m_dir / "run.png").string())).isNull());
+  ASSERT_TRUE(chart->SaveSvg(QString::fromStdString((m_dir / "run.svg").string())));
+  std::ifstream svg(m_dir / "run.svg");
+  const std::string drawing((std::istreambuf_iterator<char>(svg)), {});
+  EXPECT_NE(drawing.find("<svg"), std::string::npos);
+  EXPECT_NE(drawing.find("</svg>"), std::string::npos);
+  // an unwritable place is reported
+  EXPECT_FALSE(chart->SaveCsv(QString::fromStdString((m_dir / "none" / "run.csv").string())));
+  EXPECT_TRUE(TakeMessage().startsWith(U("Не удалось записать файл")));
 }
 
 TEST_F(PeregonTest, UncreatableFileIsReportedAndTheRunStillShows) {

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The chart window of a distillation run: the still's boiling temperature
+// and strength, the strength of the vapour leaving and of all distillate
+// collected, over the distillate collected; under it the table of every
+// step, with copying and export (CSV, PNG, SVG).
+//
+// The window is not modal; the sheet keeps one and shows the latest run in it.
+#pragma once
+
+#include "calc/distillation.h"
+
+#include <QWidget>
+
+#include <cstddef>
+#include <memory>
+
+class CRunStepsModel;
+class QChart;
+class QChartView;
+class QGraphicsLineItem;
+class QLabel;
+class QLineSeries;
+class QTableView;
+class QValueAxis;
+
+class CRunChart : public QWidget {
+public:
+  // Control IDs (objectName of each control).
+  static constexpr int IDC_CHART = 1100;
+  static constexpr int IDC_TABLE = 1101;
+  static constexpr int IDC_STEP = 1102; // the values of the step under the pointer
+  static constexpr int IDC_COPY = 1103;
+  static constexpr int IDC_SAVE_CSV = 1104;
+  static constexpr int IDC_SAVE_PNG = 1105;
+  static constexpr int IDC_SAVE_SVG = 1106;
+
+  explicit CRunChart(QWidget* parent = nullptr);
+  ~CRunChart() override;
+
+  void SetRun(std::shared_ptr<const brevimo::DistillationRun> run);
+  const brevimo::DistillationRun* Run() const { return m_run.get(); }
+
+  QChart* Chart() const { return m_chart; }
+  CRunStepsModel* Model() const { return m_model; }
+  // The series in the order temperature, still strength, vapour strength,
+  // strength collected.
+  QLineSeries* Series(int index) const { return m_series[index]; }
+
+  // Shows the values of the step nearest to the collected volume x, and
+  // marks it on the chart; returns the text shown.
+  QString ShowStepAt(double x);
+  // Selects that step in the table.
+  void SelectStepAt(double x);
+  // The table's selection (or the whole table, when nothing is selected)
+  // to the clipboard as tab-separated text.
+  void CopyTable();
+
+  // Export; false (with a message box) when the file cannot be written.
+  bool SaveCsv(const QString& path);
+  bool SavePng(const QString& path);
+  bool SaveSvg(const QString& path);
+
+private:
+  void SetUpAxes();
+  void Save(const char* title, const char* suffix, const char* filter,
+            bool (CRunChart::*save)(const QString&));
+  bool WriteFile(const QString& path, const QByteArray& bytes);
+
+  std::shared_ptr<const brevimo::DistillationRun> m_run;
+  QChart* m_chart;
+  QChartView* m_view;
+  QLineSeries* m_series[4];
+  QValueAxis* m_axisVolume;
+  QValueAxis* m_axisStrength;
+  QValueAxis* m_axisTemperature;
+  QGraphicsLineItem* m_marker;
+  QTableView* m_table;
+  CRunStepsModel* m_model;
+  QLabel* m_step;
+};

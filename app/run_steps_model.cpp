@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "run_steps_model.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace {
+
+using brevimo::DistillationFile;
+using brevimo::kDistillationColumnCount;
+using brevimo::kDistillationColumns;
+
+// Column captions with their units, over the file's column names.
+const char* const kCaptions[kDistillationColumnCount] = {
+    QT_TRANSLATE_NOOP("CRunStepsModel", "Темп. в кубе, °C"),
+    QT_TRANSLATE_NOOP("CRunStepsModel", "Креп. в кубе, % об."),
+    QT_TRANSLATE_NOOP("CRunStepsModel", "Объем в кубе, л"),
+    QT_TRANSLATE_NOOP("CRunStepsModel", "Креп. пара, % об."),
+    QT_TRANSLATE_NOOP("CRunStepsModel", "Отобрано, л"),
+    QT_TRANSLATE_NOOP("CRunStepsModel", "Креп. отбора, % об."),
+};
+
+} // namespace
+
+CRunStepsModel::CRunStepsModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void CRunStepsModel::SetRun(std::shared_ptr<const brevimo::DistillationRun> run) {
+  beginResetModel();
+  m_run = std::move(run);
+  endResetModel();
+}
+
+int CRunStepsModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() || !m_run ? 0 : static_cast<int>(m_run->steps.size());
+}
+
+int CRunStepsModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kDistillationColumnCount;
+}
+
+QString CRunStepsModel::Cell(const brevimo::DistillationStep& step, int column) {
+  const brevimo::DistillationColumn& c = kDistillationColumns[column];
+  char buffer[DistillationFile::kValueCapacity];
+  const std::size_t length = DistillationFile::FormatValue(step.*c.value, c.decimals, buffer);
+  return QString::fromLatin1(buffer, static_cast<qsizetype>(length));
+}
+
+QVariant CRunStepsModel::data(const QModelIndex& index, int role) const {
+  if (!m_run || !index.isValid() || index.row() >= rowCount()) return {};
+  if (role == Qt::DisplayRole)
+    return Cell(m_run->steps[static_cast<std::size_t>(index.row())], index.column());
+  if (role == Qt::TextAlignmentRole) return int(Qt::AlignRight | Qt::AlignVCenter);
+  return {};
+}
+
+QVariant CRunStepsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role != Qt::DisplayRole) return {};
+  if (orientation == Qt::Vertical) return section + 1; // step number
+  if (section < 0 || section >= kDistillationColumnCount) return {};
+  return QCoreApplication::translate("CRunStepsModel", kCaptions[section]) + QLatin1Char('\n') +
+         QLatin1String(kDistillationColumns[section].name);
+}
+
+QString CRunStepsModel::Text(int first, int last, int firstColumn, int lastColumn) const {
+  QString text;
+  for (int c = firstColumn; c <= lastColumn; ++c) {
+    text += QLatin1String(kDistillationColumns[c].name);
+    text += c == lastColumn ? QLatin1Char('\n') : QLatin1Char('\t');
+  }
+  if (!m_run) return text;
+  for (int r = std::max(first, 0); r <= last && r < rowCount(); ++r) {
+    const brevimo::DistillationStep& step = m_run->steps[static_cast<std::size_t>(r)];
+    for (int c = firstColumn; c <= lastColumn; ++c) {
+      text += Cell(step, c);
+      text += c == lastColumn ? QLatin1Char('\n') : QLatin1Char('\t');
+    }
+  }
+  return text;
+}
+
+QByteArray CRunStepsModel::Csv() const {
+  QByteArray csv;
+  for (const brevimo::DistillationColumn& c : kDistillationColumns) {
+    csv += c.name;
+    csv += &c == &kDistillationColumns[kDistillationColumnCount - 1] ? '\n' : ',';
+  }
+  if (!m_run) return csv;
+  csv.reserve(csv.size() + static_cast<qsizetype>(m_run->steps.size()) * 48);
+  char row[DistillationFile::kRowCapacity];
+  for (const brevimo::DistillationStep& step : m_run->steps)
+    csv.append(row, static_cast<qsizetype>(DistillationFile::FormatRow(step, row, ',')));
+  return csv;
+}
