@@ -28,7 +28,7 @@ inline constexpr DlgItem kDialog138Items[] = {
     {IDC_STATIC, Ctl::Label, BREVIMO_TR_NOOP("Ошибка:"), 60, 80, 30, 10, kRight | kVCenter},
     {IDC_STATIC, Ctl::Label,
      BREVIMO_TR_NOOP(
-         BREVIMO_TR_NOOP("Температурный пересчет объемной концентрации спирта (Кс), измеряемой по плотности")),
+         "Температурный пересчет объемной концентрации спирта (Кс), измеряемой по плотности"),
      5, 0, 310, 10},
 };
 

@@ -80,6 +80,128 @@
     </message>
 </context>
 <context>
+    <name>CRunChart</name>
+    <message>
+        <source>%1 % об.</source>
+        <translation>%1 % ABV</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>График перегонки</source>
+        <translation>Distillation chart</translation>
+    </message>
+    <message>
+        <source>Температура в кубе, °C</source>
+        <translation>Pot temperature, °C</translation>
+    </message>
+    <message>
+        <source>Крепость в кубе, % об.</source>
+        <translation>Pot strength, % ABV</translation>
+    </message>
+    <message>
+        <source>Крепость пара (отбор сейчас), % об.</source>
+        <translation>Vapour strength (drawn off now), % ABV</translation>
+    </message>
+    <message>
+        <source>Крепость всего отбора, % об.</source>
+        <translation>Strength of all distillate, % ABV</translation>
+    </message>
+    <message>
+        <source>Отобрано дистиллята, л</source>
+        <translation>Distillate collected, l</translation>
+    </message>
+    <message>
+        <source>Крепость, % об.</source>
+        <translation>Strength, % ABV</translation>
+    </message>
+    <message>
+        <source>Наведите указатель на график, чтобы увидеть значения шага</source>
+        <translation>Point at the chart to see the values of a step</translation>
+    </message>
+    <message>
+        <source>Копировать таблицу</source>
+        <translation>Copy table</translation>
+    </message>
+    <message>
+        <source>Сохранить CSV…</source>
+        <translation>Save CSV…</translation>
+    </message>
+    <message>
+        <source>Сохранить таблицу шагов</source>
+        <translation>Save the table of steps</translation>
+    </message>
+    <message>
+        <source>Таблица CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>Сохранить PNG…</source>
+        <translation>Save PNG…</translation>
+    </message>
+    <message>
+        <source>Сохранить график</source>
+        <translation>Save the chart</translation>
+    </message>
+    <message>
+        <source>Изображение PNG (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>Сохранить SVG…</source>
+        <translation>Save SVG…</translation>
+    </message>
+    <message>
+        <source>Рисунок SVG (*.svg)</source>
+        <translation>SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Перегонка от %1 до %2, брага %3 л&lt;/b&gt;&lt;br&gt;Отобрано %4 л крепостью %5 % об., в кубе осталось %6 л; шагов: %7</source>
+        <translation>&lt;b&gt;Run from %1 to %2, wash %3 l&lt;/b&gt;&lt;br&gt;Collected %4 l at %5 % ABV, %6 l left in the pot; steps: %7</translation>
+    </message>
+    <message>
+        <source>Шаг %1: отобрано %2 л, крепость отбора сейчас %3 % об., всего отбора %4 % об.; в кубе %5 °C, %6 % об., %7 л</source>
+        <translation>Step %1: %2 l collected, drawn off now at %3 % ABV, all distillate %4 % ABV; pot %5 °C, %6 % ABV, %7 l</translation>
+    </message>
+    <message>
+        <source>Перегонка</source>
+        <translation>Distillation</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл %1</source>
+        <translation>Could not write the file %1</translation>
+    </message>
+</context>
+<context>
+    <name>CRunStepsModel</name>
+    <message>
+        <source>Темп. в кубе, °C</source>
+        <translation>Pot temp., °C</translation>
+    </message>
+    <message>
+        <source>Креп. в кубе, % об.</source>
+        <translation>Pot, % ABV</translation>
+    </message>
+    <message>
+        <source>Объем в кубе, л</source>
+        <translation>Pot volume, l</translation>
+    </message>
+    <message>
+        <source>Креп. пара, % об.</source>
+        <translation>Vapour, % ABV</translation>
+    </message>
+    <message>
+        <source>Отобрано, л</source>
+        <translation>Collected, l</translation>
+    </message>
+    <message>
+        <source>Креп. отбора, % об.</source>
+        <translation>Distillate, % ABV</translation>
+    </message>
+</context>
+<context>
     <name>brevimo</name>
     <message>
         <source>Конечный раствор крепче исходного</source>
@@ -579,10 +701,6 @@ density
         <translation>Error:</translation>
     </message>
     <message>
-        <source>Температурный пересчет объемной концентрации спирта (Кс), измеряемой по плотности</source>
-        <translation>Temperature correction of a hydrometer reading of alcohol strength (% ABV)</translation>
-    </message>
-    <message>
         <source>Температурный пересчет концентрации</source>
         <translation>Temperature correction</translation>
     </message>
@@ -769,6 +887,14 @@ density (g/l)</translation>
     <message>
         <source>Сахар</source>
         <translation>Sugar</translation>
+    </message>
+    <message>
+        <source>График</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Температурный пересчет объемной концентрации спирта (Кс), измеряемой по плотности</source>
+        <translation>Temperature correction of a hydrometer reading of alcohol strength (% ABV)</translation>
     </message>
 </context>
 </TS>

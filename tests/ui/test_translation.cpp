@@ -5,6 +5,7 @@
 
 #include "app/dial_about.h"
 #include "app/help_window.h"
+#include "app/run_chart.h"
 #include "ui/translation.h"
 
 #include <QFile>
@@ -127,6 +128,17 @@ TEST_F(EnglishTest, NoPageShowsARussianText) {
   EXPECT_EQ(Tabs()->tabText(0), "Temperature correction");
   CDial_About about(&Sheet());
   EXPECT_EQ(CyrillicIn(VisibleTexts(&about)), QStringList());
+}
+
+// The chart window of a run.
+TEST_F(EnglishTest, RunChartIsEnglish) {
+  ShowPage("CPP_Peregon");
+  Type(1054, U("98"));
+  Click(1062);
+  Click(1099);
+  ASSERT_NE(Sheet().RunChart(), nullptr);
+  EXPECT_EQ(Sheet().RunChart()->windowTitle(), "Distillation chart");
+  EXPECT_EQ(CyrillicIn(VisibleTexts(Sheet().RunChart())), QStringList());
 }
 
 // The help window's own texts (the manual itself is Russian only).
