@@ -9,6 +9,7 @@
 #include "ui/message_box.h"
 #include "ui/property_page.h"
 #include "ui/stacked_tab_bar.h"
+#include "ui/translation.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -33,6 +34,7 @@ CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   brevimo::SetMainWindow(this);
+  brevimo::InstallRetranslation(this);
 
   m_tabs->setObjectName(QStringLiteral("tabs"));
   m_tabRows = new CStackedTabBar(m_tabs, this);
@@ -47,17 +49,22 @@ CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
   auto* menuButton = new QToolButton(m_tabRows);
   menuButton->setObjectName(QStringLiteral("menu"));
   menuButton->setText(QStringLiteral("☰"));
-  menuButton->setAccessibleName(QStringLiteral("Меню"));
+  brevimo::SetTranslated(menuButton, "CDial_Calc",
+                         QStringLiteral(QT_TRANSLATE_NOOP("CDial_Calc", "Меню")),
+                         brevimo::TrRole::AccessibleName);
   menuButton->setPopupMode(QToolButton::InstantPopup);
   auto* menu = new QMenu(menuButton);
   menu->setObjectName(QStringLiteral("sysmenu"));
-  QAction* about = menu->addAction(QStringLiteral("О программе"));
+  QAction* about = menu->addAction(QString());
+  brevimo::SetTranslated(about, "CDial_Calc",
+                         QStringLiteral(QT_TRANSLATE_NOOP("CDial_Calc", "О программе")));
   about->setObjectName(QString::number(IDM_ABOUTBOX));
   connect(about, &QAction::triggered, this, [this] { OnSysCommand(IDM_ABOUTBOX); });
   QAction* help = menu->addAction(QStringLiteral("Help"));
   help->setObjectName(QString::number(IDM_HELP));
   connect(help, &QAction::triggered, this, [this] { OnSysCommand(IDM_HELP); });
   menu->addSeparator();
+  brevimo::AddLanguageMenu(menu);
   menuButton->setMenu(menu);
 
   auto* f1 = new QShortcut(QKeySequence::HelpContents, this);

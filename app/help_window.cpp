@@ -2,6 +2,7 @@
 #include "help_window.h"
 
 #include "ui/data_dir.h"
+#include "ui/translation.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -33,12 +34,13 @@ QString& OverriddenFile() {
 
 const QString kObjectName = QStringLiteral("CHelpWindow");
 
-QToolButton* AddButton(QHBoxLayout* row, int id, const QString& text, const QString& tip) {
+// Caption and tip are source texts, shown in the current language.
+QToolButton* AddButton(QHBoxLayout* row, int id, const char* text, const char* tip) {
   auto* button = new QToolButton;
   button->setObjectName(QString::number(id));
-  button->setText(text);
-  button->setToolTip(tip);
-  button->setAccessibleName(tip);
+  brevimo::SetTranslated(button, "CHelpWindow", text);
+  brevimo::SetTranslated(button, "CHelpWindow", tip, brevimo::TrRole::ToolTip);
+  brevimo::SetTranslated(button, "CHelpWindow", tip, brevimo::TrRole::AccessibleName);
   button->setToolButtonStyle(Qt::ToolButtonTextOnly);
   row->addWidget(button);
   return button;
@@ -58,7 +60,12 @@ int WidestImage(const QDir& manual) {
 QString CHelpWindow::ManualFile() {
   if (!OverriddenFile().isEmpty())
     return QFileInfo(OverriddenFile()).isFile() ? OverriddenFile() : QString();
-  const QFileInfo file(QDir(brevimo::DataDir()).filePath(QStringLiteral("manual/index.html")));
+  // The English manual under an English interface, where it is installed.
+  const QDir manual(QDir(brevimo::DataDir()).filePath(QStringLiteral("manual")));
+  const QFileInfo english(manual.filePath(QStringLiteral("en/index.html")));
+  if (brevimo::CurrentLanguage() == brevimo::Language::English && english.isFile())
+    return english.canonicalFilePath();
+  const QFileInfo file(manual.filePath(QStringLiteral("index.html")));
   return file.isFile() ? file.canonicalFilePath() : QString();
 }
 
@@ -74,6 +81,14 @@ bool CHelpWindow::Open(QWidget* owner, const QString& anchor) {
     window->ShowSection(anchor);
     window->m_browser->clearHistory(); // Back starts from the first section shown
   } else {
+    // The language may have changed since: show the manual of the new one.
+    const QString file = ManualFile();
+    if (!file.isEmpty() && file != window->m_file) {
+      window->m_file = file;
+      window->m_browser->setSource(window->SectionUrl({}));
+      window->m_browser->clearHistory();
+      window->FillContents();
+    }
     window->ShowSection(anchor);
   }
   if (window->isMinimized()) window->showNormal();
@@ -89,26 +104,26 @@ CHelpWindow::CHelpWindow(QWidget* owner, const QString& file)
     : QWidget(owner, Qt::Window), m_file(file) {
   setObjectName(kObjectName);
   setAttribute(Qt::WA_DeleteOnClose, false);
-  setWindowTitle(QCoreApplication::translate("CHelpWindow", "Справка Brevimo"));
+  brevimo::SetTranslated(this, "CHelpWindow", QT_TRANSLATE_NOOP("CHelpWindow", "Справка Brevimo"));
 
   auto* tools = new QHBoxLayout;
-  QToolButton* back =
-      AddButton(tools, IDC_BACK, QCoreApplication::translate("CHelpWindow", "◀ Назад"),
-                QCoreApplication::translate("CHelpWindow", "Назад (Alt+Влево)"));
-  QToolButton* forward =
-      AddButton(tools, IDC_FORWARD, QCoreApplication::translate("CHelpWindow", "Вперед ▶"),
-                QCoreApplication::translate("CHelpWindow", "Вперед (Alt+Вправо)"));
-  QToolButton* find =
-      AddButton(tools, IDC_FIND, QCoreApplication::translate("CHelpWindow", "Найти…"),
-                QCoreApplication::translate("CHelpWindow", "Найти в тексте (Ctrl+F)"));
+  QToolButton* back = AddButton(tools, IDC_BACK, QT_TRANSLATE_NOOP("CHelpWindow", "◀ Назад"),
+                                QT_TRANSLATE_NOOP("CHelpWindow", "Назад (Alt+Влево)"));
+  QToolButton* forward = AddButton(tools, IDC_FORWARD, QT_TRANSLATE_NOOP("CHelpWindow", "Вперед ▶"),
+                                   QT_TRANSLATE_NOOP("CHelpWindow", "Вперед (Alt+Вправо)"));
+  QToolButton* find = AddButton(tools, IDC_FIND, QT_TRANSLATE_NOOP("CHelpWindow", "Найти…"),
+                                QT_TRANSLATE_NOOP("CHelpWindow", "Найти в тексте (Ctrl+F)"));
   tools->addStretch();
 
   m_contents = new QListWidget;
   m_contents->setObjectName(QString::number(IDC_CONTENTS));
-  m_contents->setAccessibleName(QCoreApplication::translate("CHelpWindow", "Содержание"));
+  brevimo::SetTranslated(m_contents, "CHelpWindow", QT_TRANSLATE_NOOP("CHelpWindow", "Содержание"),
+                         brevimo::TrRole::AccessibleName);
   m_browser = new QTextBrowser;
   m_browser->setObjectName(QString::number(IDC_BROWSER));
-  m_browser->setAccessibleName(QCoreApplication::translate("CHelpWindow", "Текст справки"));
+  brevimo::SetTranslated(m_browser, "CHelpWindow",
+                         QT_TRANSLATE_NOOP("CHelpWindow", "Текст справки"),
+                         brevimo::TrRole::AccessibleName);
   m_browser->setOpenExternalLinks(true);
   // The text wraps to the window; the window opens wide enough for the
   // screenshots, and tables can round a pixel over the width.
@@ -123,19 +138,20 @@ CHelpWindow::CHelpWindow(QWidget* owner, const QString& file)
   m_findBar = new QWidget;
   auto* findRow = new QHBoxLayout(m_findBar);
   findRow->setContentsMargins(0, 0, 0, 0);
-  auto* findLabel = new QLabel(QCoreApplication::translate("CHelpWindow", "Найти:"));
+  auto* findLabel = new QLabel;
+  brevimo::SetTranslated(findLabel, "CHelpWindow", QT_TRANSLATE_NOOP("CHelpWindow", "Найти:"));
   m_findText = new QLineEdit;
   m_findText->setObjectName(QString::number(IDC_FIND_TEXT));
-  m_findText->setAccessibleName(QCoreApplication::translate("CHelpWindow", "Найти"));
+  brevimo::SetTranslated(m_findText, "CHelpWindow", QT_TRANSLATE_NOOP("CHelpWindow", "Найти"),
+                         brevimo::TrRole::AccessibleName);
   findLabel->setBuddy(m_findText);
   findRow->addWidget(findLabel);
   findRow->addWidget(m_findText, 1);
-  QToolButton* next =
-      AddButton(findRow, IDC_FIND_NEXT, QCoreApplication::translate("CHelpWindow", "Далее"),
-                QCoreApplication::translate("CHelpWindow", "Следующее (F3)"));
+  QToolButton* next = AddButton(findRow, IDC_FIND_NEXT, QT_TRANSLATE_NOOP("CHelpWindow", "Далее"),
+                                QT_TRANSLATE_NOOP("CHelpWindow", "Следующее (F3)"));
   QToolButton* previous =
-      AddButton(findRow, IDC_FIND_PREVIOUS, QCoreApplication::translate("CHelpWindow", "Ранее"),
-                QCoreApplication::translate("CHelpWindow", "Предыдущее (Shift+F3)"));
+      AddButton(findRow, IDC_FIND_PREVIOUS, QT_TRANSLATE_NOOP("CHelpWindow", "Ранее"),
+                QT_TRANSLATE_NOOP("CHelpWindow", "Предыдущее (Shift+F3)"));
   m_findStatus = new QLabel;
   m_findStatus->setObjectName(QString::number(IDC_FIND_STATUS));
   findRow->addWidget(m_findStatus);
@@ -249,8 +265,8 @@ void CHelpWindow::Find(bool backward) {
       m_browser->verticalScrollBar()->setValue(scrolled);
     }
   }
-  m_findStatus->setText(found ? QString()
-                              : QCoreApplication::translate("CHelpWindow", "Не найдено"));
+  brevimo::SetTranslated(m_findStatus, "CHelpWindow",
+                         found ? "" : QT_TRANSLATE_NOOP("CHelpWindow", "Не найдено"));
 }
 
 // Escape closes the search bar first, then the window.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "brevimo_app.h"
 #include "res/version.h"
+#include "ui/translation.h"
 
 #include <QApplication>
 
@@ -15,5 +16,7 @@ int main(int argc, char* argv[]) {
   // Qt adopts the user's locale for the C library; numbers stay with the
   // point (all formatting also pins the "C" locale itself).
   std::setlocale(LC_NUMERIC, "C");
+  // Russian unless English is chosen (or the system is English) and found.
+  brevimo::SetLanguage(brevimo::StartupLanguage());
   return theApp.Run();
 }

@@ -3,6 +3,7 @@
 
 #include "concentration.h"
 #include "number_text.h"
+#include "tr_noop.h"
 
 namespace brevimo {
 namespace {} // namespace
@@ -17,7 +18,7 @@ int DiluteSpirit(int given, double volume, double spiritMassPct, double spiritDe
                  double resultMassPct, double resultDensity, double* spiritVolume,
                  double* waterVolume, double* resultVolume, std::string* errorText) {
   if (resultMassPct > spiritMassPct) {
-    SetError(errorText, "Конечный раствор крепче исходного");
+    SetError(errorText, BREVIMO_TR_NOOP("Конечный раствор крепче исходного"));
     return 0;
   }
   if (given != GivenSpirit && given != GivenWater && given != GivenResult)
@@ -28,7 +29,7 @@ int DiluteSpirit(int given, double volume, double spiritMassPct, double spiritDe
   // result of 0 % given by its volume is all water and no spirit. The
   // negated test also refuses NaN.
   if (given != GivenResult && !(resultMassPct > 0.0)) {
-    SetError(errorText, "Крепость результата должна быть больше 0");
+    SetError(errorText, BREVIMO_TR_NOOP("Крепость результата должна быть больше 0"));
     return 0;
   }
 
@@ -36,7 +37,8 @@ int DiluteSpirit(int given, double volume, double spiritMassPct, double spiritDe
   if (sameStrength && given == GivenWater) {
     // No water is needed whatever the spirit, so the water cannot tell it.
     SetError(errorText,
-             "Крепости исходного спирта и результата равны: по объему воды расчет невозможен");
+             BREVIMO_TR_NOOP(
+                 "Крепости исходного спирта и результата равны: по объему воды расчет невозможен"));
     return 0;
   }
 
@@ -61,8 +63,10 @@ int DiluteSpirit(int given, double volume, double spiritMassPct, double spiritDe
     // is zero only when rounding makes two very close strengths meet.
     const double waterPerSpirit = wf * a0 / af - w0;
     if (waterPerSpirit == 0.0) {
-      SetError(errorText,
-               "Крепости исходного спирта и результата равны: по объему воды расчет невозможен");
+      SetError(
+          errorText,
+          BREVIMO_TR_NOOP(
+              "Крепости исходного спирта и результата равны: по объему воды расчет невозможен"));
       return 0;
     }
     vw = volume;
@@ -94,15 +98,15 @@ int DiluteSpirit(int given, double volume, double spiritMassPct, double spiritDe
 int CheckMixingInputs(double volume1, double strength1, double volume2, double strength2,
                       std::string* errorText) {
   if (volume1 < 0.0 || volume2 < 0.0) {
-    SetError(errorText, "Объем <0");
+    SetError(errorText, BREVIMO_TR_NOOP("Объем <0"));
     return 0;
   }
   if (strength1 < 0.0 || strength2 < 0.0) {
-    SetError(errorText, "% спирта <0");
+    SetError(errorText, BREVIMO_TR_NOOP("% спирта <0"));
     return 0;
   }
   if (strength1 > 100.0 || strength2 > 100.0) {
-    SetError(errorText, "% спирта >100");
+    SetError(errorText, BREVIMO_TR_NOOP("% спирта >100"));
     return 0;
   }
   return 1;
@@ -111,19 +115,19 @@ int CheckMixingInputs(double volume1, double strength1, double volume2, double s
 int CheckSecondSolutionInputs(double volume1, double strength1, double resultVolume,
                               double resultStrength, std::string* errorText) {
   if (volume1 < 0.0 || resultVolume < 0.0) {
-    SetError(errorText, "Объем <0");
+    SetError(errorText, BREVIMO_TR_NOOP("Объем <0"));
     return 0;
   }
   if (volume1 > resultVolume) {
-    SetError(errorText, "Объем раствора 1 > объема результата");
+    SetError(errorText, BREVIMO_TR_NOOP("Объем раствора 1 > объема результата"));
     return 0;
   }
   if (strength1 < 0.0 || resultStrength < 0.0) {
-    SetError(errorText, "% спирта <0");
+    SetError(errorText, BREVIMO_TR_NOOP("% спирта <0"));
     return 0;
   }
   if (strength1 > 100.0 || resultStrength > 100.0) {
-    SetError(errorText, "% спирта >100");
+    SetError(errorText, BREVIMO_TR_NOOP("% спирта >100"));
     return 0;
   }
   return 1;
@@ -142,7 +146,7 @@ int SecondSolutionMasses(double alcohol1, double water1, double resultAlcohol, d
                          double* alcohol2, double* water2, std::string* errorText) {
   const double a2 = resultAlcohol - alcohol1;
   if (a2 < 0.0) {
-    SetError(errorText, "% спирта в растворе 2 <0");
+    SetError(errorText, BREVIMO_TR_NOOP("% спирта в растворе 2 <0"));
     return 0;
   }
   *alcohol2 = a2;
@@ -154,7 +158,7 @@ int DiluteByStrength(int given, double volume, double spiritStrength, double res
                      double* spiritVolume, double* waterVolume, double* resultVolume,
                      std::string* errorText) {
   if (resultStrength > spiritStrength) {
-    SetError(errorText, "Конечный раствор крепче исходного");
+    SetError(errorText, BREVIMO_TR_NOOP("Конечный раствор крепче исходного"));
     return 0;
   }
   double spiritMass, spiritDensity, resultMass, resultDensity;

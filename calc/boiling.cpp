@@ -2,6 +2,7 @@
 #include "boiling.h"
 
 #include "number_text.h"
+#include "tr_noop.h"
 
 #include "concentration.h"
 
@@ -136,7 +137,7 @@ void SetOptional(double* out, double value) {
 }
 
 // Both range-checking unit helpers refuse with this two-line text.
-constexpr const char* kRangeMessage = "Ошибка в параметрах\nКоцентрация 0..100%";
+constexpr const char* kRangeMessage = BREVIMO_TR_NOOP("Ошибка в параметрах\nКоцентрация 0..100%");
 
 } // namespace
 

@@ -2,6 +2,7 @@
 #include "concentration.h"
 
 #include "number_text.h"
+#include "tr_noop.h"
 
 namespace brevimo {
 
@@ -126,7 +127,7 @@ int ConvertConcentration(int fromUnit, int toUnit, double value, double* result,
                          std::string* errorText) {
   // The negated test also refuses NaN.
   if (!(value >= 0.0 && value <= 100.0)) {
-    SetError(errorText, "Ошибка в параметрах. Концентрация 0..100 (%)");
+    SetError(errorText, BREVIMO_TR_NOOP("Ошибка в параметрах. Концентрация 0..100 (%)"));
     return 0;
   }
   // 0 and 100 mean the same in every kind. The kinds are not checked here,
@@ -154,7 +155,7 @@ int ConvertConcentration(int fromUnit, int toUnit, double value, double* result,
     if (density) *density = BracketIncreasing(T::Mass, w).At(T::Density);
     break;
   default:
-    SetError(errorText, "Ошибка в типе параметра");
+    SetError(errorText, BREVIMO_TR_NOOP("Ошибка в типе параметра"));
     return 0;
   }
 
@@ -172,7 +173,7 @@ int ConvertConcentration(int fromUnit, int toUnit, double value, double* result,
     *result = MolarFromMass(w);
     break;
   default:
-    SetError(errorText, "Ошибка в типе параметра");
+    SetError(errorText, BREVIMO_TR_NOOP("Ошибка в типе параметра"));
     return 0;
   }
   return 1;
@@ -181,12 +182,12 @@ int ConvertConcentration(int fromUnit, int toUnit, double value, double* result,
 int ConcentrationFromDensity(double density, int toUnit, double* result, std::string* errorText) {
   if (!(density >= T::Density[kLast] && density <= T::Density[0])) {
     if (errorText)
-      *errorText = FormatC("Ошибка в параметрах. Плотность %.4f...%.4f (кг/л)", T::Density[kLast],
-                           T::Density[0]);
+      *errorText = FormatC(BREVIMO_TR_NOOP("Ошибка в параметрах. Плотность %.4f...%.4f (кг/л)"),
+                           T::Density[kLast], T::Density[0]);
     return 0;
   }
   if (!IsUnit(toUnit)) {
-    SetError(errorText, "Ошибка в типе выходных данных");
+    SetError(errorText, BREVIMO_TR_NOOP("Ошибка в типе выходных данных"));
     return 0;
   }
   if (density == T::Density[0] || density == T::Density[kLast]) {
@@ -220,7 +221,7 @@ namespace {
 constexpr double kPerKgEthanol = 1.2669935510028254;
 constexpr double kPerKgWater = 1.0017731384550654;
 
-const char* const kMolarRangeMessage = "Ошибка в параметрах\nКоцентрация 0..100%";
+const char* const kMolarRangeMessage = BREVIMO_TR_NOOP("Ошибка в параметрах\nКоцентрация 0..100%");
 
 } // namespace
 

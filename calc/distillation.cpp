@@ -4,6 +4,7 @@
 #include "boiling.h"
 #include "concentration.h"
 #include "number_text.h"
+#include "tr_noop.h"
 
 #include <charconv>
 #include <cmath>
@@ -11,17 +12,24 @@
 
 namespace brevimo {
 
+namespace {
+
+const char* const kStartNotAboveEnd =
+    BREVIMO_TR_NOOP("Ошибка, стартовая концентрация  ниже или равна стоповой");
+const char* const kWashNotPositive = BREVIMO_TR_NOOP("Ошибка, объем браги должен быть больше 0");
+const char* const kEndNotPositive =
+    BREVIMO_TR_NOOP("Ошибка, стоповая концентрация должна быть больше 0");
+const char* const kNoProgress = BREVIMO_TR_NOOP(
+    "Ошибка, крепость в кубе больше не снижается: стоповая концентрация недостижима");
+
+} // namespace
+
+// After the marked messages: lupdate would list them under DistillationFile.
 const char* const DistillationFile::kName = "РезультатПерегонки.txt";
 const char* const DistillationFile::kHeader =
     "TKipBak\tVConBak\tVolBak\tParVolCon\tOutVol\tOutVolCon\n";
 
 namespace {
-
-const char* const kStartNotAboveEnd = "Ошибка, стартовая концентрация  ниже или равна стоповой";
-const char* const kWashNotPositive = "Ошибка, объем браги должен быть больше 0";
-const char* const kEndNotPositive = "Ошибка, стоповая концентрация должна быть больше 0";
-const char* const kNoProgress =
-    "Ошибка, крепость в кубе больше не снижается: стоповая концентрация недостижима";
 
 int Fail(std::string* errorText, const char* message) {
   if (errorText) *errorText = message;
@@ -88,7 +96,8 @@ int RunDistillation(const DistillationInput& input, BoilingOperations& boiling,
     if (result->steps >= kRunMaxSteps) {
       if (errorText)
         *errorText =
-            FormatC("Ошибка, стоповая концентрация не достигнута за %d шагов", kRunMaxSteps);
+            FormatC(BREVIMO_TR_NOOP("Ошибка, стоповая концентрация не достигнута за %d шагов"),
+                    kRunMaxSteps);
       return 0;
     }
     DistillationStep step{};
@@ -189,10 +198,13 @@ constexpr double kMaxStrength = 97.17; // % vol
 
 int DistillateFlow(double power, double losses, double reflux, double strength, int unit,
                    double* totalFlow, double* outputFlow, double* massPct, std::string* errorText) {
-  if (!(power > 0.0)) return Fail(errorText, "Мощность <=0");
-  if (losses < 0.0 || losses > kMaxLosses) return Fail(errorText, "Процент потерь 0..99.9");
-  if (reflux < 0.0 || reflux > kMaxReflux) return Fail(errorText, "Флегмовое число 0..1000");
-  if (strength < 0.0 || strength > kMaxStrength) return Fail(errorText, "% дистиллята 0..97.17");
+  if (!(power > 0.0)) return Fail(errorText, BREVIMO_TR_NOOP("Мощность <=0"));
+  if (losses < 0.0 || losses > kMaxLosses)
+    return Fail(errorText, BREVIMO_TR_NOOP("Процент потерь 0..99.9"));
+  if (reflux < 0.0 || reflux > kMaxReflux)
+    return Fail(errorText, BREVIMO_TR_NOOP("Флегмовое число 0..1000"));
+  if (strength < 0.0 || strength > kMaxStrength)
+    return Fail(errorText, BREVIMO_TR_NOOP("% дистиллята 0..97.17"));
 
   double m = 0.0, density = 0.0; // density in kg/l, that is g/ml
   if (!ConvertConcentration(VolPct, MassPct, strength, &m, &density, errorText)) return 0;

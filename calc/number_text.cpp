@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "number_text.h"
+#include "tr_noop.h"
 
 #include <clocale>
 #include <cmath>
@@ -74,7 +75,7 @@ std::size_t ParseWithComma(std::string_view text, double* value) {
 } // namespace
 
 const char* const kNonFiniteMessage =
-    "Результат расчета вне допустимого диапазона.\nПроверьте исходные данные.";
+    BREVIMO_TR_NOOP("Результат расчета вне допустимого диапазона.\nПроверьте исходные данные.");
 
 bool AllFinite(std::initializer_list<double> values) {
   for (double v : values)

@@ -2,6 +2,7 @@
 #include "sugar.h"
 
 #include "number_text.h"
+#include "tr_noop.h"
 
 #include <algorithm>
 #include <array>
@@ -146,18 +147,19 @@ constexpr WantedRange kPerLitre{0.0,
                                 0.1,
                                 kSugarContentMin,
                                 kSugarContentMax,
-                                "Масса сахара на 1 л раствора 0..1208.41 г"};
+                                BREVIMO_TR_NOOP("Масса сахара на 1 л раствора 0..1208.41 г")};
 constexpr WantedRange kDensity{
     1000.0,           1441.7,           0.001,
-    kSugarDensityMin, kSugarDensityMax, "Плотность раствора 1000..1441.7 г/л"};
+    kSugarDensityMin, kSugarDensityMax, BREVIMO_TR_NOOP("Плотность раствора 1000..1441.7 г/л")};
 constexpr WantedRange kPerKilogram{0.0,
                                    840.0,
                                    0.1,
                                    kSugarMassFractionMin,
                                    kSugarMassFractionMax,
-                                   "Масса сахара на 1 кг раствора 0..840 г/кг"};
+                                   BREVIMO_TR_NOOP("Масса сахара на 1 кг раствора 0..840 г/кг")};
 
-const char* const kPureWater = "Ошибка - получится чистая вода бесконечного объема";
+const char* const kPureWater =
+    BREVIMO_TR_NOOP("Ошибка - получится чистая вода бесконечного объема");
 
 // The value in the model's unit, or false after the range message. The
 // scaled value of an accepted bound is held within the model's range, so

@@ -3,6 +3,7 @@
 
 #include "concentration.h"
 #include "number_text.h"
+#include "tr_noop.h"
 
 #include <cmath>
 
@@ -126,9 +127,9 @@ int CorrectReading(double reading, double tMeasure, double tWanted, double* dens
   const char* rangeMessage = nullptr;
   if (tMeasure < kCorrectionMinTemperature || tMeasure > kCorrectionMaxTemperature ||
       tWanted < kCorrectionMinTemperature || tWanted > kCorrectionMaxTemperature)
-    rangeMessage = "Выход за пределы допустимых температур";
+    rangeMessage = BREVIMO_TR_NOOP("Выход за пределы допустимых температур");
   else if (reading < 0.0 || reading > 100.0)
-    rangeMessage = "Выход за пределы допустимой концентрации";
+    rangeMessage = BREVIMO_TR_NOOP("Выход за пределы допустимой концентрации");
   if (rangeMessage) {
     SetError(errorText, rangeMessage);
     *densityInit = *densityFinal = *readingFinal = -1.0;
@@ -143,7 +144,7 @@ int CorrectReading(double reading, double tMeasure, double tWanted, double* dens
   bool ok = ConvertConcentration(VolPct, MassPct, reading, &massPct, densityInit, errorText);
   if (ok && !(ConcentrationAtTemperature(*densityInit, tMeasure, &strength) &&
               DensityAtTemperature(strength, tWanted, densityFinal))) {
-    SetError(errorText, "Выход за пределы таблицы");
+    SetError(errorText, BREVIMO_TR_NOOP("Выход за пределы таблицы"));
     ok = false;
   }
   if (ok) ok = ConcentrationFromDensity(*densityFinal, VolPct, readingFinal, errorText);

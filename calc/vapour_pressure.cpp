@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "number_text.h"
+#include "tr_noop.h"
 
 namespace brevimo {
 
@@ -171,10 +172,11 @@ constexpr double kSearchTopOverEthanol = 1.1;
 constexpr double kSearchStep = 0.0001;
 constexpr double kSearchGoodEnough = 0.001;
 
-const char kOutOfTable[] = "Выход за границы массива";
-const char kOutOfCoeffTable[] = "Выход за пределы массива";
-const char kSolutionOutside[] = "Температура кипения раствора\nвыше температуры кипения воды\n"
-                                "или ниже температуры кипения спирта";
+const char kOutOfTable[] = BREVIMO_TR_NOOP("Выход за границы массива");
+const char kOutOfCoeffTable[] = BREVIMO_TR_NOOP("Выход за пределы массива");
+const char kSolutionOutside[] =
+    BREVIMO_TR_NOOP("Температура кипения раствора\nвыше температуры кипения воды\n"
+                    "или ниже температуры кипения спирта");
 
 // Y at x by linear interpolation between the first row j >= 1 with
 // x <= X[j] and the row below it; a value equal to X[j] thus yields Y[j].
@@ -215,27 +217,31 @@ int Lookup(const double* X, const double* Y, double x, double* y, const char* ra
 
 int AlcoholBoilingFromPressure(double pressure, double* temperature, std::string* errorText) {
   return Lookup(VP::Pressure, VP::Ethanol, pressure, temperature,
-                "Давление паров спирта должно быть от %.2f до %.2f мм.рт.ст.", errorText);
+                BREVIMO_TR_NOOP("Давление паров спирта должно быть от %.2f до %.2f мм.рт.ст."),
+                errorText);
 }
 
 int AlcoholPressureFromBoiling(double temperature, double* pressure, std::string* errorText) {
   return Lookup(VP::Ethanol, VP::Pressure, temperature, pressure,
-                "Температура кипения спирта должна быть от %.2f до %.2f *C.", errorText);
+                BREVIMO_TR_NOOP("Температура кипения спирта должна быть от %.2f до %.2f *C."),
+                errorText);
 }
 
 int WaterPressureFromBoiling(double temperature, double* pressure, std::string* errorText) {
   return Lookup(VP::Water, VP::Pressure, temperature, pressure,
-                "Температура кипения воды должна быть от %.2f до %.2f *C", errorText);
+                BREVIMO_TR_NOOP("Температура кипения воды должна быть от %.2f до %.2f *C"),
+                errorText);
 }
 
 int WaterBoilingFromPressure(double pressure, double* temperature, std::string* errorText) {
   return Lookup(VP::Pressure, VP::Water, pressure, temperature,
-                "Давление паров воды должно быть от %.2f до %.2f мм.рт.ст.", errorText);
+                BREVIMO_TR_NOOP("Давление паров воды должно быть от %.2f до %.2f мм.рт.ст."),
+                errorText);
 }
 
 int CoeffFromConcentration(int unit, double conc, double* coeff, std::string* errorText) {
   if (!(conc >= 0.0 && conc <= 100.0)) {
-    SetError(errorText, "Концентрация спирта должна быть 0...100%");
+    SetError(errorText, BREVIMO_TR_NOOP("Концентрация спирта должна быть 0...100%"));
     return 0;
   }
   // Water and ethanol need no unit.
@@ -259,7 +265,7 @@ int CoeffFromConcentration(int unit, double conc, double* coeff, std::string* er
     column = BC::Molar;
     break;
   default:
-    SetError(errorText, "Ошибка UnitMode");
+    SetError(errorText, BREVIMO_TR_NOOP("Ошибка UnitMode"));
     return 0;
   }
   if (!Interpolate(column, BC::Coeff, BC::kRows, conc, coeff)) {
@@ -272,7 +278,7 @@ int CoeffFromConcentration(int unit, double conc, double* coeff, std::string* er
 int ConcentrationFromCoeff(double coeff, double* mass, double* volume, double* molar,
                            std::string* errorText) {
   if (!(coeff >= 0.0 && coeff <= BC::kMaxCoeff)) {
-    SetError(errorText, "Coeff должен быть 0...1.01158");
+    SetError(errorText, BREVIMO_TR_NOOP("Coeff должен быть 0...1.01158"));
     return 0;
   }
   if (coeff == 0.0) {

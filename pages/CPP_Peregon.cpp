@@ -5,6 +5,7 @@
 #include "calc/distillation.h"
 #include "res/dlg_136.h"
 #include "ui/message_box.h"
+#include "ui/translation.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -93,10 +94,12 @@ void CPP_Peregon::DoDataExchange(CDataExchange* pDX) {
       failed = true;
     }
     if (failed) AfxMessageBox(QStringLiteral("Parameters Error"));
-    m_sAltStartLabel =
-        m_nStartKind == brevimo::RunByStrength ? QStringLiteral("Темпер.") : QStringLiteral("Об%");
-    m_sAltEndLabel =
-        m_nEndKind == brevimo::RunByStrength ? QStringLiteral("Темпер.") : QStringLiteral("Об%");
+    m_sAltStartLabel = m_nStartKind == brevimo::RunByStrength
+                           ? QStringLiteral(QT_TRANSLATE_NOOP("brevimo", "Темпер."))
+                           : QStringLiteral(QT_TRANSLATE_NOOP("brevimo", "Об%"));
+    m_sAltEndLabel = m_nEndKind == brevimo::RunByStrength
+                         ? QStringLiteral(QT_TRANSLATE_NOOP("brevimo", "Темпер."))
+                         : QStringLiteral(QT_TRANSLATE_NOOP("brevimo", "Об%"));
   }
   DDX_Control(pDX, 1055, m_cStartKind);
   DDX_Control(pDX, 1056, m_cEndKind);
@@ -127,7 +130,8 @@ void CPP_Peregon::RunDistillation() {
   brevimo::DistillationFile file;
   if (m_nFile && !file.Open(brevimo::DistillationFile::kName)) {
     // The run goes on without its file.
-    AfxMessageBox(QStringLiteral("Не удалось создать файл %1")
+    AfxMessageBox(brevimo::TrMessage(
+                      QStringLiteral(QT_TRANSLATE_NOOP("brevimo", "Не удалось создать файл %1")))
                       .arg(QString::fromUtf8(brevimo::DistillationFile::kName)));
   }
 

@@ -2,7 +2,11 @@
 // Dialog templates as data: what the page builder turns into widgets.
 // Positions and sizes are in dialog units (x in quarters, y in eighths of
 // the font's base units), so layouts follow the real font and screen.
+// Texts are Russian, marked for translation (BREVIMO_TR_NOOP); the page
+// layer shows them translated.
 #pragma once
+
+#include "calc/tr_noop.h"
 
 #include <span>
 

@@ -7,9 +7,10 @@
 namespace brevimo::res {
 
 inline constexpr DlgItem kDialog132Items[] = {
-    {1020, Ctl::Button, "Тест", 11, 14, 50, 14},
+    {1020, Ctl::Button, BREVIMO_TR_NOOP("Тест"), 11, 14, 50, 14},
 };
 
-inline constexpr DlgTemplate kDialog132{132, "Тестовая страница", 186, 95, kDialog132Items};
+inline constexpr DlgTemplate kDialog132{132, BREVIMO_TR_NOOP("Тестовая страница"), 186, 95,
+                                        kDialog132Items};
 
 } // namespace brevimo::res

@@ -9,7 +9,7 @@ set -euo pipefail
 # but does not pull them in.
 packages=(
   make cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev qt6-qpa-plugins libgl-dev qt6-tools-dev qt6-l10n-tools
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev help2man
   fonts-dejavu-core locales

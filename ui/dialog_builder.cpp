@@ -2,6 +2,7 @@
 #include "dialog_builder.h"
 
 #include "res/icon128.h"
+#include "translation.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -39,7 +40,12 @@ Qt::Alignment TextAlignment(unsigned style) {
   return horizontal;
 }
 
-QString Caption(const char* text) { return QString::fromUtf8(text); }
+// Captions and list items in the current language.
+QString Caption(const char* text) { return TrTemplate(text); }
+
+// Where a built control came from, for refitting it to a new caption.
+constexpr char kItemProp[] = "brevimoItem";
+constexpr char kTemplateProp[] = "brevimoTemplate";
 
 // An edit field that looks read-only while it is: results show on the
 // background of the dialog, as a read-only edit control does, so a user sees
@@ -112,8 +118,12 @@ QWidget* MakeControl(const res::DlgItem& item, QWidget* parent) {
   case res::Ctl::DropDown: {
     auto* combo = new QComboBox(parent);
     combo->setEditable(item.kind == res::Ctl::DropDown);
-    for (const char* entry : item.items)
+    QStringList sources;
+    for (const char* entry : item.items) {
       combo->addItem(Caption(entry));
+      sources << QString::fromUtf8(entry);
+    }
+    SetTranslatedItems(combo, sources);
     combo->setCurrentIndex(-1);
     return combo;
   }
@@ -293,13 +303,19 @@ QRect DialogUnits::Rect(int x, int y, int cx, int cy) const {
 
 void BuildDialog(const res::DlgTemplate& tmpl, QWidget* parent) {
   const DialogUnits units(tmpl, parent);
-  QString lastLabel;
+  parent->setProperty(kTemplateProp, QVariant::fromValue(reinterpret_cast<quintptr>(&tmpl)));
+  parent->setMinimumSize(units.Size(tmpl.cx, tmpl.cy));
+  const char* lastLabel = nullptr;
   QButtonGroup* radioGroup = nullptr;
   for (const res::DlgItem& item : tmpl.items) {
     QWidget* control = MakeControl(item, parent);
     if (item.id != res::IDC_STATIC) control->setObjectName(QString::number(item.id));
 
     control->setGeometry(FitToText(item, control, units.Rect(item.x, item.y, item.cx, item.cy)));
+    control->setProperty(kItemProp, QVariant::fromValue(reinterpret_cast<quintptr>(&item)));
+    if (*item.text && item.kind != res::Ctl::Edit && item.kind != res::Ctl::DropList &&
+        item.kind != res::Ctl::DropDown)
+      SetTranslated(control, kTemplateContext, QString::fromUtf8(item.text));
     // A page is built when its tab is first selected, on a sheet already on
     // screen, where a new child stays hidden unless shown.
     control->show();
@@ -322,13 +338,38 @@ void BuildDialog(const res::DlgTemplate& tmpl, QWidget* parent) {
 
     // Accessible names: a label names the input fields that follow it.
     if (item.kind == res::Ctl::Label) {
-      lastLabel = Caption(item.text).replace(QLatin1Char('\n'), QLatin1Char(' '));
+      lastLabel = item.text;
     } else if (item.kind == res::Ctl::Edit || item.kind == res::Ctl::DropList ||
                item.kind == res::Ctl::DropDown) {
-      control->setAccessibleName(lastLabel);
+      if (lastLabel)
+        SetTranslated(control, kTemplateContext, QString::fromUtf8(lastLabel),
+                      TrRole::FlatAccessibleName);
     } else {
-      control->setAccessibleName(Caption(item.text));
-      lastLabel.clear();
+      SetTranslated(control, kTemplateContext, QString::fromUtf8(item.text),
+                    TrRole::AccessibleName);
+      lastLabel = nullptr;
+    }
+  }
+}
+
+void RefitDialogs(QWidget* root) {
+  QList<QWidget*> dialogs = root->findChildren<QWidget*>();
+  dialogs.prepend(root);
+  for (QWidget* dialog : dialogs) {
+    const QVariant origin = dialog->property(kTemplateProp);
+    if (!origin.isValid()) continue;
+    const auto& tmpl = *reinterpret_cast<const res::DlgTemplate*>(origin.value<quintptr>());
+    // The units follow the new captions, as when the dialog was built.
+    const DialogUnits units(tmpl, dialog);
+    dialog->setMinimumSize(units.Size(tmpl.cx, tmpl.cy));
+    const QList<QWidget*> controls =
+        dialog->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget* control : controls) {
+      const QVariant item = control->property(kItemProp);
+      if (!item.isValid()) continue;
+      const auto& it = *reinterpret_cast<const res::DlgItem*>(item.value<quintptr>());
+      if (auto* label = qobject_cast<QLabel*>(control)) label->setWordWrap(false);
+      control->setGeometry(FitToText(it, control, units.Rect(it.x, it.y, it.cx, it.cy)));
     }
   }
 }

@@ -36,6 +36,10 @@ private:
 // of the label before it. Radio buttons of one group share a QButtonGroup.
 void BuildDialog(const res::DlgTemplate& tmpl, QWidget* parent);
 
+// Fits every control under root built by BuildDialog to its caption again,
+// after the captions changed (a new language).
+void RefitDialogs(QWidget* root);
+
 // The radio group that holds the button with the given ID, or nullptr.
 QButtonGroup* RadioGroupOf(QWidget* parent, int id);
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "message_box.h"
 
+#include "translation.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QPointer>
@@ -33,8 +35,10 @@ QWidget* MainWindow() { return MainWindowRef().data(); }
 } // namespace brevimo
 
 int AfxMessageBox(const QString& text) {
-  const brevimo::MessageBoxCall call{brevimo::MainWindow(), brevimo::AppName(), text,
-                                     QMessageBox::Warning};
+  // Messages are Russian source texts (or English ones that stay as they
+  // are); the box shows them in the current language.
+  const brevimo::MessageBoxCall call{brevimo::MainWindow(), brevimo::AppName(),
+                                     brevimo::TrMessage(text), QMessageBox::Warning};
   if (brevimo::Hook()) {
     brevimo::Hook()(call);
     return IDOK;

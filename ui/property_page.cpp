@@ -4,6 +4,7 @@
 #include "calc/number_text.h"
 #include "dialog_builder.h"
 #include "message_box.h"
+#include "translation.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -41,10 +42,11 @@ void DDX_Text(CDataExchange* pDX, int id, QString& value) {
     else
       edit->setText(value);
   } else if (auto* label = qobject_cast<QLabel*>(control)) {
+    // A page's texts on labels (messages, units) are shown translated.
     if (pDX->m_bSaveAndValidate)
-      value = label->text();
+      value = brevimo::SourceText(label, label->text());
     else
-      label->setText(value);
+      brevimo::SetTranslated(label, brevimo::kMessageContext, value);
   } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
     if (pDX->m_bSaveAndValidate)
       value = combo->currentText();
@@ -137,12 +139,13 @@ CPropertyPage::CPropertyPage(const brevimo::res::DlgTemplate& tmpl, const char* 
 
 CPropertyPage::~CPropertyPage() = default;
 
-QString CPropertyPage::Caption() const { return QString::fromUtf8(m_template.caption); }
+QString CPropertyPage::Caption() const { return brevimo::TrTemplate(m_template.caption); }
 
 void CPropertyPage::Attach(QWidget* parent, QWidget* host) {
   m_parent = parent;
   m_host = host;
   m_host->setObjectName(QString::fromLatin1(m_className));
+  brevimo::SetTabSource(m_host, m_template.caption);
 }
 
 QWidget* CPropertyPage::GetDlgItem(int id) const {

@@ -120,6 +120,15 @@ QSize CStackedTabBar::sizeHint() const {
   return {m_width, m_tabHeight * static_cast<int>(std::max<std::size_t>(m_rows.size(), 1))};
 }
 
+void CStackedTabBar::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) {
+    Layout();
+    updateGeometry();
+    update();
+  }
+}
+
 void CStackedTabBar::paintEvent(QPaintEvent*) {
   QStylePainter painter(this);
   const int current = m_tabs->currentIndex();

@@ -27,6 +27,7 @@ public:
   QSize sizeHint() const override;
 
 protected:
+  void changeEvent(QEvent* event) override; // new captions: new rows
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

@@ -107,7 +107,8 @@ TEST_F(SheetTest, MenuHoldsAboutHelpAndASeparator) {
   auto* menu = Sheet().findChild<QMenu*>(QStringLiteral("sysmenu"));
   ASSERT_NE(menu, nullptr);
   const QList<QAction*> actions = menu->actions();
-  ASSERT_EQ(actions.size(), 3);
+  ASSERT_EQ(actions.size(), 4); // the last: the language submenu
+  EXPECT_EQ(actions[3]->text(), U("Язык / Language"));
   EXPECT_EQ(actions[0]->text(), U("О программе"));
   EXPECT_EQ(actions[1]->text(), "Help");
   EXPECT_TRUE(actions[2]->isSeparator());

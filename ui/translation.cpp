@@ -1,0 +1,303 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "translation.h"
+
+#include "dialog_builder.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QActionGroup>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTranslator>
+#include <QWidget>
+
+namespace brevimo {
+namespace {
+
+// Dynamic properties that remember what a text was made from.
+constexpr char kContextProp[] = "brevimoTrContext";
+constexpr char kSourceProp[] = "brevimoTrSource";
+constexpr char kShownProp[] = "brevimoTrShown";
+constexpr char kAccSourceProp[] = "brevimoTrAccSource";
+constexpr char kAccShownProp[] = "brevimoTrAccShown";
+constexpr char kAccFlatProp[] = "brevimoTrAccFlat";
+constexpr char kTipSourceProp[] = "brevimoTrTipSource";
+constexpr char kTipShownProp[] = "brevimoTrTipShown";
+constexpr char kItemsProp[] = "brevimoTrItems";
+constexpr char kTabProp[] = "brevimoTrTab";
+
+constexpr char kSettingsKey[] = "language";
+constexpr char kEnglishFile[] = ":/i18n/brevimo_en.qm";
+
+struct State {
+  QTranslator translator;
+  bool installed = false;
+};
+
+State& Current() {
+  static State state;
+  return state;
+}
+
+QSettings Settings() { return QSettings(QStringLiteral("Brevimo"), QStringLiteral("Brevimo")); }
+
+QString Lookup(const char* context, const QString& source) {
+  const QByteArray key = source.toUtf8();
+  return QCoreApplication::translate(context, key.constData());
+}
+
+// The text an object shows in the role, and a way to set it.
+QString GetText(const QObject* object) {
+  if (auto* action = qobject_cast<const QAction*>(object)) return action->text();
+  if (auto* label = qobject_cast<const QLabel*>(object)) return label->text();
+  if (auto* button = qobject_cast<const QAbstractButton*>(object)) return button->text();
+  if (auto* box = qobject_cast<const QGroupBox*>(object)) return box->title();
+  if (auto* menu = qobject_cast<const QMenu*>(object)) return menu->title();
+  if (auto* widget = qobject_cast<const QWidget*>(object)) return widget->windowTitle();
+  return {};
+}
+
+void PutText(QObject* object, const QString& text) {
+  if (auto* action = qobject_cast<QAction*>(object))
+    action->setText(text);
+  else if (auto* label = qobject_cast<QLabel*>(object))
+    label->setText(text);
+  else if (auto* button = qobject_cast<QAbstractButton*>(object))
+    button->setText(text);
+  else if (auto* box = qobject_cast<QGroupBox*>(object))
+    box->setTitle(text);
+  else if (auto* menu = qobject_cast<QMenu*>(object))
+    menu->setTitle(text);
+  else if (auto* widget = qobject_cast<QWidget*>(object))
+    widget->setWindowTitle(text);
+}
+
+QString GetAccessibleName(const QObject* object) {
+  if (auto* widget = qobject_cast<const QWidget*>(object)) return widget->accessibleName();
+  return {};
+}
+
+// The text of a role as shown.
+QString Shown(QObject* object, const char* sourceProp, const QString& text) {
+  if (sourceProp == kAccSourceProp && object->property(kAccFlatProp).toBool())
+    return QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '));
+  return text;
+}
+
+void PutAccessibleName(QObject* object, const QString& text) {
+  if (auto* widget = qobject_cast<QWidget*>(object)) widget->setAccessibleName(text);
+}
+
+QString GetToolTip(const QObject* object) {
+  if (auto* widget = qobject_cast<const QWidget*>(object)) return widget->toolTip();
+  return {};
+}
+
+void PutToolTip(QObject* object, const QString& text) {
+  if (auto* widget = qobject_cast<QWidget*>(object)) widget->setToolTip(text);
+}
+
+// Renews one role of an object when it still shows what was put there.
+void Renew(QObject* object, const char* sourceProp, const char* shownProp,
+           QString (*get)(const QObject*), void (*put)(QObject*, const QString&)) {
+  const QVariant source = object->property(sourceProp);
+  if (!source.isValid() || get(object) != object->property(shownProp).toString()) return;
+  const QByteArray context = object->property(kContextProp).toByteArray();
+  const QString text = Shown(object, sourceProp, Tr(context.constData(), source.toString()));
+  put(object, text);
+  object->setProperty(shownProp, text);
+}
+
+void RetranslateObject(QObject* object) {
+  Renew(object, kSourceProp, kShownProp, GetText, PutText);
+  Renew(object, kAccSourceProp, kAccShownProp, GetAccessibleName, PutAccessibleName);
+  Renew(object, kTipSourceProp, kTipShownProp, GetToolTip, PutToolTip);
+  if (auto* combo = qobject_cast<QComboBox*>(object)) {
+    const QStringList sources = combo->property(kItemsProp).toStringList();
+    for (int i = 0; i < sources.size() && i < combo->count(); ++i)
+      combo->setItemText(i, TrTemplate(sources[i].toUtf8().constData()));
+  }
+  if (auto* tabs = qobject_cast<QTabWidget*>(object)) {
+    for (int i = 0; i < tabs->count(); ++i) {
+      const QVariant caption = tabs->widget(i)->property(kTabProp);
+      if (caption.isValid()) tabs->setTabText(i, Tr(kTemplateContext, caption.toString()));
+    }
+  }
+}
+
+class Retranslator : public QObject {
+public:
+  explicit Retranslator(QObject* parent) : QObject(parent) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::LanguageChange && watched == parent()) Retranslate(watched);
+    return false;
+  }
+};
+
+} // namespace
+
+QString TrTemplate(const char* text) { return QCoreApplication::translate(kTemplateContext, text); }
+
+QString TrMessage(const QString& text) {
+  const QString translated = Lookup(kMessageContext, text);
+  if (translated != text || text.isEmpty()) return translated;
+
+  // The pattern that printf formats would have made this text from: each
+  // number becomes "%d" or "%.<decimals>f", a percent sign "%%".
+  static const QRegularExpression number(QStringLiteral("-?\\d+(?:\\.(\\d+))?"));
+  QString pattern;
+  QStringList numbers;
+  qsizetype last = 0;
+  const auto literal = [&](qsizetype from, qsizetype to) {
+    pattern += text.mid(from, to - from).replace(QLatin1Char('%'), QStringLiteral("%%"));
+  };
+  for (const QRegularExpressionMatch& m : number.globalMatch(text)) {
+    literal(last, m.capturedStart());
+    pattern += m.capturedLength(1) > 0 ? QStringLiteral("%.%1f").arg(m.capturedLength(1))
+                                       : QStringLiteral("%d");
+    numbers << m.captured();
+    last = m.capturedEnd();
+  }
+  if (numbers.isEmpty()) return text;
+  literal(last, text.size());
+  const QString translatedPattern = Lookup(kMessageContext, pattern);
+  if (translatedPattern == pattern) return text;
+
+  // The numbers go back in their order, exactly as they were written.
+  static const QRegularExpression placeholder(QStringLiteral("%(?:%|d|\\.\\d+f)"));
+  QString result;
+  qsizetype next = 0;
+  last = 0;
+  for (const QRegularExpressionMatch& m : placeholder.globalMatch(translatedPattern)) {
+    result += translatedPattern.mid(last, m.capturedStart() - last);
+    if (m.captured() == QStringLiteral("%%")) {
+      result += QLatin1Char('%');
+    } else {
+      if (next >= numbers.size()) return text;
+      result += numbers[next++];
+    }
+    last = m.capturedEnd();
+  }
+  if (next != numbers.size()) return text;
+  return result + translatedPattern.mid(last);
+}
+
+QString Tr(const char* context, const QString& source) {
+  if (qstrcmp(context, kMessageContext) == 0) return TrMessage(source);
+  return Lookup(context, source);
+}
+
+void SetTranslated(QObject* object, const char* context, const QString& source, TrRole role) {
+  object->setProperty(kContextProp, QByteArray(context));
+  if (role == TrRole::Text) {
+    const QString text = Tr(context, source);
+    object->setProperty(kSourceProp, source);
+    object->setProperty(kShownProp, text);
+    PutText(object, text);
+  } else if (role == TrRole::ToolTip) {
+    const QString text = Tr(context, source);
+    object->setProperty(kTipSourceProp, source);
+    object->setProperty(kTipShownProp, text);
+    PutToolTip(object, text);
+  } else {
+    object->setProperty(kAccFlatProp, role == TrRole::FlatAccessibleName);
+    const QString text = Shown(object, kAccSourceProp, Tr(context, source));
+    object->setProperty(kAccSourceProp, source);
+    object->setProperty(kAccShownProp, text);
+    PutAccessibleName(object, text);
+  }
+}
+
+void SetTranslatedItems(QComboBox* combo, const QStringList& sources) {
+  combo->setProperty(kItemsProp, sources);
+  RetranslateObject(combo);
+}
+
+void SetTabSource(QWidget* host, const char* caption) {
+  host->setProperty(kTabProp, QString::fromUtf8(caption));
+}
+
+QString SourceText(const QObject* object, const QString& shown) {
+  const QVariant source = object->property(kSourceProp);
+  if (source.isValid() && shown == object->property(kShownProp).toString())
+    return source.toString();
+  return shown;
+}
+
+void Retranslate(QObject* root) {
+  RetranslateObject(root);
+  const QList<QObject*> objects = root->findChildren<QObject*>();
+  for (QObject* object : objects)
+    RetranslateObject(object);
+  // Captions have new lengths: built dialogs fit their controls to them.
+  if (auto* widget = qobject_cast<QWidget*>(root)) RefitDialogs(widget);
+}
+
+void InstallRetranslation(QWidget* window) { window->installEventFilter(new Retranslator(window)); }
+
+Language CurrentLanguage() { return Current().installed ? Language::English : Language::Russian; }
+
+bool SetLanguage(Language language) {
+  State& state = Current();
+  if (language == Language::English) {
+    if (state.installed) return true;
+    if (!state.translator.load(QString::fromLatin1(kEnglishFile))) return false;
+    state.installed = QCoreApplication::installTranslator(&state.translator);
+    return state.installed;
+  }
+  if (state.installed) QCoreApplication::removeTranslator(&state.translator);
+  state.installed = false;
+  return true;
+}
+
+Language StartupLanguage() {
+  const QString saved = Settings().value(QString::fromLatin1(kSettingsKey)).toString();
+  if (saved == QStringLiteral("en")) return Language::English;
+  if (saved == QStringLiteral("ru")) return Language::Russian;
+  return QLocale::system().language() == QLocale::English ? Language::English : Language::Russian;
+}
+
+void SaveLanguage(Language language) {
+  Settings().setValue(QString::fromLatin1(kSettingsKey),
+                      language == Language::English ? QStringLiteral("en") : QStringLiteral("ru"));
+}
+
+void AddLanguageMenu(QMenu* menu) {
+  // The same in every language, so that a user finds it in one they cannot
+  // read; each language is named in itself.
+  QMenu* languages = menu->addMenu(QStringLiteral("Язык / Language"));
+  languages->setObjectName(QStringLiteral("104"));
+  languages->menuAction()->setObjectName(QStringLiteral("104"));
+  auto* group = new QActionGroup(languages);
+  const struct {
+    int id;
+    const char* name;
+    Language language;
+  } entries[] = {{105, "Русский", Language::Russian}, {106, "English", Language::English}};
+  for (const auto& entry : entries) {
+    QAction* action = languages->addAction(QString::fromUtf8(entry.name));
+    action->setObjectName(QString::number(entry.id));
+    action->setCheckable(true);
+    group->addAction(action);
+    const Language language = entry.language;
+    QObject::connect(action, &QAction::triggered, action, [language] {
+      if (SetLanguage(language)) SaveLanguage(language);
+    });
+  }
+  // The check follows the language, however it was chosen.
+  QObject::connect(languages, &QMenu::aboutToShow, languages, [languages] {
+    const bool english = CurrentLanguage() == Language::English;
+    for (QAction* action : languages->actions())
+      action->setChecked(action->objectName() == QLatin1String(english ? "106" : "105"));
+  });
+}
+
+} // namespace brevimo

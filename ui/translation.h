@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The interface language: Russian (the source texts, always available) or
+// English (translations/brevimo_en.ts, built into the program).
+//
+// Texts are translated where they are shown, with the Russian text as the
+// key: template captions and list items under kTemplateContext, messages
+// (calc error texts, page messages) under kMessageContext. A message built
+// with numbers in it is looked up as the printf pattern it was made from, so
+// one entry serves every value. Without a translation a text stays as it is.
+//
+// A text shown through SetTranslated is kept in the language chosen: on a
+// language change (QEvent::LanguageChange) Retranslate puts the new one in,
+// unless the program has put another text there since.
+#pragma once
+
+#include <QString>
+
+class QComboBox;
+class QMenu;
+class QObject;
+class QWidget;
+
+namespace brevimo {
+
+inline constexpr char kTemplateContext[] = "brevimo::res";
+inline constexpr char kMessageContext[] = "brevimo";
+
+enum class Language { Russian, English };
+
+// A template caption or list item (UTF-8) in the current language.
+QString TrTemplate(const char* text);
+// A message or page text in the current language: found as it is, or as a
+// pattern with its numbers filled in after translation.
+QString TrMessage(const QString& text);
+// Any marked text in the current language (kMessageContext: as TrMessage).
+QString Tr(const char* context, const QString& source);
+
+// What SetTranslated sets: the text (caption, title, action text), the
+// accessible name, or the accessible name on one line (line breaks become
+// spaces).
+enum class TrRole { Text, AccessibleName, FlatAccessibleName, ToolTip };
+
+// Shows source translated on object (label, button, group box, action, or a
+// window's title) and keeps it translated on language changes.
+void SetTranslated(QObject* object, const char* context, const QString& source,
+                   TrRole role = TrRole::Text);
+// The same for a source text marked with QT_TRANSLATE_NOOP (UTF-8).
+inline void SetTranslated(QObject* object, const char* context, const char* source,
+                          TrRole role = TrRole::Text) {
+  SetTranslated(object, context, QString::fromUtf8(source), role);
+}
+// The same for the items of a drop-down list, in template context.
+void SetTranslatedItems(QComboBox* combo, const QStringList& sources);
+// The tab caption of a page host: kept translated by Retranslate.
+void SetTabSource(QWidget* host, const char* caption);
+// The source text behind what a widget shows, when it was set through
+// SetTranslated and is still shown; otherwise shown itself.
+QString SourceText(const QObject* object, const QString& shown);
+
+// Puts the current language into every text under root set through
+// SetTranslated, into tab captions, and refits built dialogs to the new
+// captions.
+void Retranslate(QObject* root);
+// Retranslates window (and what it holds) on every language change.
+void InstallRetranslation(QWidget* window);
+
+Language CurrentLanguage();
+// Loads (or for Russian, removes) the translation; false when the English
+// translation cannot be loaded, which leaves the program in Russian.
+bool SetLanguage(Language language);
+// The saved choice if any, else English under an English system locale,
+// else Russian.
+Language StartupLanguage();
+void SaveLanguage(Language language);
+
+// The "Язык / Language" submenu of the window menu: switches at once and
+// remembers the choice.
+void AddLanguageMenu(QMenu* menu);
+
+} // namespace brevimo
