@@ -391,34 +391,6 @@ or below that of ethanol</translation>
         <translation>Input data</translation>
     </message>
     <message>
-        <source>Мощность
-нагревателя
-(вт)</source>
-        <translation>Heater
-power
-(W)</translation>
-    </message>
-    <message>
-        <source>Тепловые
-потери (%)</source>
-        <translation>Heat
-losses (%)</translation>
-    </message>
-    <message>
-        <source>Флегм.
-число</source>
-        <translation>Reflux
-ratio</translation>
-    </message>
-    <message>
-        <source>% (об) спирта
-в выходном
-дистилляте</source>
-        <translation>% ABV
-of the output
-distillate</translation>
-    </message>
-    <message>
         <source>Результат</source>
         <translation>Result</translation>
     </message>
@@ -433,18 +405,6 @@ distillate</translation>
     <message>
         <source>мл/час</source>
         <translation>ml/h</translation>
-    </message>
-    <message>
-        <source>Полный поток
-дистиллята</source>
-        <translation>Total
-distillate flow</translation>
-    </message>
-    <message>
-        <source>Выходной поток
-дистиллята</source>
-        <translation>Output
-distillate flow</translation>
     </message>
     <message>
         <source>Расчет</source>
@@ -801,24 +761,6 @@ density
         <translation>What is given?</translation>
     </message>
     <message>
-        <source>Крепость (Об. %)
-исходного спирта</source>
-        <translation>Strength (% ABV)
-of the spirit</translation>
-    </message>
-    <message>
-        <source>Крепость (Об. %)
-результата</source>
-        <translation>Strength (% ABV)
-of the result</translation>
-    </message>
-    <message>
-        <source>Объем исходного
-спирта</source>
-        <translation>Volume of
-the spirit</translation>
-    </message>
-    <message>
         <source>Разведение спирта</source>
         <translation>Dilution</translation>
     </message>
@@ -895,6 +837,38 @@ density (g/l)</translation>
     <message>
         <source>Температурный пересчет объемной концентрации спирта (Кс), измеряемой по плотности</source>
         <translation>Temperature correction of a hydrometer reading of alcohol strength (% ABV)</translation>
+    </message>
+    <message>
+        <source>Мощность нагревателя (вт)</source>
+        <translation>Heater power (W)</translation>
+    </message>
+    <message>
+        <source>Тепловые потери (%)</source>
+        <translation>Heat losses (%)</translation>
+    </message>
+    <message>
+        <source>Флегм. число</source>
+        <translation>Reflux ratio</translation>
+    </message>
+    <message>
+        <source>% (об) спирта в выходном дистилляте</source>
+        <translation>% ABV of the output distillate</translation>
+    </message>
+    <message>
+        <source>Полный поток дистиллята</source>
+        <translation>Total distillate flow</translation>
+    </message>
+    <message>
+        <source>Выходной поток дистиллята</source>
+        <translation>Output distillate flow</translation>
+    </message>
+    <message>
+        <source>Крепость (Об. %) исходного спирта</source>
+        <translation>Strength (% ABV) of the spirit</translation>
+    </message>
+    <message>
+        <source>Крепость (Об. %) результата</source>
+        <translation>Strength (% ABV) of the result</translation>
     </message>
 </context>
 </TS>

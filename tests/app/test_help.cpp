@@ -5,6 +5,7 @@
 #include "tests/ui/ui_fixture.h"
 
 #include "app/help_window.h"
+#include "ui/translation.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
@@ -20,9 +21,9 @@
 
 namespace {
 
-QString ManualSource() {
-  QFile file(QString::fromUtf8(BREVIMO_MANUAL_SOURCE));
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << BREVIMO_MANUAL_SOURCE;
+QString ManualSource(const char* path) {
+  QFile file(QString::fromUtf8(path));
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path;
   return QString::fromUtf8(file.readAll());
 }
 
@@ -75,6 +76,9 @@ protected:
         }
     return {};
   }
+
+  void CheckSectionsLinksAndImages(const char* path);
+  void RunWorkedExamples(const char* path, const QString& yes);
 };
 
 TEST_F(HelpTest, F1OpensTheSectionOfEachPageInOneWindow) {
@@ -145,8 +149,8 @@ TEST_F(HelpTest, WithoutTheManualHelpSaysSo) {
 
 // Every page has its section, in tab order; every link and image resolves,
 // in the source and in the copy the program opens; no section is empty.
-TEST_F(HelpTest, ManualHasASectionPerPageAndItsLinksAndImagesResolve) {
-  const QString html = ManualSource();
+void HelpTest::CheckSectionsLinksAndImages(const char* path) {
+  const QString html = ManualSource(path);
   const QStringList anchors = Captures(html, QStringLiteral("<a name=\"([^\"]+)\""));
   qsizetype previous = -1;
   for (int i = 0; i < Sheet().GetPageCount(); ++i) {
@@ -159,7 +163,7 @@ TEST_F(HelpTest, ManualHasASectionPerPageAndItsLinksAndImagesResolve) {
     EXPECT_TRUE(anchors.contains(target)) << target.toStdString();
   EXPECT_EQ(Captures(html, QStringLiteral("href=\"([^#][^\"]*)\"")), QStringList());
 
-  const QDir source = QFileInfo(QString::fromUtf8(BREVIMO_MANUAL_SOURCE)).dir();
+  const QDir source = QFileInfo(QString::fromUtf8(path)).dir();
   const QDir built = QFileInfo(CHelpWindow::ManualFile()).dir();
   const QStringList images = Captures(html, QStringLiteral("<img src=\"([^\"]+)\""));
   EXPECT_GE(images.size(), Sheet().GetPageCount());
@@ -179,8 +183,8 @@ TEST_F(HelpTest, ManualHasASectionPerPageAndItsLinksAndImagesResolve) {
 
 // The worked examples of the manual, carried out as written: type the
 // inputs, click the options, press the button, read the results.
-TEST_F(HelpTest, WorkedExamplesAreWhatThePagesCompute) {
-  const QString html = ManualSource();
+void HelpTest::RunWorkedExamples(const char* path, const QString& yes) {
+  const QString html = ManualSource(path);
   const QRegularExpression table(
       QStringLiteral("<table class=\"example\" data-page=\"(\\w+)\".*?</table>"),
       QRegularExpression::DotMatchesEverythingOption);
@@ -206,7 +210,7 @@ TEST_F(HelpTest, WorkedExamplesAreWhatThePagesCompute) {
       } else if (action == "option" || action == "check") {
         auto* button = Control<QAbstractButton>(id);
         ASSERT_NE(button, nullptr);
-        const bool wanted = action == "option" || value == U("да");
+        const bool wanted = action == "option" || value == yes;
         if (button->isChecked() != wanted)
           QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, button->height() / 2));
         ASSERT_EQ(button->isChecked(), wanted);
@@ -232,6 +236,35 @@ TEST_F(HelpTest, WorkedExamplesAreWhatThePagesCompute) {
   for (int i = 0; i < Sheet().GetPageCount(); ++i)
     expected << QString::fromLatin1(Sheet().GetPage(i)->ClassName());
   EXPECT_EQ(pages, expected) << "one example per page, in tab order";
+}
+
+TEST_F(HelpTest, ManualHasASectionPerPageAndItsLinksAndImagesResolve) {
+  CheckSectionsLinksAndImages(BREVIMO_MANUAL_SOURCE);
+}
+
+TEST_F(HelpTest, WorkedExamplesAreWhatThePagesCompute) {
+  RunWorkedExamples(BREVIMO_MANUAL_SOURCE, U("да"));
+}
+
+// Under the English interface: the English manual, the same checks, its
+// examples carried out on the English pages.
+class EnglishHelpTest : public HelpTest {
+protected:
+  void SetUp() override {
+    ASSERT_TRUE(brevimo::SetLanguage(brevimo::Language::English));
+    HelpTest::SetUp();
+  }
+  void TearDown() override {
+    HelpTest::TearDown();
+    brevimo::SetLanguage(brevimo::Language::Russian);
+  }
+};
+
+TEST_F(EnglishHelpTest, EnglishManualIsShownAndItsExamplesAreComputed) {
+  EXPECT_TRUE(CHelpWindow::ManualFile().endsWith(QStringLiteral("/en/index.html")))
+      << CHelpWindow::ManualFile().toStdString();
+  CheckSectionsLinksAndImages(BREVIMO_MANUAL_SOURCE_EN);
+  RunWorkedExamples(BREVIMO_MANUAL_SOURCE_EN, QStringLiteral("yes"));
 }
 
 } // namespace
