@@ -108,43 +108,41 @@ private:
   CRunChart* m_owner;
 };
 
+// The four series: the still's temperature on the right axis, the
+// strengths on the left.
+const struct {
+  const char* name;
+  QColor color;
+  qreal width;
+} kKinds[4] = {
+    {QT_TRANSLATE_NOOP("CRunChart", "Температура в кубе, °C"), QColor(0xc0, 0x39, 0x2b), 2.0},
+    {QT_TRANSLATE_NOOP("CRunChart", "Крепость в кубе, % об."), QColor(0xb9, 0x77, 0x0e), 2.0},
+    {QT_TRANSLATE_NOOP("CRunChart", "Крепость пара (отбор сейчас), % об."),
+     QColor(0x1e, 0x84, 0x49), 2.0},
+    {QT_TRANSLATE_NOOP("CRunChart", "Крепость всего отбора, % об."), QColor(0x1f, 0x4e, 0x9c), 3.0},
+};
+
+constexpr char kSourceProp[] = "brevimoChartSource";
+
 } // namespace
 
 CRunChart::CRunChart(QWidget* parent)
     : QWidget(parent, Qt::Window), m_chart(new QChart), m_model(new CRunStepsModel(this)) {
   setObjectName(QStringLiteral("CRunChart"));
-  setWindowTitle(QCoreApplication::translate("CRunChart", "График перегонки"));
 
   // Series and axes: strengths on the left, the still's temperature on the right.
-  const struct {
-    const char* name;
-    QColor color;
-    qreal width;
-  } kinds[4] = {
-      {QT_TRANSLATE_NOOP("CRunChart", "Температура в кубе, °C"), QColor(0xc0, 0x39, 0x2b), 2.0},
-      {QT_TRANSLATE_NOOP("CRunChart", "Крепость в кубе, % об."), QColor(0xb9, 0x77, 0x0e), 2.0},
-      {QT_TRANSLATE_NOOP("CRunChart", "Крепость пара (отбор сейчас), % об."),
-       QColor(0x1e, 0x84, 0x49), 2.0},
-      {QT_TRANSLATE_NOOP("CRunChart", "Крепость всего отбора, % об."), QColor(0x1f, 0x4e, 0x9c),
-       3.0},
-  };
   m_axisVolume = new QValueAxis;
-  m_axisVolume->setTitleText(QCoreApplication::translate("CRunChart", "Отобрано дистиллята, л"));
   m_axisStrength = new QValueAxis;
-  m_axisStrength->setTitleText(QCoreApplication::translate("CRunChart", "Крепость, % об."));
   m_axisTemperature = new QValueAxis;
-  m_axisTemperature->setTitleText(
-      QCoreApplication::translate("CRunChart", "Температура в кубе, °C"));
   m_axisTemperature->setGridLineVisible(false);
-  m_axisTemperature->setLabelsColor(kinds[0].color);
-  m_axisTemperature->setTitleBrush(kinds[0].color);
+  m_axisTemperature->setLabelsColor(kKinds[0].color);
+  m_axisTemperature->setTitleBrush(kKinds[0].color);
   m_chart->addAxis(m_axisVolume, Qt::AlignBottom);
   m_chart->addAxis(m_axisStrength, Qt::AlignLeft);
   m_chart->addAxis(m_axisTemperature, Qt::AlignRight);
   for (int i = 0; i < 4; ++i) {
     m_series[i] = new QLineSeries;
-    m_series[i]->setName(Tr(kinds[i].name));
-    QPen pen(kinds[i].color, kinds[i].width);
+    QPen pen(kKinds[i].color, kKinds[i].width);
     m_series[i]->setPen(pen);
     m_chart->addSeries(m_series[i]);
     m_series[i]->attachAxis(m_axisVolume);
@@ -186,13 +184,12 @@ CRunChart::CRunChart(QWidget* parent)
   m_step = new QLabel;
   m_step->setObjectName(QString::number(IDC_STEP));
   m_step->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  m_step->setText(QCoreApplication::translate(
-      "CRunChart", "Наведите указатель на график, чтобы увидеть значения шага"));
 
   auto* buttons = new QHBoxLayout;
   const auto addButton = [&](int id, const char* text, auto handler) {
-    auto* button = new QPushButton(Tr(text));
+    auto* button = new QPushButton;
     button->setObjectName(QString::number(id));
+    button->setProperty(kSourceProp, QByteArray(text));
     connect(button, &QPushButton::clicked, this, handler);
     buttons->addWidget(button);
   };
@@ -219,6 +216,29 @@ CRunChart::CRunChart(QWidget* parent)
   layout->addWidget(m_step);
   layout->addLayout(buttons);
   resize(1000, 760);
+  Retranslate();
+}
+
+// Every text of the window in the current language; again after a change of
+// language while the window is open.
+void CRunChart::Retranslate() {
+  setWindowTitle(Tr(QT_TRANSLATE_NOOP("CRunChart", "График перегонки")));
+  m_axisVolume->setTitleText(Tr(QT_TRANSLATE_NOOP("CRunChart", "Отобрано дистиллята, л")));
+  m_axisStrength->setTitleText(Tr(QT_TRANSLATE_NOOP("CRunChart", "Крепость, % об.")));
+  m_axisTemperature->setTitleText(Tr(kKinds[0].name));
+  for (int i = 0; i < 4; ++i)
+    m_series[i]->setName(Tr(kKinds[i].name));
+  m_step->setText(Tr(
+      QT_TRANSLATE_NOOP("CRunChart", "Наведите указатель на график, чтобы увидеть значения шага")));
+  for (QPushButton* button : findChildren<QPushButton*>())
+    if (const QVariant source = button->property(kSourceProp); source.isValid())
+      button->setText(Tr(source.toByteArray().constData()));
+  if (m_run) SetRun(m_run);
+}
+
+void CRunChart::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QWidget::changeEvent(event);
 }
 
 CRunChart::~CRunChart() = default;

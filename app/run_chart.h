@@ -60,7 +60,11 @@ public:
   bool SavePng(const QString& path);
   bool SaveSvg(const QString& path);
 
+protected:
+  void changeEvent(QEvent* event) override;
+
 private:
+  void Retranslate();
   void SetUpAxes();
   void Save(const char* title, const char* suffix, const char* filter,
             bool (CRunChart::*save)(const QString&));

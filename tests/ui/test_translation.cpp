@@ -139,6 +139,13 @@ TEST_F(EnglishTest, RunChartIsEnglish) {
   ASSERT_NE(Sheet().RunChart(), nullptr);
   EXPECT_EQ(Sheet().RunChart()->windowTitle(), "Distillation chart");
   EXPECT_EQ(CyrillicIn(VisibleTexts(Sheet().RunChart())), QStringList());
+  // a change of language while it is open retranslates it, both ways
+  brevimo::SetLanguage(Language::Russian);
+  QApplication::processEvents(); // the change reaches every window as a posted event
+  EXPECT_EQ(Sheet().RunChart()->windowTitle(), U("График перегонки"));
+  brevimo::SetLanguage(Language::English);
+  QApplication::processEvents();
+  EXPECT_EQ(CyrillicIn(VisibleTexts(Sheet().RunChart())), QStringList());
 }
 
 // The help window's own texts (the manual itself is Russian only).
