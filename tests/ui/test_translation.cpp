@@ -77,8 +77,9 @@ std::set<std::string> FitProblems(QWidget* page) {
   std::set<std::string> problems;
   const QRect bounds = page->rect();
   const QList<QWidget*> controls = page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  // Built through QString: GCC 12's optimiser warns falsely on "#" + std::string.
   const auto name = [&](int i) {
-    return "#" + std::to_string(i) + " " + controls[i]->objectName().toStdString();
+    return QStringLiteral("#%1 %2").arg(i).arg(controls[i]->objectName()).toStdString();
   };
   for (int i = 0; i < controls.size(); ++i)
     for (int j = i + 1; j < controls.size(); ++j)
@@ -88,7 +89,7 @@ std::set<std::string> FitProblems(QWidget* page) {
         problems.insert("overlap: " + name(i) + " / " + name(j));
   int index = 0;
   for (QWidget* w : controls) {
-    const std::string id = "#" + std::to_string(index++) + " " + w->objectName().toStdString();
+    const std::string id = name(index++);
     if (!bounds.contains(w->geometry())) problems.insert("outside the page: " + id);
     if (auto* label = qobject_cast<QLabel*>(w)) {
       if (label->text().isEmpty() || !label->pixmap().isNull()) continue;
