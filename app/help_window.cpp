@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
@@ -196,6 +197,8 @@ CHelpWindow::CHelpWindow(QWidget* owner, const QString& file)
       std::max(WidestImage(QFileInfo(m_file).dir()), metrics.averageCharWidth() * 80) +
       m_browser->verticalScrollBar()->sizeHint().width() + metrics.height() * 3;
   resize(m_contents->minimumWidth() + textWidth + metrics.height() * 2, metrics.height() * 45);
+  // ... but never larger than the screen.
+  if (const QScreen* shown = screen()) resize(size().boundedTo(shown->availableGeometry().size()));
   layout->activate();
   splitter->setSizes({m_contents->minimumWidth(), splitter->width() - m_contents->minimumWidth()});
 }
