@@ -141,6 +141,23 @@ double MixtureVolume(double alcohol, double water, double density) {
   return (water + alcohol) / density;
 }
 
+// A solution from its masses: mass %, density, then volume and % vol; both
+// left untouched when the conversion refuses or a result is not finite.
+int MixtureOf(double alcohol, double water, double* massPct, double* density, double* volume,
+              double* strength, std::string* errorText) {
+  *massPct = MixtureMassPct(alcohol, water);
+  double s;
+  if (!ConvertConcentration(MassPct, VolPct, *massPct, &s, density, errorText)) return 0;
+  const double v = MixtureVolume(alcohol, water, *density);
+  if (!AllFinite({v, s})) {
+    SetError(errorText, kNonFiniteMessage);
+    return 0;
+  }
+  *volume = v;
+  *strength = s;
+  return 1;
+}
+
 // A2 = Ar - A1, W2 = Wr - W1
 int SecondSolutionMasses(double alcohol1, double water1, double resultAlcohol, double resultWater,
                          double* alcohol2, double* water2, std::string* errorText) {
@@ -200,17 +217,8 @@ int MixSolutions(double volume1, double strength1, double volume2, double streng
     return 0;
   }
   // Undefined for two empty solutions: the conversion refuses it.
-  w.massPctRes = MixtureMassPct(w.alcoholRes, w.waterRes);
-  double s;
-  if (!ConvertConcentration(MassPct, VolPct, w.massPctRes, &s, &w.densityRes, errorText)) return 0;
-  const double v = MixtureVolume(w.alcoholRes, w.waterRes, w.densityRes);
-  if (!AllFinite({v, s})) {
-    SetError(errorText, kNonFiniteMessage);
-    return 0;
-  }
-  *volume = v;
-  *strength = s;
-  return 1;
+  return MixtureOf(w.alcoholRes, w.waterRes, &w.massPctRes, &w.densityRes, volume, strength,
+                   errorText);
 }
 
 int FindSecondSolution(double volume1, double strength1, double resultVolume, double resultStrength,
@@ -236,17 +244,7 @@ int FindSecondSolution(double volume1, double strength1, double resultVolume, do
     return 0;
   // Outside 0..100, or undefined when solution 2 has no mass: the conversion
   // refuses it.
-  w.massPct2 = MixtureMassPct(w.alcohol2, w.water2);
-  double s;
-  if (!ConvertConcentration(MassPct, VolPct, w.massPct2, &s, &w.density2, errorText)) return 0;
-  const double v = MixtureVolume(w.alcohol2, w.water2, w.density2);
-  if (!AllFinite({v, s})) {
-    SetError(errorText, kNonFiniteMessage);
-    return 0;
-  }
-  *volume2 = v;
-  *strength2 = s;
-  return 1;
+  return MixtureOf(w.alcohol2, w.water2, &w.massPct2, &w.density2, volume2, strength2, errorText);
 }
 
 } // namespace brevimo
