@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QToolButton>
 #include <QXmlStreamReader>
 
@@ -111,7 +110,6 @@ std::set<std::string> FitProblems(QWidget* page) {
 class EnglishTest : public UiTest {
 protected:
   void SetUp() override {
-    QStandardPaths::setTestModeEnabled(true);
     ASSERT_TRUE(brevimo::SetLanguage(Language::English));
     UiTest::SetUp();
   }
@@ -262,7 +260,6 @@ TEST_F(EnglishTest, EveryMessagePatternFillsInItsNumbers) {
 class LanguageSwitchTest : public UiTest {
 protected:
   void SetUp() override {
-    QStandardPaths::setTestModeEnabled(true);
     QSettings(QStringLiteral("Brevimo"), QStringLiteral("Brevimo")).clear();
     brevimo::SetLanguage(Language::Russian);
     UiTest::SetUp();
