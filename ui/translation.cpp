@@ -24,13 +24,7 @@ namespace {
 
 // Dynamic properties that remember what a text was made from.
 constexpr char kContextProp[] = "brevimoTrContext";
-constexpr char kSourceProp[] = "brevimoTrSource";
-constexpr char kShownProp[] = "brevimoTrShown";
-constexpr char kAccSourceProp[] = "brevimoTrAccSource";
-constexpr char kAccShownProp[] = "brevimoTrAccShown";
 constexpr char kAccFlatProp[] = "brevimoTrAccFlat";
-constexpr char kTipSourceProp[] = "brevimoTrTipSource";
-constexpr char kTipShownProp[] = "brevimoTrTipShown";
 constexpr char kItemsProp[] = "brevimoTrItems";
 constexpr char kTabProp[] = "brevimoTrTab";
 
@@ -54,7 +48,7 @@ QString Lookup(const char* context, const QString& source) {
   return QCoreApplication::translate(context, key.constData());
 }
 
-// The text an object shows in the role, and a way to set it.
+// The text an object shows, and a way to set it.
 QString GetText(const QObject* object) {
   if (auto* action = qobject_cast<const QAction*>(object)) return action->text();
   if (auto* label = qobject_cast<const QLabel*>(object)) return label->text();
@@ -85,13 +79,6 @@ QString GetAccessibleName(const QObject* object) {
   return {};
 }
 
-// The text of a role as shown.
-QString Shown(QObject* object, const char* sourceProp, const QString& text) {
-  if (sourceProp == kAccSourceProp && object->property(kAccFlatProp).toBool())
-    return QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '));
-  return text;
-}
-
 void PutAccessibleName(QObject* object, const QString& text) {
   if (auto* widget = qobject_cast<QWidget*>(object)) widget->setAccessibleName(text);
 }
@@ -105,21 +92,53 @@ void PutToolTip(QObject* object, const QString& text) {
   if (auto* widget = qobject_cast<QWidget*>(object)) widget->setToolTip(text);
 }
 
-// Renews one role of an object when it still shows what was put there.
-void Renew(QObject* object, const char* sourceProp, const char* shownProp,
-           QString (*get)(const QObject*), void (*put)(QObject*, const QString&)) {
-  const QVariant source = object->property(sourceProp);
-  if (!source.isValid() || get(object) != object->property(shownProp).toString()) return;
+// One translated text of an object: the properties that keep its source and
+// what was shown, and how it is read and set.
+struct Role {
+  const char* sourceProp;
+  const char* shownProp;
+  QString (*get)(const QObject*);
+  void (*put)(QObject*, const QString&);
+};
+
+constexpr Role kText{"brevimoTrSource", "brevimoTrShown", GetText, PutText};
+constexpr Role kAccessibleName{"brevimoTrAccSource", "brevimoTrAccShown", GetAccessibleName,
+                               PutAccessibleName};
+constexpr Role kToolTip{"brevimoTrTipSource", "brevimoTrTipShown", GetToolTip, PutToolTip};
+
+const Role& RoleOf(TrRole role) {
+  switch (role) {
+  case TrRole::Text:
+    return kText;
+  case TrRole::ToolTip:
+    return kToolTip;
+  default:
+    return kAccessibleName;
+  }
+}
+
+// Shows source in the role, in the object's context and the current
+// language (an accessible name on one line when so asked), and remembers
+// what was shown.
+void Show(QObject* object, const Role& role, const QString& source) {
   const QByteArray context = object->property(kContextProp).toByteArray();
-  const QString text = Shown(object, sourceProp, Tr(context.constData(), source.toString()));
-  put(object, text);
-  object->setProperty(shownProp, text);
+  QString text = Tr(context.constData(), source);
+  if (&role == &kAccessibleName && object->property(kAccFlatProp).toBool())
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+  object->setProperty(role.shownProp, text);
+  role.put(object, text);
+}
+
+// Renews one role of an object when it still shows what was put there.
+void Renew(QObject* object, const Role& role) {
+  const QVariant source = object->property(role.sourceProp);
+  if (!source.isValid() || role.get(object) != object->property(role.shownProp).toString()) return;
+  Show(object, role, source.toString());
 }
 
 void RetranslateObject(QObject* object) {
-  Renew(object, kSourceProp, kShownProp, GetText, PutText);
-  Renew(object, kAccSourceProp, kAccShownProp, GetAccessibleName, PutAccessibleName);
-  Renew(object, kTipSourceProp, kTipShownProp, GetToolTip, PutToolTip);
+  for (const Role* role : {&kText, &kAccessibleName, &kToolTip})
+    Renew(object, *role);
   if (auto* combo = qobject_cast<QComboBox*>(object)) {
     const QStringList sources = combo->property(kItemsProp).toStringList();
     for (int i = 0; i < sources.size() && i < combo->count(); ++i)
@@ -196,24 +215,11 @@ QString Tr(const char* context, const QString& source) {
 }
 
 void SetTranslated(QObject* object, const char* context, const QString& source, TrRole role) {
+  const Role& r = RoleOf(role);
   object->setProperty(kContextProp, QByteArray(context));
-  if (role == TrRole::Text) {
-    const QString text = Tr(context, source);
-    object->setProperty(kSourceProp, source);
-    object->setProperty(kShownProp, text);
-    PutText(object, text);
-  } else if (role == TrRole::ToolTip) {
-    const QString text = Tr(context, source);
-    object->setProperty(kTipSourceProp, source);
-    object->setProperty(kTipShownProp, text);
-    PutToolTip(object, text);
-  } else {
-    object->setProperty(kAccFlatProp, role == TrRole::FlatAccessibleName);
-    const QString text = Shown(object, kAccSourceProp, Tr(context, source));
-    object->setProperty(kAccSourceProp, source);
-    object->setProperty(kAccShownProp, text);
-    PutAccessibleName(object, text);
-  }
+  if (&r == &kAccessibleName) object->setProperty(kAccFlatProp, role == TrRole::FlatAccessibleName);
+  object->setProperty(r.sourceProp, source);
+  Show(object, r, source);
 }
 
 void SetTranslatedItems(QComboBox* combo, const QStringList& sources) {
@@ -226,8 +232,8 @@ void SetTabSource(QWidget* host, const char* caption) {
 }
 
 QString SourceText(const QObject* object, const QString& shown) {
-  const QVariant source = object->property(kSourceProp);
-  if (source.isValid() && shown == object->property(kShownProp).toString())
+  const QVariant source = object->property(kText.sourceProp);
+  if (source.isValid() && shown == object->property(kText.shownProp).toString())
     return source.toString();
   return shown;
 }
