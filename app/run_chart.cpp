@@ -5,6 +5,7 @@
 #include "run_steps_model.h"
 #include "ui/message_box.h"
 #include "ui/property_page.h"
+#include "ui/translation.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -122,13 +123,13 @@ const struct {
     {QT_TRANSLATE_NOOP("CRunChart", "Крепость всего отбора, % об."), QColor(0x1f, 0x4e, 0x9c), 3.0},
 };
 
-constexpr char kSourceProp[] = "brevimoChartSource";
-
 } // namespace
 
 CRunChart::CRunChart(QWidget* parent)
     : QWidget(parent, Qt::Window), m_chart(new QChart), m_model(new CRunStepsModel(this)) {
   setObjectName(QStringLiteral("CRunChart"));
+  // The buttons' captions follow a change of language (the rest: Retranslate).
+  brevimo::InstallRetranslation(this);
 
   // Series and axes: strengths on the left, the still's temperature on the right.
   m_axisVolume = new QValueAxis;
@@ -189,7 +190,7 @@ CRunChart::CRunChart(QWidget* parent)
   const auto addButton = [&](int id, const char* text, auto handler) {
     auto* button = new QPushButton;
     button->setObjectName(QString::number(id));
-    button->setProperty(kSourceProp, QByteArray(text));
+    brevimo::SetTranslated(button, "CRunChart", text);
     connect(button, &QPushButton::clicked, this, handler);
     buttons->addWidget(button);
   };
@@ -230,9 +231,6 @@ void CRunChart::Retranslate() {
     m_series[i]->setName(Tr(kKinds[i].name));
   m_step->setText(Tr(
       QT_TRANSLATE_NOOP("CRunChart", "Наведите указатель на график, чтобы увидеть значения шага")));
-  for (QPushButton* button : findChildren<QPushButton*>())
-    if (const QVariant source = button->property(kSourceProp); source.isValid())
-      button->setText(Tr(source.toByteArray().constData()));
   if (m_run) SetRun(m_run);
 }
 
