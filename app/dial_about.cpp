@@ -12,8 +12,9 @@ CDial_About::CDial_About(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("CDial_About"));
   setWindowTitle(QString::fromUtf8(tmpl.caption));
   setWindowIcon(brevimo::res::ProgramIcon());
+  // The template's size, as BuildDialog measured it, and no other.
   brevimo::BuildDialog(tmpl, this);
-  setFixedSize(brevimo::DialogUnits(tmpl, this).Size(tmpl.cx, tmpl.cy));
+  setFixedSize(minimumSize());
   auto* ok = findChild<QPushButton*>(QStringLiteral("1"));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
