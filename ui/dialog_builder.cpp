@@ -40,9 +40,6 @@ Qt::Alignment TextAlignment(unsigned style) {
   return horizontal;
 }
 
-// Captions and list items in the current language.
-QString Caption(const char* text) { return TrTemplate(text); }
-
 // Where a built control came from, for refitting it to a new caption.
 constexpr char kItemProp[] = "brevimoItem";
 constexpr char kTemplateProp[] = "brevimoTemplate";
@@ -81,7 +78,7 @@ void UpdateRadioTabStops(QButtonGroup* group) {
 }
 
 QWidget* MakeControl(const res::DlgItem& item, QWidget* parent) {
-  const QString text = Caption(item.text);
+  const QString text = TrTemplate(item.text); // in the current language
   switch (item.kind) {
   case res::Ctl::Label: {
     auto* label = new QLabel(text, parent);
@@ -119,11 +116,10 @@ QWidget* MakeControl(const res::DlgItem& item, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setEditable(item.kind == res::Ctl::DropDown);
     QStringList sources;
-    for (const char* entry : item.items) {
-      combo->addItem(Caption(entry));
+    for (const char* entry : item.items)
       sources << QString::fromUtf8(entry);
-    }
-    SetTranslatedItems(combo, sources);
+    combo->addItems(sources);
+    SetTranslatedItems(combo, sources); // shown in the current language
     combo->setCurrentIndex(-1);
     return combo;
   }
