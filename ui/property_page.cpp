@@ -15,8 +15,6 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include <cmath>
-
 namespace {
 
 const QString kEnterNumber = QStringLiteral("Please enter a number.");
