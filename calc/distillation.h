@@ -15,6 +15,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -83,7 +84,7 @@ inline constexpr DistillationColumn kDistillationColumns[] = {
     {"VolBak", 4, &DistillationStep::VolBak},   {"ParVolCon", 2, &DistillationStep::ParVolCon},
     {"OutVol", 4, &DistillationStep::OutVol},   {"OutVolCon", 2, &DistillationStep::OutVolCon},
 };
-inline constexpr int kDistillationColumnCount = 6;
+inline constexpr int kDistillationColumnCount = static_cast<int>(std::size(kDistillationColumns));
 
 // Results of the last completed step; a failed run leaves those of the step
 // before the failure (or the values passed in, when no step completed).

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <iterator>
 
 namespace brevimo {
 
@@ -158,6 +159,9 @@ constexpr WantedRange kPerKilogram{0.0,
                                    kSugarMassFractionMax,
                                    BREVIMO_TR_NOOP("Масса сахара на 1 кг раствора 0..840 г/кг")};
 
+// The wanted kinds' ranges, by SugarWanted.
+const WantedRange* const kWantedRanges[] = {&kPerLitre, &kDensity, &kPerKilogram};
+
 const char* const kPureWater =
     BREVIMO_TR_NOOP("Ошибка - получится чистая вода бесконечного объема");
 
@@ -177,33 +181,25 @@ bool Scale(const WantedRange& range, double value, double* scaled, std::string* 
 
 int SugarWantedSolution(int wanted, double value, double* massFraction, double* density,
                         std::string* errorText) {
-  double scaled = 0.0, w = 0.0, rho = 0.0;
-  const WantedRange* range = nullptr;
+  if (wanted < 0 || wanted >= static_cast<int>(std::size(kWantedRanges)))
+    return 0; // no wanted kind: nothing to compute
+  const WantedRange& range = *kWantedRanges[wanted];
+  double scaled = 0.0;
+  if (!Scale(range, value, &scaled, errorText)) return 0;
+  double w = 0.0, rho = 0.0;
   int ok = 0;
-  switch (wanted) {
-  case WantedSugarPerLitre:
-    range = &kPerLitre;
-    if (!Scale(*range, value, &scaled, errorText)) return 0;
+  if (wanted == WantedSugarPerLitre) {
     // The content it gives back is not needed.
     ok = SugarFromVolumeContent(scaled, &w, &rho);
-    break;
-  case WantedDensity:
-    range = &kDensity;
-    if (!Scale(*range, value, &scaled, errorText)) return 0;
+  } else if (wanted == WantedDensity) {
     rho = scaled;
     ok = SugarFromDensity(scaled, nullptr, &w);
-    break;
-  case WantedSugarPerKilogram:
-    range = &kPerKilogram;
-    if (!Scale(*range, value, &scaled, errorText)) return 0;
+  } else {
     w = scaled;
     ok = SugarFromMassFraction(scaled, nullptr, &rho);
-    break;
-  default:
-    return 0; // no wanted kind: nothing to compute
   }
   if (!ok) {
-    SetError(errorText, range->message);
+    SetError(errorText, range.message);
     return 0;
   }
   *massFraction = w;

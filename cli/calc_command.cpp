@@ -17,6 +17,7 @@
 #include <array>
 #include <charconv>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <sstream>
 #include <utility>
@@ -319,10 +320,10 @@ Outcome Vacuum(const VacuumArgs& a) {
     PressureFromMmHg(a.pressureUnit, mmHg, &shown);
     if (!AllFinite({mmHg, shown})) return Refused(kNonFiniteMessage);
   }
+  // A resulting pressure in the same unit (Report refuses it if not finite).
   auto pressureResult = [&](double result) -> Outcome {
     double shown = 0.0;
     PressureFromMmHg(a.pressureUnit, result, &shown);
-    if (!AllFinite({shown})) return Refused(kNonFiniteMessage);
     return {true, {{"pressure", shown}}, {}};
   };
   double result = 0.0;
@@ -403,33 +404,18 @@ struct RunArgs {
   bool steps = false;
 };
 
-const char* const kStepNames[] = {"TKipBak",   "VConBak", "VolBak",
-                                  "ParVolCon", "OutVol",  "OutVolCon"};
-
-std::array<double, 6> StepValues(const DistillationStep& s) {
-  return {s.TKipBak, s.VConBak, s.VolBak, s.ParVolCon, s.OutVol, s.OutVolCon};
-}
-
-// Writes each step as a tab-separated row at full precision, or keeps them
-// for a JSON array.
-class StepWriter final : public DistillationSink {
+// Writes each step as a tab-separated row at full precision.
+class StepRows final : public DistillationSink {
 public:
-  StepWriter(std::ostream* rows) : m_rows(rows) {}
+  explicit StepRows(std::ostream& out) : m_out(out) {}
   void OnStep(const DistillationStep& step) override {
-    if (!m_rows) {
-      m_kept.push_back(step);
-      return;
-    }
-    const auto values = StepValues(step);
-    for (std::size_t i = 0; i < values.size(); ++i)
-      *m_rows << (i ? "\t" : "") << ShortestNumber(values[i]);
-    *m_rows << '\n';
+    for (const DistillationColumn& c : kDistillationColumns)
+      m_out << (&c == kDistillationColumns ? "" : "\t") << ShortestNumber(step.*c.value);
+    m_out << '\n';
   }
-  const std::vector<DistillationStep>& Kept() const { return m_kept; }
 
 private:
-  std::ostream* m_rows;
-  std::vector<DistillationStep> m_kept;
+  std::ostream& m_out;
 };
 
 // --- output ----------------------------------------------------------------
@@ -475,11 +461,19 @@ int Run(const RunArgs& a, bool json, std::ostream& out, std::ostream& err) {
   input.washVolume = a.wash.value;
 
   TableBoiling boiling;
-  StepWriter writer(a.steps && !json ? &out : nullptr);
-  if (a.steps && !json) out << DistillationFile::kHeader;
+  StepRows rows(out);
+  DistillationRun kept; // the steps for a JSON array
+  std::optional<DistillationRecorder> recorder;
+  DistillationSink* sink = nullptr;
+  if (a.steps && json) {
+    sink = &recorder.emplace(&kept);
+  } else if (a.steps) {
+    out << DistillationFile::kHeader;
+    sink = &rows;
+  }
   DistillationResult result;
   std::string error;
-  const int ok = RunDistillation(input, boiling, a.steps ? &writer : nullptr, &result, &error);
+  const int ok = RunDistillation(input, boiling, sink, &result, &error);
   if (!ok) return Report(Refused(error), json, out, err);
   if (!a.steps) {
     const Outcome o{true,
@@ -492,14 +486,11 @@ int Run(const RunArgs& a, bool json, std::ostream& out, std::ostream& err) {
   }
   if (json) {
     out << '[';
-    bool first = true;
-    for (const DistillationStep& step : writer.Kept()) {
+    for (const DistillationStep& step : kept.steps) {
       Results row;
-      const auto values = StepValues(step);
-      for (std::size_t i = 0; i < values.size(); ++i)
-        row.emplace_back(kStepNames[i], values[i]);
-      out << (first ? "" : ",") << JsonObject(row);
-      first = false;
+      for (const DistillationColumn& c : kDistillationColumns)
+        row.emplace_back(c.name, step.*c.value);
+      out << (&step == kept.steps.data() ? "" : ",") << JsonObject(row);
     }
     out << "]\n";
   }
