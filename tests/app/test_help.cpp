@@ -208,12 +208,7 @@ void HelpTest::RunWorkedExamples(const char* path, const QString& yes) {
         ASSERT_FALSE(Control<QLineEdit>(id)->isReadOnly());
         Type(id, value);
       } else if (action == "option" || action == "check") {
-        auto* button = Control<QAbstractButton>(id);
-        ASSERT_NE(button, nullptr);
-        const bool wanted = action == "option" || value == yes;
-        if (button->isChecked() != wanted)
-          QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, button->height() / 2));
-        ASSERT_EQ(button->isChecked(), wanted);
+        ASSERT_NO_FATAL_FAILURE(SetChecked(id, action == "option" || value == yes));
       } else if (action == "choose") {
         auto* list = Control<QComboBox>(id);
         ASSERT_NE(list, nullptr);
