@@ -210,11 +210,7 @@ void HelpTest::RunWorkedExamples(const char* path, const QString& yes) {
       } else if (action == "option" || action == "check") {
         ASSERT_NO_FATAL_FAILURE(SetChecked(id, action == "option" || value == yes));
       } else if (action == "choose") {
-        auto* list = Control<QComboBox>(id);
-        ASSERT_NE(list, nullptr);
-        const int index = list->findText(value);
-        ASSERT_GE(index, 0);
-        list->setCurrentIndex(index);
+        ASSERT_NO_FATAL_FAILURE(Choose(id, value));
       } else if (action == "press") {
         Click(id);
         EXPECT_TRUE(NoMessage()) << Boxes().front().text.toStdString();

@@ -108,6 +108,15 @@ protected:
     ASSERT_EQ(button->isChecked(), on);
   }
 
+  // Chooses a list item by its text, as a user would: the lists take no typing.
+  void Choose(int id, const QString& item) {
+    auto* list = Control<QComboBox>(id);
+    ASSERT_NE(list, nullptr);
+    const int index = list->findText(item);
+    ASSERT_GE(index, 0) << item.toStdString();
+    list->setCurrentIndex(index);
+  }
+
   // The oldest captured message box text; fails when there is none.
   QString TakeMessage() {
     if (m_boxes.empty()) {
