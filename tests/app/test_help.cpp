@@ -208,18 +208,9 @@ void HelpTest::RunWorkedExamples(const char* path, const QString& yes) {
         ASSERT_FALSE(Control<QLineEdit>(id)->isReadOnly());
         Type(id, value);
       } else if (action == "option" || action == "check") {
-        auto* button = Control<QAbstractButton>(id);
-        ASSERT_NE(button, nullptr);
-        const bool wanted = action == "option" || value == yes;
-        if (button->isChecked() != wanted)
-          QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, button->height() / 2));
-        ASSERT_EQ(button->isChecked(), wanted);
+        ASSERT_NO_FATAL_FAILURE(SetChecked(id, action == "option" || value == yes));
       } else if (action == "choose") {
-        auto* list = Control<QComboBox>(id);
-        ASSERT_NE(list, nullptr);
-        const int index = list->findText(value);
-        ASSERT_GE(index, 0);
-        list->setCurrentIndex(index);
+        ASSERT_NO_FATAL_FAILURE(Choose(id, value));
       } else if (action == "press") {
         Click(id);
         EXPECT_TRUE(NoMessage()) << Boxes().front().text.toStdString();

@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QtCharts/QLineSeries>
 
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -62,6 +63,13 @@ struct SeriesOf {
   int decimals;
 };
 
+std::array<SeriesOf, 4> AllSeries(const RunSeries& series) {
+  return {{{series.stillTemperature, &DistillationStep::TKipBak, 2},
+           {series.stillStrength, &DistillationStep::VConBak, 2},
+           {series.vapourStrength, &DistillationStep::ParVolCon, 2},
+           {series.collectedStrength, &DistillationStep::OutVolCon, 2}}};
+}
+
 TEST(RunSeries, HoldTheRunsStepsAsTheResultsFileHasThem) {
   char tmpl[] = "/tmp/brevimo_chart_XXXXXX";
   ASSERT_NE(mkdtemp(tmpl), nullptr);
@@ -85,10 +93,7 @@ TEST(RunSeries, HoldTheRunsStepsAsTheResultsFileHasThem) {
 
   RunSeries series;
   BuildRunSeries(*run, kRunChartColumns, &series);
-  const SeriesOf all[] = {{series.stillTemperature, &DistillationStep::TKipBak, 2},
-                          {series.stillStrength, &DistillationStep::VConBak, 2},
-                          {series.vapourStrength, &DistillationStep::ParVolCon, 2},
-                          {series.collectedStrength, &DistillationStep::OutVolCon, 2}};
+  const auto all = AllSeries(series);
   const int columnOf[] = {0, 1, 3, 5}; // in the file
   for (int k = 0; k < 4; ++k) {
     const QList<QPointF>& points = all[k].points;
@@ -114,11 +119,7 @@ TEST(RunSeries, ThinnedSeriesKeepTheFirstLastLowestAndHighestSteps) {
       ASSERT_GE(steps[i].OutVol, steps[i - 1].OutVol);
     RunSeries series;
     BuildRunSeries(*run, kRunChartColumns, &series);
-    const SeriesOf all[] = {{series.stillTemperature, &DistillationStep::TKipBak, 2},
-                            {series.stillStrength, &DistillationStep::VConBak, 2},
-                            {series.vapourStrength, &DistillationStep::ParVolCon, 2},
-                            {series.collectedStrength, &DistillationStep::OutVolCon, 2}};
-    for (const SeriesOf& s : all) {
+    for (const SeriesOf& s : AllSeries(series)) {
       const QList<QPointF>& points = s.points;
       EXPECT_LE(points.size(), 4 * kRunChartColumns);
       EXPECT_EQ(points.front(), QPointF(steps.front().OutVol, steps.front().*s.value));

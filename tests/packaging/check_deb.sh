@@ -11,8 +11,7 @@
 # Usage: check_deb.sh BUILD_DIR APP_ID VERSION
 set -euo pipefail
 build=$1 id=$2 version=$3
-failed=0
-fail() { echo "FAIL: $*"; failed=1; }
+source "$(dirname "$0")/common.sh"
 
 # Runs dpkg, waiting while another package manager holds the lock.
 dpkg_wait() {
@@ -52,17 +51,8 @@ grep -q 'qt6-qpa-plugins' <<<"$depends" || fail "Depends does not name qt6-qpa-p
 echo "Depends: $depends"
 
 contents=$(dpkg-deb --contents "$deb" | awk '{print $NF}')
-for f in ./usr/bin/brevimo ./usr/share/applications/$id.desktop \
-  ./usr/share/metainfo/$id.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/$id.svg \
-  ./usr/share/doc/brevimo/copyright ./usr/share/brevimo/manual/index.html; do
-  grep -qx "$f" <<<"$contents" || fail "$f not in the package"
-done
-if [ -e "$build/cli/brevimo-calc" ]; then
-  grep -qx ./usr/bin/brevimo-calc <<<"$contents" || fail "./usr/bin/brevimo-calc not in the package"
-fi
-for size in 16 24 32 48 64 128 256; do
-  f=./usr/share/icons/hicolor/${size}x${size}/apps/$id.png
-  grep -qx "$f" <<<"$contents" || fail "$f not in the package"
+for f in $(installed_files "$build" "$id"); do
+  grep -qx "./$f" <<<"$contents" || fail "./$f not in the package"
 done
 [ $failed -eq 0 ] || exit 1
 echo "package control data and contents OK"

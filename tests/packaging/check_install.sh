@@ -11,34 +11,30 @@ build=$1 id=$2 version=$3
 dest=$(mktemp -d)
 trap 'rm -rf "$dest"' EXIT
 DESTDIR=$dest cmake --install "$build" --prefix /usr >/dev/null
+source "$(dirname "$0")/common.sh"
 share=$dest/usr/share
-failed=0
-fail() { echo "FAIL: $*"; failed=1; }
 need() { [ -s "$1" ] || fail "missing ${1#"$dest"}"; }
-
-[ -x "$dest/usr/bin/brevimo" ] || fail "missing /usr/bin/brevimo"
-# The command-line program, when the build has it.
-if [ -e "$build/cli/brevimo-calc" ]; then
-  [ -x "$dest/usr/bin/brevimo-calc" ] || fail "missing /usr/bin/brevimo-calc"
-fi
-desktop=$share/applications/$id.desktop
-metainfo=$share/metainfo/$id.metainfo.xml
-need "$desktop"
-need "$metainfo"
-need "$share/icons/hicolor/scalable/apps/$id.svg"
-need "$share/doc/brevimo/copyright"
-need "$share/brevimo/manual/index.html"
 
 # A PNG's width and height are the big-endian words at bytes 16 and 20.
 png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{printf "%dx%d", (($1*256+$2)*256+$3)*256+$4, (($5*256+$6)*256+$7)*256+$8}'; }
-for size in 16 24 32 48 64 128 256; do
-  png=$share/icons/hicolor/${size}x${size}/apps/$id.png
-  need "$png"
-  [ -s "$png" ] || continue
-  [ "$(head -c 4 "$png" | tail -c 3)" = PNG ] || fail "${png#"$dest"} is not a PNG"
-  got=$(png_size "$png")
-  [ "$got" = "${size}x${size}" ] || fail "${png#"$dest"} is $got"
+for f in $(installed_files "$build" "$id"); do
+  case $f in
+  usr/bin/*) [ -x "$dest/$f" ] || fail "missing /$f" ;;
+  *.png) # an icon: a PNG of the size its folder names
+    png=$dest/$f
+    size=${f%/apps/*}
+    size=${size##*/}
+    need "$png"
+    [ -s "$png" ] || continue
+    [ "$(head -c 4 "$png" | tail -c 3)" = PNG ] || fail "${png#"$dest"} is not a PNG"
+    got=$(png_size "$png")
+    [ "$got" = "$size" ] || fail "${png#"$dest"} is $got"
+    ;;
+  *) need "$dest/$f" ;;
+  esac
 done
+desktop=$share/applications/$id.desktop
+metainfo=$share/metainfo/$id.metainfo.xml
 
 # The desktop entry: validator errors and warnings fail (hints do not).
 if ! out=$(desktop-file-validate "$desktop" 2>&1) || grep -Eq 'error|warning' <<<"$out"; then

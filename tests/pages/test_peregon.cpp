@@ -57,12 +57,7 @@ protected:
     box->setCurrentIndex(index);
   }
 
-  void SetFile(bool on) {
-    auto* box = Control<QCheckBox>(kFile);
-    if (box->isChecked() != on)
-      QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
-    ASSERT_EQ(box->isChecked(), on);
-  }
+  void SetFile(bool on) { SetChecked(kFile, on); }
 
   void ExpectResults(const char* outVol, const char* outVolCon, const char* volBak) {
     EXPECT_EQ(Text(kOutVol), U(outVol));

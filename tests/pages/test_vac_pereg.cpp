@@ -20,15 +20,6 @@ protected:
   QComboBox* List(int id) { return Control<QComboBox>(id); }
   std::string Str(int id) { return Text(id).toStdString(); }
 
-  // Chooses a list item as a user would: the list is open to no typing.
-  void Choose(int id, const char* item) {
-    QComboBox* list = List(id);
-    ASSERT_NE(list, nullptr);
-    const int index = list->findText(U(item));
-    ASSERT_GE(index, 0) << item;
-    list->setCurrentIndex(index);
-  }
-
   // The seven fields, in the order 1022, 1026, 1021, 1025, 1031, 1032, 1030.
   QStringList Fields() {
     QStringList texts;

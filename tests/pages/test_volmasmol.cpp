@@ -19,12 +19,7 @@ protected:
       EXPECT_EQ(Text(id), U(text)) << "field " << id;
   }
 
-  void SetContraction(bool on) {
-    auto* box = Control<QCheckBox>(1040);
-    if (box->isChecked() != on)
-      QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
-    ASSERT_EQ(box->isChecked(), on);
-  }
+  void SetContraction(bool on) { SetChecked(1040, on); }
 };
 
 // The page's opening display: 96 % by volume in N = 1 with contraction.

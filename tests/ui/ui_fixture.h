@@ -98,6 +98,25 @@ protected:
     return b && b->isChecked();
   }
 
+  // Checks or clears a check box, or checks a radio button, as a user would:
+  // a click on its box, and only when it is not so already.
+  void SetChecked(int id, bool on) {
+    auto* button = Control<QAbstractButton>(id);
+    ASSERT_NE(button, nullptr);
+    if (button->isChecked() != on)
+      QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, button->height() / 2));
+    ASSERT_EQ(button->isChecked(), on);
+  }
+
+  // Chooses a list item by its text, as a user would: the lists take no typing.
+  void Choose(int id, const QString& item) {
+    auto* list = Control<QComboBox>(id);
+    ASSERT_NE(list, nullptr);
+    const int index = list->findText(item);
+    ASSERT_GE(index, 0) << item.toStdString();
+    list->setCurrentIndex(index);
+  }
+
   // The oldest captured message box text; fails when there is none.
   QString TakeMessage() {
     if (m_boxes.empty()) {
