@@ -7,7 +7,7 @@ find_program(RSVG_CONVERT rsvg-convert REQUIRED)
 
 set(BREVIMO_ICON_SVG ${CMAKE_SOURCE_DIR}/packaging/icons/${BREVIMO_APP_ID}.svg)
 set(BREVIMO_ICON_SIZES 16 24 32 48 64 128 256)
-# Laid out as the theme is, so the install step copies the folder as it is.
+# Laid out as the theme is: each PNG installs to the same path under share/icons.
 set(BREVIMO_ICON_THEME_DIR ${CMAKE_BINARY_DIR}/icons/hicolor)
 
 set(_pngs)
