@@ -13,15 +13,18 @@ namespace {
 
 using T = TempDensityTable;
 
-// Whole part and fraction of a temperature in -25..40 °C. Truncating the
-// shifted value, which is never negative, floors the temperature.
+// Whole part and fraction of a temperature in -25..40 °C. The floor of t
+// itself, not of a shifted t: t + 25 can round up to the next whole number
+// (39.99999999999999 + 25 is 65), which would take the row above 40 °C.
+// Both the floor and t - floor are exact, so below 40 the whole part is at
+// most 39 and its row pair stays inside the grid.
 struct Temperature {
   int whole;
   double frac;
 };
 Temperature SplitTemperature(double t) {
-  const int whole = static_cast<int>(t - T::kBottomTemperature) + T::kBottomTemperature;
-  return {whole, t - whole};
+  const double whole = std::floor(t);
+  return {static_cast<int>(whole), t - whole};
 }
 
 bool InTemperatureRange(double t) {

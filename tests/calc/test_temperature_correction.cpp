@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <ostream>
 #include <utility>
 #include <vector>
 
@@ -395,6 +396,83 @@ TEST(CorrectionChainLimits, ResultsOutsideTheTwentyDegreeTable) {
   // 10 % vol at -5 °C is weaker than the grid holds there.
   ASSERT_EQ(ConvertConcentration(VolPct, MassPct, 10, &mass, &initial, nullptr), 1);
   EXPECT_EQ(ConcentrationAtTemperature(initial, -5, &strength), 0);
+}
+
+// ---------------------------------------------------------------------------
+// The edges of the grid, one ulp inside (the value at the edge, to rounding)
+// and one ulp outside (refused). Run under the sanitizers, a read outside
+// the grid fails the test even where the number read happens to pass.
+
+double Below(double x) { return std::nextafter(x, -std::numeric_limits<double>::infinity()); }
+double Above(double x) { return std::nextafter(x, std::numeric_limits<double>::infinity()); }
+
+struct GridEdge {
+  double concentration, temperature; // the density lookup's arguments
+  double atEdgeC, atEdgeT;           // the edge they lie next to; NaN: outside
+};
+
+void PrintTo(const GridEdge& e, std::ostream* os) {
+  *os << std::hexfloat << e.concentration << " %, " << e.temperature << " °C";
+}
+
+class GridEdgeCase : public ::testing::TestWithParam<GridEdge> {};
+
+TEST_P(GridEdgeCase, DensityStaysInsideTheGrid) {
+  const GridEdge& e = GetParam();
+  double density = 0, edge = 0;
+  if (std::isnan(e.atEdgeC)) {
+    EXPECT_EQ(DensityAtTemperature(e.concentration, e.temperature, &density), 0);
+    EXPECT_EQ(density, -1.0);
+    return;
+  }
+  ASSERT_EQ(DensityAtTemperature(e.atEdgeC, e.atEdgeT, &edge), 1);
+  ASSERT_EQ(DensityAtTemperature(e.concentration, e.temperature, &density), 1);
+  EXPECT_NEAR(density, edge, 1e-12);
+  // and back: the strength of that density at that temperature
+  double strength = 0;
+  ASSERT_EQ(ConcentrationAtTemperature(density, e.temperature, &strength), 1);
+  EXPECT_NEAR(strength, e.concentration, 1e-6);
+}
+
+constexpr double kOut = std::numeric_limits<double>::quiet_NaN();
+
+INSTANTIATE_TEST_SUITE_P(
+    OneUlp, GridEdgeCase,
+    ::testing::Values(
+        // the warm edge, 40 °C, across the strengths and at the strong corner
+        GridEdge{50, Below(40), 50, 40}, GridEdge{0, Below(40), 0, 40},
+        GridEdge{100, Below(40), 100, 40}, GridEdge{Below(100), Below(40), 100, 40},
+        GridEdge{50, Above(40), kOut, kOut}, GridEdge{100, Above(40), kOut, kOut},
+        // the cold edge, -25 °C
+        GridEdge{50, Above(-25), 50, -25}, GridEdge{100, Above(-25), 100, -25},
+        GridEdge{50, Below(-25), kOut, kOut},
+        // a whole degree inside the grid, from below
+        GridEdge{50, Below(20), 50, 20}, GridEdge{50, Below(0), 50, 0},
+        // pure ethanol and pure water
+        GridEdge{Below(100), 20, 100, 20}, GridEdge{Above(100), 20, kOut, kOut},
+        GridEdge{Above(0), 20, 0, 20}, GridEdge{Below(0), 20, kOut, kOut}));
+
+TEST(GridEdges, StrengthAtTheTemperatureEdgesStaysInsideTheGrid) {
+  // Every density of the 40 °C row, a hair below 40 °C; pure ethanol's and
+  // water's densities a hair beyond them are refused.
+  for (int c = 0; c <= 100; ++c) {
+    double strength = 0;
+    ASSERT_EQ(ConcentrationAtTemperature(Grid::Cell(40, c), Below(40), &strength), 1) << c;
+    EXPECT_NEAR(strength, c, 1e-9) << c;
+  }
+  double strength = 0;
+  EXPECT_EQ(ConcentrationAtTemperature(0.9, Above(40), &strength), 0);
+  EXPECT_EQ(ConcentrationAtTemperature(0.9, Below(-25), &strength), 0);
+  EXPECT_EQ(ConcentrationAtTemperature(Grid::Cell(-25, 100), Above(-25), &strength), 1);
+  EXPECT_NEAR(strength, 100, 1e-9);
+  EXPECT_EQ(ConcentrationAtTemperature(Below(Grid::Cell(20, 100)), 20, &strength), 0);
+  EXPECT_EQ(ConcentrationAtTemperature(Above(Grid::Cell(20, 0)), 20, &strength), 0);
+  // The page's chain, measured a hair below 40 °C.
+  double initial = 0, final = 0, reading = 0;
+  EXPECT_EQ(CorrectReading(40, Below(40), 20, &initial, &final, &reading, nullptr), 1);
+  double atForty = 0;
+  ASSERT_EQ(CorrectReading(40, 40, 20, &initial, &final, &atForty, nullptr), 1);
+  EXPECT_NEAR(reading, atForty, 1e-9);
 }
 
 } // namespace
