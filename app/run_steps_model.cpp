@@ -11,7 +11,8 @@ using brevimo::DistillationFile;
 using brevimo::kDistillationColumnCount;
 using brevimo::kDistillationColumns;
 
-// Column captions with their units, over the file's column names.
+// Column heads: the quantity and its unit, in the interface language (the
+// file's column names stay in the file, the CSV and a copy).
 const char* const kCaptions[kDistillationColumnCount] = {
     QT_TRANSLATE_NOOP("CRunStepsModel", "Темп. в кубе, °C"),
     QT_TRANSLATE_NOOP("CRunStepsModel", "Креп. в кубе, % об."),
@@ -58,8 +59,7 @@ QVariant CRunStepsModel::headerData(int section, Qt::Orientation orientation, in
   if (role != Qt::DisplayRole) return {};
   if (orientation == Qt::Vertical) return section + 1; // step number
   if (section < 0 || section >= kDistillationColumnCount) return {};
-  return QCoreApplication::translate("CRunStepsModel", kCaptions[section]) + QLatin1Char('\n') +
-         QLatin1String(kDistillationColumns[section].name);
+  return QCoreApplication::translate("CRunStepsModel", kCaptions[section]);
 }
 
 QString CRunStepsModel::Text(int first, int last, int firstColumn, int lastColumn) const {

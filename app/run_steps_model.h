@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The steps of a run as a table: one row per step, the columns of the
-// results file in its formats.
+// results file in its formats, headed by their quantities and units.
 #pragma once
 
 #include "calc/distillation.h"

@@ -5,6 +5,7 @@
 #include "app/run_series.h"
 #include "app/run_steps_model.h"
 #include "calc/distillation.h"
+#include "ui/translation.h"
 
 #include <QClipboard>
 #include <QtCharts/QLineSeries>
@@ -162,6 +163,26 @@ TEST(RunChartWindow, OpensOnA100000StepRunWithEveryStepInTheTable) {
   EXPECT_TRUE(copied.endsWith(
       QString::fromUtf8(window.Model()->Csv().split('\n')[50002]).replace(',', '\t') + '\n'));
   EXPECT_EQ(copied.count('\n'), 2);
+}
+
+// The table heads name the quantity and its unit in the interface language;
+// the file's column names head the CSV.
+TEST(RunStepsModel, HeadsShowQuantityAndUnitInTheInterfaceLanguage) {
+  CRunStepsModel model;
+  const auto heads = [&] {
+    QStringList texts;
+    for (int c = 0; c < model.columnCount(); ++c)
+      texts << model.headerData(c, Qt::Horizontal).toString();
+    return texts;
+  };
+  EXPECT_EQ(heads(), QStringList({U("Темп. в кубе, °C"), U("Креп. в кубе, % об."),
+                                  U("Объем в кубе, л"), U("Креп. пара, % об."), U("Отобрано, л"),
+                                  U("Креп. отбора, % об.")}));
+  ASSERT_TRUE(brevimo::SetLanguage(brevimo::Language::English));
+  EXPECT_EQ(heads(), QStringList({"Pot temp., °C", "Pot, % ABV", "Pot volume, l", "Vapour, % ABV",
+                                  "Collected, l", "Distillate, % ABV"}));
+  brevimo::SetLanguage(brevimo::Language::Russian);
+  EXPECT_EQ(model.Csv(), "TKipBak,VConBak,VolBak,ParVolCon,OutVol,OutVolCon\n");
 }
 
 } // namespace
