@@ -10,6 +10,8 @@ set -euo pipefail
 packages=(
   make cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev qt6-qpa-plugins libgl-dev qt6-tools-dev qt6-l10n-tools
+  # Qt's own texts in Russian (field menus, file dialogs), which the program loads
+  qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev help2man
   fonts-dejavu-core locales

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialog_builder.h"
 
+#include "res/field_caption.h"
 #include "res/icon128.h"
 #include "translation.h"
 
@@ -23,6 +24,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <vector>
 
 namespace brevimo {
@@ -301,7 +303,6 @@ void BuildDialog(const res::DlgTemplate& tmpl, QWidget* parent) {
   const DialogUnits units(tmpl, parent);
   parent->setProperty(kTemplateProp, QVariant::fromValue(reinterpret_cast<quintptr>(&tmpl)));
   parent->setMinimumSize(units.Size(tmpl.cx, tmpl.cy));
-  const char* lastLabel = nullptr;
   QButtonGroup* radioGroup = nullptr;
   for (const res::DlgItem& item : tmpl.items) {
     QWidget* control = MakeControl(item, parent);
@@ -332,18 +333,49 @@ void BuildDialog(const res::DlgTemplate& tmpl, QWidget* parent) {
       UpdateRadioTabStops(radioGroup);
     }
 
-    // Accessible names: a label names the input fields that follow it.
-    if (item.kind == res::Ctl::Label) {
-      lastLabel = item.text;
-    } else if (item.kind == res::Ctl::Edit || item.kind == res::Ctl::DropList ||
-               item.kind == res::Ctl::DropDown) {
-      if (lastLabel)
-        SetTranslated(control, kTemplateContext, QString::fromUtf8(lastLabel),
-                      TrRole::FlatAccessibleName);
-    } else {
+    // Accessible names: a button or frame is named by its caption, a label
+    // by the text it shows now; fields by their captions, below.
+    if (item.kind != res::Ctl::Label && !res::IsField(item))
       SetTranslated(control, kTemplateContext, QString::fromUtf8(item.text),
                     TrRole::AccessibleName);
-      lastLabel = nullptr;
+  }
+  NameFields(parent);
+}
+
+void NameFields(QWidget* root) {
+  QList<QWidget*> dialogs = root->findChildren<QWidget*>();
+  dialogs.prepend(root);
+  for (QWidget* dialog : dialogs) {
+    const QVariant origin = dialog->property(kTemplateProp);
+    if (!origin.isValid()) continue;
+    const auto& tmpl = *reinterpret_cast<const res::DlgTemplate*>(origin.value<quintptr>());
+    std::map<const res::DlgItem*, QWidget*> built;
+    const QList<QWidget*> controls =
+        dialog->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget* control : controls) {
+      const QVariant item = control->property(kItemProp);
+      if (item.isValid())
+        built[reinterpret_cast<const res::DlgItem*>(item.value<quintptr>())] = control;
+    }
+    // Each caption as it is shown now: in the current language, and as the
+    // page last set it where the page sets it.
+    for (const res::DlgItem& item : tmpl.items) {
+      QWidget* field = res::IsField(item) ? built[&item] : nullptr;
+      if (!field) continue;
+      QStringList captions;
+      for (const res::DlgItem* caption : res::FieldCaptions(tmpl, item)) {
+        if (auto* label = qobject_cast<QLabel*>(built[caption]))
+          captions << label->text();
+        else if (auto* box = qobject_cast<QGroupBox*>(built[caption]))
+          captions << box->title();
+      }
+      // A label the page has emptied names nothing: the group does.
+      captions.removeAll(QString());
+      const res::DlgItem* group = res::GroupOf(tmpl, item);
+      if (captions.isEmpty() && group)
+        if (auto* box = qobject_cast<QGroupBox*>(built[group])) captions << box->title();
+      field->setAccessibleName(captions.join(QStringLiteral(", ")).replace(QLatin1Char('\n'),
+                                                                            QLatin1Char(' ')));
     }
   }
 }

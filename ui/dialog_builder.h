@@ -32,9 +32,14 @@ private:
 };
 
 // Creates the template's controls as children of parent. Each control's
-// objectName is its ID in decimal; each edit's accessible name is the caption
-// of the label before it. Radio buttons of one group share a QButtonGroup.
+// objectName is its ID in decimal; each field's accessible name is its
+// captions (res::FieldCaptions). Radio buttons of one group share a
+// QButtonGroup.
 void BuildDialog(const res::DlgTemplate& tmpl, QWidget* parent);
+
+// Names every field under root built by BuildDialog after its captions as
+// they are shown now (a new language, or a label the page has changed).
+void NameFields(QWidget* root);
 
 // Fits every control under root built by BuildDialog to its caption again,
 // after the captions changed (a new language).

@@ -155,6 +155,8 @@ bool CPropertyPage::UpdateData(bool saveAndValidate) {
   if (!m_created) return false;
   CDataExchange dx(this, saveAndValidate);
   DoDataExchange(&dx);
+  // A page may have changed a caption (a label that names a unit).
+  if (!saveAndValidate) brevimo::NameFields(m_host);
   return !dx.m_bFailed;
 }
 

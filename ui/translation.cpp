@@ -10,12 +10,17 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QTranslator>
 #include <QWidget>
 
@@ -34,6 +39,10 @@ constexpr char kEnglishFile[] = ":/i18n/brevimo_en.qm";
 struct State {
   QTranslator translator;
   bool installed = false;
+  // Qt's own texts, in the language they were loaded for.
+  QTranslator qtTranslator;
+  bool qtInstalled = false;
+  Language qtLanguage = Language::Russian;
 };
 
 State& Current() {
@@ -144,6 +153,17 @@ void RetranslateObject(QObject* object) {
     for (int i = 0; i < sources.size() && i < combo->count(); ++i)
       combo->setItemText(i, TrTemplate(sources[i].toUtf8().constData()));
   }
+  // Qt names a tab bar's scroll buttons when it makes them (the left one
+  // first) and never again: they follow the language here.
+  if (auto* bar = qobject_cast<QTabBar*>(object)) {
+    const QList<QToolButton*> scroll =
+        bar->findChildren<QToolButton*>(QString(), Qt::FindDirectChildrenOnly);
+    // Qt's own texts, from Qt's catalogue (not ours: no literal here).
+    static const char* const names[] = {"Scroll Left", "Scroll Right"};
+    if (scroll.size() == 2)
+      for (int i = 0; i < 2; ++i)
+        scroll[i]->setAccessibleName(QCoreApplication::translate("QTabBar", names[i]));
+  }
   if (auto* tabs = qobject_cast<QTabWidget*>(object)) {
     for (int i = 0; i < tabs->count(); ++i) {
       const QVariant caption = tabs->widget(i)->property(kTabProp);
@@ -243,24 +263,61 @@ void Retranslate(QObject* root) {
   const QList<QObject*> objects = root->findChildren<QObject*>();
   for (QObject* object : objects)
     RetranslateObject(object);
-  // Captions have new lengths: built dialogs fit their controls to them.
-  if (auto* widget = qobject_cast<QWidget*>(root)) RefitDialogs(widget);
+  // Captions have new lengths: built dialogs fit their controls to them;
+  // fields are named after them anew.
+  if (auto* widget = qobject_cast<QWidget*>(root)) {
+    RefitDialogs(widget);
+    NameFields(widget);
+  }
 }
 
 void InstallRetranslation(QWidget* window) { window->installEventFilter(new Retranslator(window)); }
 
 Language CurrentLanguage() { return Current().installed ? Language::English : Language::Russian; }
 
+QStringList QtTranslationDirs() {
+  return {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+          QCoreApplication::applicationDirPath() + QStringLiteral("/translations")};
+}
+
+QString QtTranslationFile(Language language, const QStringList& dirs) {
+  const QString name = language == Language::English ? QStringLiteral("qtbase_en.qm")
+                                                     : QStringLiteral("qtbase_ru.qm");
+  for (const QString& dir : dirs) {
+    const QFileInfo file(QDir(dir), name);
+    if (!dir.isEmpty() && file.isFile()) return file.filePath();
+  }
+  return {};
+}
+
+namespace {
+
+// Qt's texts follow the program's: Russian ones under the Russian interface,
+// Qt's own (English) under the English one. Without Qt's catalogue Qt shows
+// its English texts.
+void LoadQtTranslation(State& state, Language language) {
+  if (state.qtInstalled && state.qtLanguage == language) return;
+  if (state.qtInstalled) QCoreApplication::removeTranslator(&state.qtTranslator);
+  state.qtInstalled = false;
+  state.qtLanguage = language;
+  const QString file = QtTranslationFile(language, QtTranslationDirs());
+  if (!file.isEmpty() && state.qtTranslator.load(file))
+    state.qtInstalled = QCoreApplication::installTranslator(&state.qtTranslator);
+}
+
+} // namespace
+
 bool SetLanguage(Language language) {
   State& state = Current();
-  if (language == Language::English) {
-    if (state.installed) return true;
+  if (language == Language::English && !state.installed) {
     if (!state.translator.load(QString::fromLatin1(kEnglishFile))) return false;
     state.installed = QCoreApplication::installTranslator(&state.translator);
-    return state.installed;
+    if (!state.installed) return false;
+  } else if (language == Language::Russian && state.installed) {
+    QCoreApplication::removeTranslator(&state.translator);
+    state.installed = false;
   }
-  if (state.installed) QCoreApplication::removeTranslator(&state.translator);
-  state.installed = false;
+  LoadQtTranslation(state, language);
   return true;
 }
 

@@ -14,6 +14,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QComboBox;
 class QMenu;
@@ -65,9 +66,18 @@ void Retranslate(QObject* root);
 void InstallRetranslation(QWidget* window);
 
 Language CurrentLanguage();
-// Loads (or for Russian, removes) the translation; false when the English
-// translation cannot be loaded, which leaves the program in Russian.
+// Loads (or for Russian, removes) the translation, and puts Qt's own texts
+// (a field's context menu, file dialogs, standard buttons) in the same
+// language; false when the English translation cannot be loaded, which
+// leaves the program in Russian.
 bool SetLanguage(Language language);
+// Where Qt's translations (qtbase_ru.qm, qtbase_en.qm) are looked for: Qt's
+// own folder, then translations/ beside the program (a deployment that
+// ships them there).
+QStringList QtTranslationDirs();
+// The first of dirs that holds Qt's translation for the language, as a file
+// path; empty when none does.
+QString QtTranslationFile(Language language, const QStringList& dirs);
 // The saved choice if any, else English under an English system locale,
 // else Russian.
 Language StartupLanguage();

@@ -8,12 +8,17 @@
 #include "app/run_chart.h"
 #include "ui/translation.h"
 
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLibraryInfo>
 #include <QGroupBox>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QXmlStreamReader>
 
@@ -323,6 +328,61 @@ TEST_F(LanguageSwitchTest, TheMenuRetranslatesTheOpenWindowAndIsRemembered) {
   EXPECT_EQ(VisibleTexts(help), russianHelp);
   help->close();
   CHelpWindow::SetManualFile({});
+}
+
+// What Qt itself shows: a field's context menu, the file dialog of an
+// export, the standard buttons.
+QStringList QtTexts(QLineEdit* field) {
+  QStringList texts;
+  std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
+  for (QAction* action : menu->actions())
+    if (!action->isSeparator()) texts << action->text().section(QLatin1Char('\t'), 0, 0);
+  QFileDialog dialog(field, {}, QDir::tempPath());
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  texts << dialog.findChild<QLabel*>(QStringLiteral("lookInLabel"))->text();
+  QDialogButtonBox buttons(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
+  for (QAbstractButton* button : buttons.buttons())
+    texts << button->text();
+  return texts;
+}
+
+TEST_F(LanguageSwitchTest, QtsOwnTextsFollowTheLanguage) {
+  ShowPage("CPP_VolMasMol");
+  auto* field = Control<QLineEdit>(1025);
+  ASSERT_NE(field, nullptr);
+  const QStringList russian = QtTexts(field);
+  EXPECT_EQ(russian.front(), U("&Отменить действие"));
+  for (const QString& text : russian)
+    EXPECT_TRUE(HasCyrillic(text)) << text.toStdString();
+  Choose("106");
+  const QStringList english = QtTexts(field);
+  EXPECT_EQ(english.front(), "&Undo");
+  EXPECT_TRUE(english.contains("Select All"));
+  EXPECT_TRUE(english.contains("Look in:"));
+  EXPECT_TRUE(english.contains("Cancel"));
+  EXPECT_EQ(CyrillicIn(english), QStringList());
+  Choose("105");
+  EXPECT_EQ(QtTexts(field), russian);
+}
+
+// Qt's translations are found where Qt keeps them, or else in
+// translations/ beside the program.
+TEST(QtTranslations, FoundInQtsFolderOrBesideTheProgram) {
+  const QStringList dirs = brevimo::QtTranslationDirs();
+  ASSERT_EQ(dirs.size(), 2);
+  EXPECT_EQ(dirs[0], QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  EXPECT_EQ(dirs[1], QCoreApplication::applicationDirPath() + "/translations");
+  const QString installed = brevimo::QtTranslationFile(Language::Russian, {dirs[0]});
+  ASSERT_FALSE(installed.isEmpty()) << "qt6-translations-l10n is not installed";
+
+  QTemporaryDir empty, beside;
+  ASSERT_TRUE(QFile::copy(installed, beside.filePath("qtbase_ru.qm")));
+  EXPECT_EQ(brevimo::QtTranslationFile(Language::Russian, {empty.path(), beside.path()}),
+            beside.filePath("qtbase_ru.qm"));
+  EXPECT_EQ(brevimo::QtTranslationFile(Language::English, {empty.path(), beside.path()}),
+            QString());
+  EXPECT_EQ(brevimo::QtTranslationFile(Language::Russian, {QString(), empty.path()}), QString());
 }
 
 // English captions fit their controls wherever the Russian ones do: pages
