@@ -19,6 +19,8 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 
+#include <utility>
+
 namespace {
 
 QString ManualSource(const char* path) {
@@ -173,8 +175,16 @@ void HelpTest::CheckSectionsLinksAndImages(const char* path) {
     EXPECT_FALSE(QImage(source.filePath(image)).isNull()) << image.toStdString();
   }
 
+  // The sections besides the pages', in their order after them.
+  qsizetype after = previous;
+  for (const char* name : {"tables", "accuracy", "messages", "results-file", "keyboard"}) {
+    const qsizetype at = html.indexOf(QStringLiteral("<h2><a name=\"%1\"></a>").arg(name));
+    EXPECT_GT(at, after) << name << ": missing or out of order";
+    after = at;
+  }
+
   const QStringList sections = html.split(QStringLiteral("<h2>")).mid(1);
-  EXPECT_GE(sections.size(), Sheet().GetPageCount() + 6);
+  EXPECT_GE(sections.size(), Sheet().GetPageCount() + 7);
   for (const QString& section : sections) {
     const QString text = PlainText(section);
     EXPECT_GT(text.size(), 300) << text.left(60).toStdString();
@@ -231,6 +241,40 @@ void HelpTest::RunWorkedExamples(const char* path, const QString& yes) {
 
 TEST_F(HelpTest, ManualHasASectionPerPageAndItsLinksAndImagesResolve) {
   CheckSectionsLinksAndImages(BREVIMO_MANUAL_SOURCE);
+}
+
+// The dilution page computes with a zero or negative volume, as both
+// manuals say, with the figures it gives.
+TEST_F(HelpTest, ManualsSayWhatTheDilutionPageDoesWithZeroAndNegativeVolumes) {
+  ShowPage("CPP_RazvedSpirta");
+  SetChecked(1036, true);
+  Type(1039, "96");
+  Type(1040, "40");
+  Type(1041, "0");
+  Click(1042);
+  for (int id : {1043, 1044, 1045})
+    EXPECT_EQ(Text(id), "0.00") << id;
+  Type(1041, "-1000");
+  Click(1042);
+  EXPECT_EQ(Text(1044), "-1467.97");
+  EXPECT_EQ(Text(1045), "-2400.11");
+  EXPECT_TRUE(NoMessage());
+  for (const auto& [path, comma] : {std::pair{BREVIMO_MANUAL_SOURCE, true},
+                                    std::pair{BREVIMO_MANUAL_SOURCE_EN, false}}) {
+    const QString html = ManualSource(path);
+    const qsizetype from = html.indexOf(QStringLiteral("<h2><a name=\"CPP_RazvedSpirta\">"));
+    const QString section = html.mid(from, html.indexOf(QStringLiteral("<h2>"), from + 4) - from);
+    for (QString figure : {U("0.00"), U("−1467.97"), U("−2400.11")}) {
+      if (comma) figure.replace(QLatin1Char('.'), QLatin1Char(','));
+      EXPECT_TRUE(PlainText(section).contains(figure)) << path << ": " << figure.toStdString();
+    }
+    // The given volume's row sets no lower limit.
+    const QRegularExpression givenRow(U("<tr><td>(Поле под переключателем|Field below the "
+                                        "option buttons)</td>.*?</tr>"));
+    const QString row = givenRow.match(section).captured(0);
+    ASSERT_FALSE(row.isEmpty()) << path;
+    EXPECT_FALSE(row.contains(U("больше 0")) || row.contains(U("above 0"))) << path;
+  }
 }
 
 TEST_F(HelpTest, WorkedExamplesAreWhatThePagesCompute) {
