@@ -11,21 +11,6 @@ struct Box {
   int left, top, right, bottom;
 };
 
-} // namespace
-
-const DlgItem* GroupOf(const DlgTemplate& tmpl, const DlgItem& item) {
-  const DlgItem* group = nullptr;
-  for (const DlgItem& g : tmpl.items) {
-    if (&g == &item || g.kind != Ctl::GroupBox) continue;
-    const bool holds =
-        item.x >= g.x && item.x < g.x + g.cx && item.y >= g.y && item.y < g.y + g.cy;
-    if (holds && (!group || g.cx * g.cy < group->cx * group->cy)) group = &g;
-  }
-  return group;
-}
-
-namespace {
-
 Box BoxOf(const DlgTemplate& tmpl, const DlgItem& item, const DlgItem* group) {
   // A label sized to its text: one line high, as wide as its group allows.
   const int right = item.cx > 0 ? item.x + item.cx : group ? group->x + group->cx : tmpl.cx;
@@ -64,6 +49,16 @@ bool Blocked(const DlgTemplate& tmpl, const DlgItem& field, const Box& f, int fr
 }
 
 } // namespace
+
+const DlgItem* GroupOf(const DlgTemplate& tmpl, const DlgItem& item) {
+  const DlgItem* group = nullptr;
+  for (const DlgItem& g : tmpl.items) {
+    if (&g == &item || g.kind != Ctl::GroupBox) continue;
+    const bool holds = item.x >= g.x && item.x < g.x + g.cx && item.y >= g.y && item.y < g.y + g.cy;
+    if (holds && (!group || g.cx * g.cy < group->cx * group->cy)) group = &g;
+  }
+  return group;
+}
 
 bool IsField(const DlgItem& item) {
   return item.kind == Ctl::Edit || item.kind == Ctl::DropList || item.kind == Ctl::DropDown;

@@ -374,8 +374,8 @@ void NameFields(QWidget* root) {
       const res::DlgItem* group = res::GroupOf(tmpl, item);
       if (captions.isEmpty() && group)
         if (auto* box = qobject_cast<QGroupBox*>(built[group])) captions << box->title();
-      field->setAccessibleName(captions.join(QStringLiteral(", ")).replace(QLatin1Char('\n'),
-                                                                            QLatin1Char(' ')));
+      field->setAccessibleName(
+          captions.join(QStringLiteral(", ")).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     }
   }
 }

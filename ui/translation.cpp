@@ -8,10 +8,10 @@
 #include <QActionGroup>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QEvent>
-#include <QGroupBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>

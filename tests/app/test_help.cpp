@@ -259,8 +259,8 @@ TEST_F(HelpTest, ManualsSayWhatTheDilutionPageDoesWithZeroAndNegativeVolumes) {
   EXPECT_EQ(Text(1044), "-1467.97");
   EXPECT_EQ(Text(1045), "-2400.11");
   EXPECT_TRUE(NoMessage());
-  for (const auto& [path, comma] : {std::pair{BREVIMO_MANUAL_SOURCE, true},
-                                    std::pair{BREVIMO_MANUAL_SOURCE_EN, false}}) {
+  for (const auto& [path, comma] :
+       {std::pair{BREVIMO_MANUAL_SOURCE, true}, std::pair{BREVIMO_MANUAL_SOURCE_EN, false}}) {
     const QString html = ManualSource(path);
     const qsizetype from = html.indexOf(QStringLiteral("<h2><a name=\"CPP_RazvedSpirta\">"));
     const QString section = html.mid(from, html.indexOf(QStringLiteral("<h2>"), from + 4) - from);

@@ -175,9 +175,9 @@ TEST(RunStepsModel, HeadsShowQuantityAndUnitInTheInterfaceLanguage) {
       texts << model.headerData(c, Qt::Horizontal).toString();
     return texts;
   };
-  EXPECT_EQ(heads(), QStringList({U("Темп. в кубе, °C"), U("Креп. в кубе, % об."),
-                                  U("Объем в кубе, л"), U("Креп. пара, % об."), U("Отобрано, л"),
-                                  U("Креп. отбора, % об.")}));
+  EXPECT_EQ(heads(),
+            QStringList({U("Темп. в кубе, °C"), U("Креп. в кубе, % об."), U("Объем в кубе, л"),
+                         U("Креп. пара, % об."), U("Отобрано, л"), U("Креп. отбора, % об.")}));
   ASSERT_TRUE(brevimo::SetLanguage(brevimo::Language::English));
   EXPECT_EQ(heads(), QStringList({"Pot temp., °C", "Pot, % ABV", "Pot volume, l", "Vapour, % ABV",
                                   "Collected, l", "Distillate, % ABV"}));

@@ -12,8 +12,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QLibraryInfo>
 #include <QGroupBox>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
