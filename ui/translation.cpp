@@ -29,7 +29,6 @@ namespace {
 
 // Dynamic properties that remember what a text was made from.
 constexpr char kContextProp[] = "brevimoTrContext";
-constexpr char kAccFlatProp[] = "brevimoTrAccFlat";
 constexpr char kItemsProp[] = "brevimoTrItems";
 constexpr char kTabProp[] = "brevimoTrTab";
 
@@ -127,13 +126,10 @@ const Role& RoleOf(TrRole role) {
 }
 
 // Shows source in the role, in the object's context and the current
-// language (an accessible name on one line when so asked), and remembers
-// what was shown.
+// language, and remembers what was shown.
 void Show(QObject* object, const Role& role, const QString& source) {
   const QByteArray context = object->property(kContextProp).toByteArray();
-  QString text = Tr(context.constData(), source);
-  if (&role == &kAccessibleName && object->property(kAccFlatProp).toBool())
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+  const QString text = Tr(context.constData(), source);
   object->setProperty(role.shownProp, text);
   role.put(object, text);
 }
@@ -237,7 +233,6 @@ QString Tr(const char* context, const QString& source) {
 void SetTranslated(QObject* object, const char* context, const QString& source, TrRole role) {
   const Role& r = RoleOf(role);
   object->setProperty(kContextProp, QByteArray(context));
-  if (&r == &kAccessibleName) object->setProperty(kAccFlatProp, role == TrRole::FlatAccessibleName);
   object->setProperty(r.sourceProp, source);
   Show(object, r, source);
 }

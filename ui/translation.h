@@ -37,9 +37,8 @@ QString TrMessage(const QString& text);
 QString Tr(const char* context, const QString& source);
 
 // What SetTranslated sets: the text (caption, title, action text), the
-// accessible name, or the accessible name on one line (line breaks become
-// spaces).
-enum class TrRole { Text, AccessibleName, FlatAccessibleName, ToolTip };
+// accessible name or the tool tip. (Fields are named by NameFields.)
+enum class TrRole { Text, AccessibleName, ToolTip };
 
 // Shows source translated on object (label, button, group box, action, or a
 // window's title) and keeps it translated on language changes.
