@@ -7,7 +7,9 @@
 #include "calc/distillation.h"
 
 #include <QClipboard>
+#include <QtCharts/QChart>
 #include <QtCharts/QLineSeries>
+#include <QtCharts/QValueAxis>
 
 #include <array>
 #include <cmath>
@@ -162,6 +164,33 @@ TEST(RunChartWindow, OpensOnA100000StepRunWithEveryStepInTheTable) {
   EXPECT_TRUE(copied.endsWith(
       QString::fromUtf8(window.Model()->Csv().split('\n')[50002]).replace(',', '\t') + '\n'));
   EXPECT_EQ(copied.count('\n'), 2);
+}
+
+// Runs whose sizes differ by many orders of magnitude, one after the other
+// and both ways, in the window open and closed: no axis may ask for more
+// than a few dozen ticks (a small interval left over from the run before
+// once laid out billions).
+TEST(RunChartWindow, AxesKeepAFewDozenTicksFromOneRunToTheNext) {
+  CRunChart window;
+  for (const bool shown : {true, false}) {
+    for (const double wash : {20.0, 1e8, 20.0, 1e4, 3e4, 1e-6, 1e12, 0.5, 1e300, 1e-300, 1.0}) {
+      window.SetRun(Record({RunByStrength, 10.0, RunByStrength, 2.0, wash}));
+      if (shown && !window.isVisible()) {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+      } else if (!shown) {
+        window.hide();
+      }
+      QCoreApplication::processEvents();
+      for (QAbstractAxis* abstract : window.Chart()->axes()) {
+        const auto* axis = qobject_cast<QValueAxis*>(abstract);
+        ASSERT_NE(axis, nullptr);
+        const double ticks = (axis->max() - axis->min()) / axis->tickInterval();
+        EXPECT_GE(ticks, 1.0) << wash << " " << axis->titleText().toStdString();
+        EXPECT_LE(ticks, 40.0) << wash << " " << axis->titleText().toStdString();
+      }
+    }
+  }
 }
 
 } // namespace
