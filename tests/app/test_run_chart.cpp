@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/ui/step_watchdog.h"
 #include "tests/ui/ui_fixture.h"
 
 #include "app/run_chart.h"
@@ -172,8 +173,11 @@ TEST(RunChartWindow, OpensOnA100000StepRunWithEveryStepInTheTable) {
 // once laid out billions).
 TEST(RunChartWindow, AxesKeepAFewDozenTicksFromOneRunToTheNext) {
   CRunChart window;
+  StepWatchdog watchdog(std::chrono::seconds(20)); // the old fault hung, and hangs fail no test
   for (const bool shown : {true, false}) {
     for (const double wash : {20.0, 1e8, 20.0, 1e4, 3e4, 1e-6, 1e12, 0.5, 1e300, 1e-300, 1.0}) {
+      watchdog.Arm("the chart of a run of wash volume " + std::to_string(wash) +
+                   (shown ? ", shown" : ", hidden"));
       window.SetRun(Record({RunByStrength, 10.0, RunByStrength, 2.0, wash}));
       if (shown && !window.isVisible()) {
         window.show();
@@ -189,6 +193,7 @@ TEST(RunChartWindow, AxesKeepAFewDozenTicksFromOneRunToTheNext) {
         EXPECT_GE(ticks, 1.0) << wash << " " << axis->titleText().toStdString();
         EXPECT_LE(ticks, 40.0) << wash << " " << axis->titleText().toStdString();
       }
+      watchdog.Disarm();
     }
   }
 }
