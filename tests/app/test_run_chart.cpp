@@ -14,8 +14,6 @@
 
 #include <array>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
 namespace {
@@ -74,23 +72,17 @@ std::array<SeriesOf, 4> AllSeries(const RunSeries& series) {
 }
 
 TEST(RunSeries, HoldTheRunsStepsAsTheResultsFileHasThem) {
-  char tmpl[] = "/tmp/brevimo_chart_XXXXXX";
-  ASSERT_NE(mkdtemp(tmpl), nullptr);
-  const std::filesystem::path path = std::filesystem::path(tmpl) / "run.txt";
-  DistillationFile file;
-  ASSERT_TRUE(file.Open(path.c_str()));
-  const auto run = Record({RunByBoiling, 92.5, RunByBoiling, 98.0, 1.0}, &file);
-  file.Close();
-  std::ifstream in(path);
-  std::vector<std::vector<std::string>> rows; // the file's fields, header left out
-  for (std::string line; std::getline(in, line);) {
+  const auto run = Record({RunByBoiling, 92.5, RunByBoiling, 98.0, 1.0});
+  std::vector<std::vector<std::string>> rows{{}}; // as the file has them: the header first
+  for (const DistillationStep& step : run->steps) {
+    char row[DistillationFile::kRowCapacity];
+    std::istringstream s(std::string(row, DistillationFile::FormatRow(step, row)));
     std::vector<std::string> fields;
-    std::istringstream s(line);
     for (std::string f; std::getline(s, f, '\t');)
       fields.push_back(f);
+    fields.back().pop_back(); // the line end
     rows.push_back(fields);
   }
-  std::filesystem::remove_all(tmpl);
   ASSERT_EQ(rows.size(), 1u + 224u);
   ASSERT_EQ(run->steps.size(), 224u);
 
