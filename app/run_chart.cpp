@@ -5,6 +5,7 @@
 #include "run_steps_model.h"
 #include "ui/message_box.h"
 #include "ui/property_page.h"
+#include "ui/replacing_file.h"
 #include "ui/translation.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGraphicsLineItem>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -371,10 +373,16 @@ void CRunChart::Save(const char* title, const char* suffix, const char* filter,
 
 bool CRunChart::WriteFile(const QString& path, const QByteArray& bytes) {
   QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+  // The flush is checked here: a write buffer that commit() flushes on a
+  // full disk fails without a word and the file is put in place cut short.
+  if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
+      file.commit())
     return true;
-  AfxMessageBox(QCoreApplication::translate("CRunChart", "Не удалось записать файл %1")
-                    .arg(QDir::toNativeSeparators(path)));
+  const QFileDevice::FileError error = file.error();
+  const QString reason =
+      brevimo::WriteFailureReason(error, QFileInfo(path).absolutePath(), file.errorString());
+  file.cancelWriting();
+  AfxMessageBox(brevimo::WriteFailureMessage(path, reason));
   return false;
 }
 

@@ -13,6 +13,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 namespace {
@@ -268,6 +269,38 @@ TEST_F(PeregonTest, ChartExportsHoldTheResultsFilesValues) {
   // an unwritable place is reported
   EXPECT_FALSE(chart->SaveCsv(QString::fromStdString((m_dir / "none" / "run.csv").string())));
   EXPECT_TRUE(TakeMessage().startsWith(U("Не удалось записать файл")));
+}
+
+// Each export on a full disk fails with its message, and leaves a file it
+// was to replace as it was.
+TEST_F(PeregonTest, ChartExportsOnAFullDiskSaySoAndKeepTheOldFile) {
+  SmallDisk disk(m_dir / "disk", 1024);
+  if (!disk.Mounted()) GTEST_SKIP() << disk.Why();
+  Click(kRun);
+  ASSERT_EQ(ChartRows(), 224);
+  CRunChart* chart = Sheet().RunChart();
+  const struct {
+    const char* name;
+    bool (CRunChart::*save)(const QString&);
+  } exports[] = {{"run.csv", &CRunChart::SaveCsv},
+                 {"run.png", &CRunChart::SavePng},
+                 {"run.svg", &CRunChart::SaveSvg}};
+  for (const auto& e : exports)
+    ASSERT_TRUE((chart->*e.save)(QString::fromStdString((disk.Path() / e.name).string())));
+  ASSERT_TRUE(NoMessage());
+  std::map<std::string, std::string> old;
+  for (const auto& e : exports)
+    old[e.name] = ReadResults(disk.Path(), e.name);
+  Type(kWash, "2");
+  Click(kRun); // another table and chart
+  ASSERT_TRUE(disk.Fill());
+  for (const auto& e : exports) {
+    const QString path = QString::fromStdString((disk.Path() / e.name).string());
+    EXPECT_FALSE((chart->*e.save)(path)) << e.name;
+    EXPECT_EQ(TakeMessage(), brevimo::WriteFailureMessage(path, U("на диске нет места"))) << e.name;
+    EXPECT_TRUE(ReadResults(disk.Path(), e.name) == old[e.name]) << e.name;
+  }
+  EXPECT_EQ(Entries(disk.Path()), 4u); // the three and the filler
 }
 
 TEST_F(PeregonTest, UncreatableFileIsReportedAndTheRunStillShows) {
