@@ -209,5 +209,5 @@ void CDial_Calc::OnSysCommand(int id) {
 void CDial_Calc::ShowHelp() {
   // The manual opens at the section of the page in use.
   const QString section = m_active ? QString::fromLatin1(m_active->ClassName()) : QString();
-  if (!CHelpWindow::Open(this, section)) AfxMessageBox(QStringLiteral("Failed to launch help."));
+  if (!CHelpWindow::Open(this, section)) AfxMessageBox(CHelpWindow::ManualProblem());
 }

@@ -56,18 +56,38 @@ int WidestImage(const QDir& manual) {
   return widest;
 }
 
+// The manual's file to show: the one set for tests, the English manual under
+// an English interface where it is installed, else the Russian one.
+QFileInfo ManualCandidate() {
+  if (!OverriddenFile().isEmpty()) return QFileInfo(OverriddenFile());
+  const QDir manual(QDir(brevimo::DataDir()).filePath(QStringLiteral("manual")));
+  const QFileInfo english(manual.filePath(QStringLiteral("en/index.html")));
+  if (brevimo::CurrentLanguage() == brevimo::Language::English && english.isFile()) return english;
+  return QFileInfo(manual.filePath(QStringLiteral("index.html")));
+}
+
+bool Readable(const QFileInfo& file) {
+  QFile probe(file.filePath());
+  return file.isFile() && probe.open(QIODevice::ReadOnly);
+}
+
 } // namespace
 
 QString CHelpWindow::ManualFile() {
-  if (!OverriddenFile().isEmpty())
-    return QFileInfo(OverriddenFile()).isFile() ? OverriddenFile() : QString();
-  // The English manual under an English interface, where it is installed.
-  const QDir manual(QDir(brevimo::DataDir()).filePath(QStringLiteral("manual")));
-  const QFileInfo english(manual.filePath(QStringLiteral("en/index.html")));
-  if (brevimo::CurrentLanguage() == brevimo::Language::English && english.isFile())
-    return english.canonicalFilePath();
-  const QFileInfo file(manual.filePath(QStringLiteral("index.html")));
-  return file.isFile() ? file.canonicalFilePath() : QString();
+  const QFileInfo file = ManualCandidate();
+  if (!Readable(file)) return {};
+  return OverriddenFile().isEmpty() ? file.canonicalFilePath() : file.filePath();
+}
+
+QString CHelpWindow::ManualProblem() {
+  const QFileInfo file = ManualCandidate();
+  const char* what = !file.exists() ? QT_TRANSLATE_NOOP("CHelpWindow", "не найден")
+                     : !file.isFile() ? QT_TRANSLATE_NOOP("CHelpWindow", "не является файлом")
+                                      : QT_TRANSLATE_NOOP("CHelpWindow", "не читается");
+  return QCoreApplication::translate("CHelpWindow",
+                                     "Справку не удалось открыть: файл %1 в папке %2 %3.")
+      .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath()),
+           QCoreApplication::translate("CHelpWindow", what));
 }
 
 void CHelpWindow::SetManualFile(const QString& file) { OverriddenFile() = file; }

@@ -35,10 +35,13 @@ public:
 
   // The manual's main file: <program folder>/../share/brevimo/manual in an
   // installation, <program folder>/share/brevimo/manual in the build folder.
-  // Empty when neither exists.
+  // Empty when neither exists or the file cannot be read.
   static QString ManualFile();
   // Points the window at another manual file (tests); empty restores the search.
   static void SetManualFile(const QString& file);
+  // Why the manual cannot be shown: which file was looked for, where, and
+  // whether it is missing, not a file or unreadable; in the interface language.
+  static QString ManualProblem();
 
   QTextBrowser* Browser() const { return m_browser; }
   void ShowSection(const QString& anchor);

@@ -5,6 +5,7 @@
 #include "run_steps_model.h"
 #include "ui/message_box.h"
 #include "ui/property_page.h"
+#include "ui/replacing_file.h"
 #include "ui/translation.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGraphicsLineItem>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -43,6 +45,12 @@ namespace {
 
 QString Tr(const char* text) { return QCoreApplication::translate("CRunChart", text); }
 
+// An axis never lays out more ticks than this (about ten are asked for).
+constexpr double kMaxTicks = 40.0;
+// The narrowest range an axis spans: narrower ones leave no room between
+// the ticks in a double, and the plot's scale (pixels per unit) overflows.
+constexpr double kMinSpan = 1e-250;
+
 // A round step (1, 2 or 5 times a power of ten) that cuts span into about
 // the given number of intervals.
 double NiceStep(double span, int intervals) {
@@ -50,21 +58,38 @@ double NiceStep(double span, int intervals) {
   const double raw = span / intervals;
   const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
   const double f = raw / magnitude;
-  return (f <= 1.0 ? 1.0 : f <= 2.0 ? 2.0 : f <= 5.0 ? 5.0 : 10.0) * magnitude;
+  const double step = (f <= 1.0 ? 1.0 : f <= 2.0 ? 2.0 : f <= 5.0 ? 5.0 : 10.0) * magnitude;
+  return step > 0.0 && std::isfinite(step) ? step : span / intervals;
 }
 
-// The printf format that shows a multiple of step without noise.
-QString LabelFormat(double step) {
+// The printf format that shows a multiple of step without noise: fixed
+// decimals for everyday values, exponents for the very large and small.
+QString LabelFormat(double step, double high) {
+  if (step < 1e-6 || std::fabs(high) >= 1e7) return QStringLiteral("%.6g");
   const int decimals = std::clamp(static_cast<int>(std::ceil(-std::log10(step) - 1e-9)), 0, 6);
   return QStringLiteral("%.%1f").arg(decimals);
 }
 
+// Sets an axis to [low, high] with ticks every step from low. The range and
+// the interval change together: for a moment the old interval would stand
+// over the new range, and a small one over a wide range asks the axis for
+// billions of ticks. Fixed ticks ask for none meanwhile. Whatever the
+// caller passes, the axis gets at most kMaxTicks ticks over a range that a
+// double can step through; one it cannot becomes [0, 1].
 void SetTicks(QValueAxis* axis, double low, double high, double step) {
+  const double scale = std::max(std::fabs(low), std::fabs(high));
+  if (!std::isfinite(high - low) || !(high - low >= std::max(kMinSpan, scale * 1e-9))) {
+    low = 0.0;
+    high = 1.0;
+  }
+  const double span = high - low;
+  if (!(step > 0.0) || !std::isfinite(step) || span / step > kMaxTicks) step = NiceStep(span, 10);
+  axis->setTickType(QValueAxis::TicksFixed);
   axis->setRange(low, high);
-  axis->setTickType(QValueAxis::TicksDynamic);
   axis->setTickAnchor(low);
   axis->setTickInterval(step);
-  axis->setLabelFormat(LabelFormat(step));
+  axis->setLabelFormat(LabelFormat(step, std::max(std::fabs(low), std::fabs(high))));
+  axis->setTickType(QValueAxis::TicksDynamic);
 }
 
 QString Number(double value) { return QString::number(value, 'g', 15); }
@@ -348,10 +373,16 @@ void CRunChart::Save(const char* title, const char* suffix, const char* filter,
 
 bool CRunChart::WriteFile(const QString& path, const QByteArray& bytes) {
   QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+  // The flush is checked here: a write buffer that commit() flushes on a
+  // full disk fails without a word and the file is put in place cut short.
+  if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
+      file.commit())
     return true;
-  AfxMessageBox(QCoreApplication::translate("CRunChart", "Не удалось записать файл %1")
-                    .arg(QDir::toNativeSeparators(path)));
+  const QFileDevice::FileError error = file.error();
+  const QString reason =
+      brevimo::WriteFailureReason(error, QFileInfo(path).absolutePath(), file.errorString());
+  file.cancelWriting();
+  AfxMessageBox(brevimo::WriteFailureMessage(path, reason));
   return false;
 }
 

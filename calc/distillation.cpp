@@ -8,7 +8,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <unistd.h>
 
 namespace brevimo {
 
@@ -139,29 +138,6 @@ int RunDistillation(const DistillationInput& input, BoilingOperations& boiling,
     if (sink) sink->OnStep(step);
   }
   return 1;
-}
-
-bool DistillationFile::Open(const char* path) {
-  Close();
-  // A new file rather than the old one truncated: rewriting a truncated file
-  // makes some file systems (ext4) flush it to disk on close, which costs
-  // milliseconds at every run.
-  unlink(path); // a file only, never a directory of that name
-  m_file = std::fopen(path, "w");
-  if (!m_file) return false;
-  std::fputs(kHeader, m_file);
-  return true;
-}
-
-void DistillationFile::Close() {
-  if (m_file) std::fclose(m_file);
-  m_file = nullptr;
-}
-
-void DistillationFile::OnStep(const DistillationStep& step) {
-  if (!m_file) return;
-  char row[kRowCapacity];
-  std::fwrite(row, 1, FormatRow(step, row), m_file);
 }
 
 std::size_t DistillationFile::FormatRow(const DistillationStep& step, char* buffer,

@@ -14,7 +14,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdio>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -116,23 +115,12 @@ inline constexpr int kRunMaxSteps = 100000;
 int RunDistillation(const DistillationInput& input, BoilingOperations& boiling,
                     DistillationSink* sink, DistillationResult* result, std::string* errorText);
 
-// The results file: a tab-separated header line, then one line per step.
-// Open() creates the file anew (truncating an old one) and writes the header;
-// the file is closed by Close() or the destructor.
-class DistillationFile : public DistillationSink {
+// The results file's format: a tab-separated header line, then one line per
+// step. The distillation page writes it.
+class DistillationFile {
 public:
   static const char* const kName;   // "РезультатПерегонки.txt" (UTF-8)
   static const char* const kHeader; // the header line, with its line end
-
-  DistillationFile() = default;
-  ~DistillationFile() { Close(); }
-  DistillationFile(const DistillationFile&) = delete;
-  DistillationFile& operator=(const DistillationFile&) = delete;
-
-  bool Open(const char* path);
-  bool IsOpen() const { return m_file != nullptr; }
-  void OnStep(const DistillationStep& step) override;
-  void Close();
 
   // Formats a row as "%.2f\t%.2f\t%.4f\t%.2f\t%.4f\t%.2f\n" in the "C"
   // locale into buffer (kRowCapacity bytes, no terminating zero); returns
@@ -145,9 +133,6 @@ public:
   // no terminating zero); returns its length.
   static constexpr std::size_t kValueCapacity = 330;
   static std::size_t FormatValue(double value, int decimals, char* buffer);
-
-private:
-  std::FILE* m_file = nullptr;
 };
 
 // A whole run as the chart and its table show it: the inputs, the results

@@ -5,10 +5,14 @@
 #include "calc/distillation.h"
 #include "res/dlg_136.h"
 #include "ui/message_box.h"
+#include "ui/replacing_file.h"
 #include "ui/translation.h"
 
 #include <QApplication>
 #include <QComboBox>
+
+#include <cstring>
+#include <optional>
 
 namespace {
 
@@ -28,6 +32,31 @@ public:
 
 private:
   CPP_CalkTkip& m_page;
+};
+
+// The results file as the run goes: the header, then a row per step. It
+// takes the previous run's place only once complete (ReplacingFile).
+class ResultsFile final : public brevimo::DistillationSink {
+public:
+  ResultsFile() : m_file(QString::fromUtf8(brevimo::DistillationFile::kName)) {
+    if (m_file.Open())
+      m_file.Write(brevimo::DistillationFile::kHeader,
+                   static_cast<qsizetype>(std::strlen(brevimo::DistillationFile::kHeader)));
+  }
+  void OnStep(const brevimo::DistillationStep& step) override {
+    char row[brevimo::DistillationFile::kRowCapacity];
+    m_file.Write(row, static_cast<qsizetype>(brevimo::DistillationFile::FormatRow(step, row)));
+  }
+  // Puts the file in place; false, with the message to show, when it
+  // could not be written.
+  bool Commit(QString* message) {
+    if (m_file.Commit()) return true;
+    *message = brevimo::WriteFailureMessage(m_file.Path(), m_file.Reason());
+    return false;
+  }
+
+private:
+  brevimo::ReplacingFile m_file;
 };
 
 // The wait cursor for as long as it is in scope, whichever way the scope is left.
@@ -127,13 +156,10 @@ void CPP_Peregon::DoDataExchange(CDataExchange* pDX) {
 void CPP_Peregon::RunDistillation() {
   if (!UpdateData(true)) return;
 
-  brevimo::DistillationFile file;
-  if (m_nFile && !file.Open(brevimo::DistillationFile::kName)) {
-    // The run goes on without its file.
-    AfxMessageBox(brevimo::TrMessage(
-                      QStringLiteral(QT_TRANSLATE_NOOP("brevimo", "Не удалось создать файл %1")))
-                      .arg(QString::fromUtf8(brevimo::DistillationFile::kName)));
-  }
+  // A file that cannot be written costs the run nothing: the run goes on,
+  // and the message follows its results.
+  std::optional<ResultsFile> file;
+  if (m_nFile) file.emplace();
 
   auto run = std::make_shared<brevimo::DistillationRun>();
   run->input = {m_nStartKind, m_dStart, m_nEndKind, m_dEnd, m_dWash};
@@ -144,22 +170,26 @@ void CPP_Peregon::RunDistillation() {
     WaitCursor wait;
     PageBoiling boiling(*m_pBoilingPage);
     // Every step is kept for the chart, and written on to the file.
-    brevimo::DistillationRecorder recorder(run.get(), file.IsOpen() ? &file : nullptr);
+    brevimo::DistillationRecorder recorder(run.get(), file ? &*file : nullptr);
     ok = brevimo::RunDistillation(run->input, boiling, &recorder, &result, &ErrText);
   }
-  file.Close();
+  // The file holds the steps done, also those of a failed run.
+  QString fileMessage;
+  const bool fileFailed = file && !file->Commit(&fileMessage);
   // The results of the last completed step, shown at the next refresh.
   OutVol = result.OutVol;
   OutVolCon = result.OutVolCon;
   VolBak = result.VolBak;
   if (!ok) {
     AfxMessageBox(ErrText);
+    if (fileFailed) AfxMessageBox(fileMessage);
     return;
   }
   m_lastRun = std::move(run);
   GetDlgItem(1099)->setEnabled(true);
   m_pSheet->RefreshRunChart(m_lastRun);
   UpdateData(false);
+  if (fileFailed) AfxMessageBox(fileMessage);
 }
 
 void CPP_Peregon::ShowChart() {

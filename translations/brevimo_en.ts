@@ -78,6 +78,22 @@
         <source>Не найдено</source>
         <translation>Not found</translation>
     </message>
+    <message>
+        <source>не найден</source>
+        <translation>was not found</translation>
+    </message>
+    <message>
+        <source>не является файлом</source>
+        <translation>is not a file</translation>
+    </message>
+    <message>
+        <source>не читается</source>
+        <translation>cannot be read</translation>
+    </message>
+    <message>
+        <source>Справку не удалось открыть: файл %1 в папке %2 %3.</source>
+        <translation>The help could not be opened: the file %1 in the folder %2 %3.</translation>
+    </message>
 </context>
 <context>
     <name>CRunChart</name>
@@ -168,10 +184,6 @@
     <message>
         <source>Перегонка</source>
         <translation>Distillation</translation>
-    </message>
-    <message>
-        <source>Не удалось записать файл %1</source>
-        <translation>Could not write the file %1</translation>
     </message>
 </context>
 <context>
@@ -314,10 +326,6 @@ Concentration 0..100%</translation>
         <translation>% ABV</translation>
     </message>
     <message>
-        <source>Не удалось создать файл %1</source>
-        <translation>Could not create the file %1</translation>
-    </message>
-    <message>
         <source>Мощность &lt;=0</source>
         <translation>Power &lt;=0</translation>
     </message>
@@ -382,6 +390,38 @@ Check the input data.</translation>
         <translation>The boiling temperature of the solution
 is above that of water
 or below that of ethanol</translation>
+    </message>
+    <message>
+        <source>на диске нет места</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>диск защищен от записи</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>такой папки нет</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>нет прав на запись в папку</source>
+        <translation>no permission to write to the folder</translation>
+    </message>
+    <message>
+        <source>под этим именем есть папка</source>
+        <translation>a folder of that name is in the way</translation>
+    </message>
+    <message>
+        <source>нет прав на замену прежнего файла</source>
+        <translation>no permission to replace the previous file</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл %1: %2. Прежний файл, если он был, не изменен.</source>
+        <translation>Could not write the file %1: %2. The previous file, if any, is unchanged.</translation>
+    </message>
+    <message>
+        <source>Язык переключен, но выбор не сохранен: файл %1 не записан. При следующем запуске он не будет восстановлен.</source>
+        <translation>The language is switched, but the choice was not saved: the file %1 could not be written. It will not be remembered at the next start.</translation>
     </message>
 </context>
 <context>

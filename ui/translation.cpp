@@ -2,6 +2,7 @@
 #include "translation.h"
 
 #include "dialog_builder.h"
+#include "message_box.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -323,9 +324,19 @@ Language StartupLanguage() {
   return QLocale::system().language() == QLocale::English ? Language::English : Language::Russian;
 }
 
-void SaveLanguage(Language language) {
-  Settings().setValue(QString::fromLatin1(kSettingsKey),
-                      language == Language::English ? QStringLiteral("en") : QStringLiteral("ru"));
+bool SaveLanguage(Language language) {
+  const QString value = language == Language::English ? QStringLiteral("en") : QStringLiteral("ru");
+  QSettings settings = Settings();
+  settings.setValue(QString::fromLatin1(kSettingsKey), value);
+  settings.sync();
+  return settings.status() == QSettings::NoError;
+}
+
+QString SettingNotSavedMessage(const QString& file) {
+  return TrMessage(QStringLiteral(QT_TRANSLATE_NOOP(
+                       "brevimo", "Язык переключен, но выбор не сохранен: файл %1 не записан. "
+                                  "При следующем запуске он не будет восстановлен.")))
+      .arg(QDir::toNativeSeparators(file));
 }
 
 void AddLanguageMenu(QMenu* menu) {
@@ -347,7 +358,9 @@ void AddLanguageMenu(QMenu* menu) {
     group->addAction(action);
     const Language language = entry.language;
     QObject::connect(action, &QAction::triggered, action, [language] {
-      if (SetLanguage(language)) SaveLanguage(language);
+      // The switch holds for this session even when it cannot be remembered.
+      if (SetLanguage(language) && !SaveLanguage(language))
+        AfxMessageBox(SettingNotSavedMessage(Settings().fileName()));
     });
   }
   // The check follows the language, however it was chosen.

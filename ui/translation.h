@@ -80,10 +80,14 @@ QString QtTranslationFile(Language language, const QStringList& dirs);
 // The saved choice if any, else English under an English system locale,
 // else Russian.
 Language StartupLanguage();
-void SaveLanguage(Language language);
+// Remembers the choice for the next start; false when it could not be saved.
+bool SaveLanguage(Language language);
+// The message that the choice, kept in file, will not be remembered; in the
+// interface language.
+QString SettingNotSavedMessage(const QString& file);
 
 // The "Язык / Language" submenu of the window menu: switches at once and
-// remembers the choice.
+// remembers the choice, or says that it cannot.
 void AddLanguageMenu(QMenu* menu);
 
 } // namespace brevimo

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -140,13 +141,49 @@ TEST_F(HelpTest, MenuHelpOpensTheManualAndSearchFindsText) {
   EXPECT_TRUE(Sheet().isVisible());
 }
 
-TEST_F(HelpTest, WithoutTheManualHelpSaysSo) {
-  CHelpWindow::SetManualFile(QStringLiteral("/nonexistent/manual/index.html"));
-  Sheet().findChild<QMenu*>(QStringLiteral("sysmenu"))->actions()[1]->trigger();
-  EXPECT_EQ(TakeMessage(), "Failed to launch help.");
+// A manual that is missing, not a file or unreadable: the message says which
+// file was looked for, where, and what is wrong, in the interface language;
+// no window opens.
+TEST_F(HelpTest, WithoutTheManualHelpSaysWhy) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString folder = QDir::toNativeSeparators(dir.path());
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("index.html")));
+  // Root reads any file with its permissions taken away, but not a
+  // write-only kernel setting.
+  QString unreadable = dir.filePath(QStringLiteral("manual.html"));
+  QFile(unreadable).open(QIODevice::WriteOnly);
+  QFile::setPermissions(unreadable, QFileDevice::WriteOwner);
+  if (QFile(unreadable).open(QIODevice::ReadOnly))
+    unreadable = QStringLiteral("/proc/sys/vm/drop_caches");
+  const struct {
+    QString file;
+    QString message;
+  } cases[] = {
+      {dir.filePath(QStringLiteral("none.html")),
+       U("Справку не удалось открыть: файл none.html в папке %1 не найден.").arg(folder)},
+      {dir.filePath(QStringLiteral("index.html")),
+       U("Справку не удалось открыть: файл index.html в папке %1 не является файлом.").arg(folder)},
+      {unreadable, U("Справку не удалось открыть: файл %1 в папке %2 не читается.")
+                       .arg(QFileInfo(unreadable).fileName(),
+                            QDir::toNativeSeparators(QFileInfo(unreadable).absolutePath()))},
+  };
+  for (const auto& c : cases) {
+    CHelpWindow::SetManualFile(c.file);
+    Sheet().findChild<QMenu*>(QStringLiteral("sysmenu"))->actions()[1]->trigger();
+    EXPECT_EQ(TakeMessage(), c.message);
+    PressF1();
+    EXPECT_EQ(TakeMessage(), c.message);
+    EXPECT_EQ(Help(), nullptr);
+  }
+  brevimo::SetLanguage(brevimo::Language::English);
   PressF1();
-  EXPECT_EQ(TakeMessage(), "Failed to launch help.");
-  EXPECT_EQ(Help(), nullptr);
+  EXPECT_EQ(TakeMessage(),
+            QStringLiteral("The help could not be opened: the file %1 in the "
+                           "folder %2 cannot be read.")
+                .arg(QFileInfo(unreadable).fileName(),
+                     QDir::toNativeSeparators(QFileInfo(unreadable).absolutePath())));
+  brevimo::SetLanguage(brevimo::Language::Russian);
 }
 
 // Every page has its section, in tab order; every link and image resolves,

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/ui/step_watchdog.h"
 #include "tests/ui/ui_fixture.h"
 
 #include "app/run_chart.h"
@@ -8,12 +9,12 @@
 #include "ui/translation.h"
 
 #include <QClipboard>
+#include <QtCharts/QChart>
 #include <QtCharts/QLineSeries>
+#include <QtCharts/QValueAxis>
 
 #include <array>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
 namespace {
@@ -72,23 +73,17 @@ std::array<SeriesOf, 4> AllSeries(const RunSeries& series) {
 }
 
 TEST(RunSeries, HoldTheRunsStepsAsTheResultsFileHasThem) {
-  char tmpl[] = "/tmp/brevimo_chart_XXXXXX";
-  ASSERT_NE(mkdtemp(tmpl), nullptr);
-  const std::filesystem::path path = std::filesystem::path(tmpl) / "run.txt";
-  DistillationFile file;
-  ASSERT_TRUE(file.Open(path.c_str()));
-  const auto run = Record({RunByBoiling, 92.5, RunByBoiling, 98.0, 1.0}, &file);
-  file.Close();
-  std::ifstream in(path);
-  std::vector<std::vector<std::string>> rows; // the file's fields, header left out
-  for (std::string line; std::getline(in, line);) {
+  const auto run = Record({RunByBoiling, 92.5, RunByBoiling, 98.0, 1.0});
+  std::vector<std::vector<std::string>> rows{{}}; // as the file has them: the header first
+  for (const DistillationStep& step : run->steps) {
+    char row[DistillationFile::kRowCapacity];
+    std::istringstream s(std::string(row, DistillationFile::FormatRow(step, row)));
     std::vector<std::string> fields;
-    std::istringstream s(line);
     for (std::string f; std::getline(s, f, '\t');)
       fields.push_back(f);
+    fields.back().pop_back(); // the line end
     rows.push_back(fields);
   }
-  std::filesystem::remove_all(tmpl);
   ASSERT_EQ(rows.size(), 1u + 224u);
   ASSERT_EQ(run->steps.size(), 224u);
 
@@ -183,6 +178,37 @@ TEST(RunStepsModel, HeadsShowQuantityAndUnitInTheInterfaceLanguage) {
                                   "Collected, l", "Distillate, % ABV"}));
   brevimo::SetLanguage(brevimo::Language::Russian);
   EXPECT_EQ(model.Csv(), "TKipBak,VConBak,VolBak,ParVolCon,OutVol,OutVolCon\n");
+}
+
+// Runs whose sizes differ by many orders of magnitude, one after the other
+// and both ways, in the window open and closed: no axis may ask for more
+// than a few dozen ticks (a small interval left over from the run before
+// once laid out billions).
+TEST(RunChartWindow, AxesKeepAFewDozenTicksFromOneRunToTheNext) {
+  CRunChart window;
+  StepWatchdog watchdog(std::chrono::seconds(20)); // the old fault hung, and hangs fail no test
+  for (const bool shown : {true, false}) {
+    for (const double wash : {20.0, 1e8, 20.0, 1e4, 3e4, 1e-6, 1e12, 0.5, 1e300, 1e-300, 1.0}) {
+      watchdog.Arm("the chart of a run of wash volume " + std::to_string(wash) +
+                   (shown ? ", shown" : ", hidden"));
+      window.SetRun(Record({RunByStrength, 10.0, RunByStrength, 2.0, wash}));
+      if (shown && !window.isVisible()) {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+      } else if (!shown) {
+        window.hide();
+      }
+      QCoreApplication::processEvents();
+      for (QAbstractAxis* abstract : window.Chart()->axes()) {
+        const auto* axis = qobject_cast<QValueAxis*>(abstract);
+        ASSERT_NE(axis, nullptr);
+        const double ticks = (axis->max() - axis->min()) / axis->tickInterval();
+        EXPECT_GE(ticks, 1.0) << wash << " " << axis->titleText().toStdString();
+        EXPECT_LE(ticks, 40.0) << wash << " " << axis->titleText().toStdString();
+      }
+      watchdog.Disarm();
+    }
+  }
 }
 
 } // namespace

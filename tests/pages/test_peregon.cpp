@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/ui/small_disk.h"
 #include "tests/ui/ui_fixture.h"
 
 #include "app/run_chart.h"
 #include "app/run_steps_model.h"
 #include "calc/distillation.h"
+#include "ui/replacing_file.h"
 
 #include <QClipboard>
 #include <QImage>
@@ -11,6 +13,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 namespace {
@@ -44,11 +47,25 @@ protected:
 
   fs::path ResultsFile() const { return m_dir / fs::u8path(brevimo::DistillationFile::kName); }
 
-  std::string ReadResults() const {
-    std::ifstream in(ResultsFile(), std::ios::binary);
+  std::string ReadResults() const { return ReadResults(m_dir); }
+  static std::string ReadResults(const fs::path& dir,
+                                 const char* name = brevimo::DistillationFile::kName) {
+    std::ifstream in(dir / fs::u8path(name), std::ios::binary);
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
+  }
+
+  static std::size_t Entries(const fs::path& dir) {
+    return static_cast<std::size_t>(
+        std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
+  }
+
+  // The message of a results file that could not be written in dir.
+  QString FileMessage(const QString& reason, const fs::path& dir = {}) const {
+    const fs::path file =
+        (dir.empty() ? m_dir : dir) / fs::u8path(brevimo::DistillationFile::kName);
+    return brevimo::WriteFailureMessage(QString::fromStdString(file.string()), reason);
   }
 
   void Choose(int combo, int index) {
@@ -254,15 +271,126 @@ TEST_F(PeregonTest, ChartExportsHoldTheResultsFilesValues) {
   EXPECT_TRUE(TakeMessage().startsWith(U("Не удалось записать файл")));
 }
 
+// Each export on a full disk fails with its message, and leaves a file it
+// was to replace as it was.
+TEST_F(PeregonTest, ChartExportsOnAFullDiskSaySoAndKeepTheOldFile) {
+  SmallDisk disk(m_dir / "disk", 1024);
+  if (!disk.Mounted()) GTEST_SKIP() << disk.Why();
+  Click(kRun);
+  ASSERT_EQ(ChartRows(), 224);
+  CRunChart* chart = Sheet().RunChart();
+  const struct {
+    const char* name;
+    bool (CRunChart::*save)(const QString&);
+  } exports[] = {{"run.csv", &CRunChart::SaveCsv},
+                 {"run.png", &CRunChart::SavePng},
+                 {"run.svg", &CRunChart::SaveSvg}};
+  for (const auto& e : exports)
+    ASSERT_TRUE((chart->*e.save)(QString::fromStdString((disk.Path() / e.name).string())));
+  ASSERT_TRUE(NoMessage());
+  std::map<std::string, std::string> old;
+  for (const auto& e : exports)
+    old[e.name] = ReadResults(disk.Path(), e.name);
+  Type(kWash, "2");
+  Click(kRun); // another table and chart
+  ASSERT_TRUE(disk.Fill());
+  for (const auto& e : exports) {
+    const QString path = QString::fromStdString((disk.Path() / e.name).string());
+    EXPECT_FALSE((chart->*e.save)(path)) << e.name;
+    EXPECT_EQ(TakeMessage(), brevimo::WriteFailureMessage(path, U("на диске нет места"))) << e.name;
+    EXPECT_TRUE(ReadResults(disk.Path(), e.name) == old[e.name]) << e.name;
+  }
+  EXPECT_EQ(Entries(disk.Path()), 4u); // the three and the filler
+}
+
 TEST_F(PeregonTest, UncreatableFileIsReportedAndTheRunStillShows) {
   // A directory of the file's name, with something in it, cannot be replaced.
   fs::create_directory(ResultsFile());
   std::ofstream(ResultsFile() / "keep") << "x";
   SetFile(true);
   Click(kRun);
-  EXPECT_EQ(TakeMessage(), U("Не удалось создать файл РезультатПерегонки.txt"));
+  EXPECT_EQ(TakeMessage(), FileMessage(U("под этим именем есть папка")));
   ExpectResults("0.2087", "40.6487", "0.7908");
   EXPECT_TRUE(fs::is_directory(ResultsFile()));
+  EXPECT_EQ(Entries(m_dir), 1u); // no temporary file left
+}
+
+// On a full disk: the previous file stays whole, the new one's remains go,
+// a message says so, and the run's results show. Once there is room the
+// next run writes the file.
+TEST_F(PeregonTest, FullDiskKeepsThePreviousFileAndSaysSo) {
+  SmallDisk disk(m_dir / "disk");
+  if (!disk.Mounted()) GTEST_SKIP() << disk.Why();
+  fs::current_path(disk.Path());
+  SetFile(true);
+  Click(kRun);
+  ASSERT_TRUE(NoMessage());
+  const std::string previous = ReadResults(disk.Path());
+  ASSERT_EQ(std::count(previous.begin(), previous.end(), '\n'), 1 + 224);
+
+  Type(kWash, "2");
+  for (const std::size_t room : {std::size_t{0}, std::size_t{4096}}) { // nothing, or half the file
+    ASSERT_TRUE(disk.Fill(room));
+    Click(kRun);
+    EXPECT_EQ(TakeMessage(), FileMessage(U("на диске нет места"), disk.Path())) << room;
+    EXPECT_EQ(Text(kOutVol), "0.4175"); // the new run's results
+    EXPECT_TRUE(ReadResults(disk.Path()) == previous) << room;
+    EXPECT_EQ(Entries(disk.Path()), 2u) << room; // the file and the filler
+    disk.Free();
+  }
+  const QString shown = Text(kOutVol);
+  fs::remove(disk.Path() / fs::u8path(brevimo::DistillationFile::kName));
+  ASSERT_TRUE(disk.Fill());
+  Click(kRun);
+  EXPECT_EQ(TakeMessage(), FileMessage(U("на диске нет места"), disk.Path()));
+  EXPECT_EQ(Entries(disk.Path()), 1u); // no empty file left
+  disk.Free();
+  Click(kRun);
+  EXPECT_TRUE(NoMessage());
+  EXPECT_EQ(Text(kOutVol), shown);
+  const std::string written = ReadResults(disk.Path());
+  EXPECT_EQ(written.rfind(kHeader, 0), 0u);
+  EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 1 + 224);
+  EXPECT_NE(written.find("\t0.4175\t"), std::string::npos);
+  fs::current_path(m_dir);
+}
+
+// A link of the file's name is replaced by the file, never written through;
+// where the folder cannot be written, nothing is written at all.
+TEST_F(PeregonTest, ResultsFileNeverWritesThroughALink) {
+  const fs::path target = m_dir / "target.txt";
+  std::ofstream(target) << "mine\n";
+  fs::create_symlink(target, ResultsFile());
+  SetFile(true);
+  Click(kRun);
+  EXPECT_TRUE(NoMessage());
+  EXPECT_FALSE(fs::is_symlink(ResultsFile()));
+  EXPECT_EQ(ReadResults().rfind(kHeader, 0), 0u);
+  EXPECT_EQ(ReadResults(m_dir, "target.txt"), "mine\n");
+
+  // A folder that cannot be written, with a link of the file's name in it:
+  // a read-only disk as root (who may write anywhere else), else a folder
+  // without write permission.
+  SmallDisk disk(m_dir / "locked");
+  const fs::path locked = disk.Path();
+  const fs::path link = locked / fs::u8path(brevimo::DistillationFile::kName);
+  QString reason = U("нет прав на запись в папку");
+  if (disk.Mounted()) {
+    fs::create_symlink(target, link);
+    ASSERT_TRUE(disk.MakeReadOnly());
+    reason = U("диск защищен от записи");
+  } else {
+    fs::create_symlink(target, link);
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+  }
+  fs::current_path(locked);
+  Click(kRun);
+  EXPECT_EQ(TakeMessage(), FileMessage(reason, locked));
+  ExpectResults("0.2087", "40.6487", "0.7908");
+  EXPECT_EQ(ReadResults(m_dir, "target.txt"), "mine\n");
+  EXPECT_TRUE(fs::is_symlink(link));
+  fs::current_path(m_dir);
+  if (!disk.Mounted()) fs::permissions(locked, fs::perms::owner_all);
 }
 
 TEST_F(PeregonTest, FailuresShowTheirMessageAndLeaveTheFields) {

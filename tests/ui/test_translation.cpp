@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The English interface: every text shown is English, patterns keep their
 // numbers, the language menu retranslates the open window, captions fit.
+#include "tests/ui/small_disk.h"
 #include "tests/ui/ui_fixture.h"
 
 #include "app/dial_about.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLibraryInfo>
 #include <QMenu>
@@ -383,6 +385,31 @@ TEST(QtTranslations, FoundInQtsFolderOrBesideTheProgram) {
   EXPECT_EQ(brevimo::QtTranslationFile(Language::English, {empty.path(), beside.path()}),
             QString());
   EXPECT_EQ(brevimo::QtTranslationFile(Language::Russian, {QString(), empty.path()}), QString());
+}
+
+// Where the choice cannot be saved (a full or read-only disk) the switch
+// still works, and a message says it will not be remembered.
+TEST_F(LanguageSwitchTest, AChoiceThatCannotBeSavedIsSaidSo) {
+  const QString settingsFile =
+      QSettings(QStringLiteral("Brevimo"), QStringLiteral("Brevimo")).fileName();
+  const QString settingsRoot = QFileInfo(QFileInfo(settingsFile).absolutePath()).absolutePath();
+  for (const bool full : {true, false}) {
+    SmallDisk disk(std::filesystem::path(settingsRoot.toStdString()) / "disk");
+    if (!disk.Mounted()) GTEST_SKIP() << disk.Why();
+    const QString root = QString::fromStdString(disk.Path().string());
+    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+      QSettings::setPath(format, QSettings::UserScope, root);
+    const QString file = QSettings(QStringLiteral("Brevimo"), QStringLiteral("Brevimo")).fileName();
+    ASSERT_TRUE(full ? disk.Fill() : disk.MakeReadOnly());
+    Choose("106");
+    EXPECT_EQ(brevimo::CurrentLanguage(), Language::English) << full;
+    EXPECT_FALSE(HasCyrillic(Tabs()->tabText(0))) << full;
+    EXPECT_EQ(TakeMessage(), brevimo::SettingNotSavedMessage(file)) << full;
+    Choose("105");
+    EXPECT_EQ(TakeMessage(), brevimo::SettingNotSavedMessage(file)) << full;
+    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+      QSettings::setPath(format, QSettings::UserScope, settingsRoot);
+  }
 }
 
 // English captions fit their controls wherever the Russian ones do: pages
