@@ -147,6 +147,12 @@ struct Number {
   double value = 0.0;
   CLI::Option* option = nullptr;
   bool given() const { return option && option->count() > 0; }
+  // Resetting the inputs for the next command line resets the value; the
+  // option stays bound to it.
+  Number& operator=(const Number& other) {
+    value = other.value;
+    return *this;
+  }
 };
 
 CLI::Option* AddNumber(CLI::App* app, const std::string& name, Number& number,
@@ -740,13 +746,45 @@ std::string ParseErrorText(const CLI::ParseError& e, const CLI::App& app) {
   return text;
 }
 
-Answer Evaluate(const std::vector<std::string>& args, Language language) {
-  Answer answer;
-  CLI::App app{"Calculations of the Brevimo distiller's calculator for ethanol-water mixtures: "
-               "the same numbers as the window's pages, at full precision.\n"
-               "Numbers take a point or a comma as decimal separator: the whole text of an "
-               "option is one decimal number, blanks around it allowed.",
-               "brevimo-calc"};
+// Everything a command line sets, reset before each one.
+struct Inputs {
+  bool json = false;
+  int digits = -1;
+  ConvertArgs convert;
+  Number density;
+  BoilingArgs boiling;
+  CorrectArgs correct;
+  DiluteArgs dilute;
+  MixArgs mix;
+  OutputArgs output;
+  VacuumArgs vacuum;
+  SugarArgs sugar;
+  RunArgs run;
+};
+
+// The program's command line, built once and parsed for each line of a
+// batch again.
+class CommandLine {
+public:
+  CommandLine();
+  CommandLine(const CommandLine&) = delete;
+  CommandLine& operator=(const CommandLine&) = delete;
+  Answer Evaluate(const std::vector<std::string>& args, Language language);
+
+private:
+  CLI::App app_{"", "brevimo-calc"};
+  Inputs in_;
+  CLI::App *cConvert = nullptr, *cDensity = nullptr, *cBoiling = nullptr, *cCorrect = nullptr,
+           *cDilute = nullptr, *cMix = nullptr, *cOutput = nullptr, *cVacuum = nullptr,
+           *cSugar = nullptr, *cRun = nullptr, *cBatch = nullptr;
+};
+
+CommandLine::CommandLine() {
+  CLI::App& app = app_;
+  app.description("Calculations of the Brevimo distiller's calculator for ethanol-water mixtures: "
+                  "the same numbers as the window's pages, at full precision.\n"
+                  "Numbers take a point or a comma as decimal separator: the whole text of an "
+                  "option is one decimal number, blanks around it allowed.");
   auto formatter = std::make_shared<HelpFormatter>();
   formatter->label("SUBCOMMAND", "COMMAND");
   formatter->label("REQUIRED", "(required)");
@@ -758,14 +796,14 @@ Answer Evaluate(const std::vector<std::string>& args, Language language) {
   app.fallthrough();
   const char* kJsonHelp = "Write the results as JSON on one line";
   const char* kDigitsHelp = "Round every number to N decimals (default: full precision)";
-  app.add_flag("--json", answer.json, kJsonHelp);
-  app.add_option("--digits", answer.digits, kDigitsHelp)
+  app.add_flag("--json", in_.json, kJsonHelp);
+  app.add_option("--digits", in_.digits, kDigitsHelp)
       ->check(CLI::Range(0, 17).description(""))
       ->type_name("N");
   app.footer(kGeneralFooter);
 
-  ConvertArgs convert;
-  auto* cConvert = app.add_subcommand(
+  auto& convert = in_.convert;
+  cConvert = app.add_subcommand(
       "convert", "Volume, mass and molar percent and density at 20 °C of a strength; with "
                  "--amount the ethanol and water in that many litres and kilograms");
   AddChoice(cConvert, "--from", convert.from, kConcUnits,
@@ -793,15 +831,15 @@ Answer Evaluate(const std::vector<std::string>& args, Language language) {
                   {"water_mass_kg", "with --amount: water in N kilograms, kg"},
                   {"water_volume_kg", "with --amount: water in N kilograms, l"}}));
 
-  Number density;
-  auto* cDensity =
+  auto& density = in_.density;
+  cDensity =
       app.add_subcommand("density", "Volume, mass and molar percent of a mixture of a density");
   AddNumber(cDensity, "--density", density, "Density at 20 °C, kg/l, 0.78927..0.99823")->required();
   cDensity->footer(
       ResultsHelp("density", {{"vol", "% vol"}, {"mass", "% mass"}, {"mol", "% mol"}}));
 
-  BoilingArgs boiling;
-  auto* cBoiling = app.add_subcommand(
+  auto& boiling = in_.boiling;
+  cBoiling = app.add_subcommand(
       "boiling", "Boiling temperature and vapour of a liquid at normal pressure, or the liquid "
                  "and vapour at a boiling temperature");
   AddNumber(cBoiling, "--liquid", boiling.liquid,
@@ -820,8 +858,8 @@ Answer Evaluate(const std::vector<std::string>& args, Language language) {
                               {"vapour_mass", "the vapour, % mass"},
                               {"vapour_mol", "the vapour, % mol"}}));
 
-  CorrectArgs correct;
-  auto* cCorrect = app.add_subcommand(
+  auto& correct = in_.correct;
+  cCorrect = app.add_subcommand(
       "correct", "Temperature correction of a hydrometer reading: the density it stands for, "
                  "the liquid's density at another temperature and the reading there");
   AddNumber(cCorrect, "--reading", correct.reading, "Hydrometer reading, % vol, 0..100")
@@ -835,8 +873,8 @@ Answer Evaluate(const std::vector<std::string>& args, Language language) {
                   {"density_to", "its density at --to, kg/l"},
                   {"reading_to", "the reading at --to, % vol"}}));
 
-  DiluteArgs dilute;
-  auto* cDilute = app.add_subcommand(
+  auto& dilute = in_.dilute;
+  cDilute = app.add_subcommand(
       "dilute", "Diluting spirit with water, with the contraction of mixing: give exactly one "
                 "of --spirit, --water, --result");
   AddNumber(cDilute, "--strength", dilute.strength, "Strength of the spirit, % vol, up to 100")
@@ -853,8 +891,8 @@ Answer Evaluate(const std::vector<std::string>& args, Language language) {
        {"water", "litres of water to add, counted as kilograms at 1 kg/l, as the window does"},
        {"result", "litres of the result, after the contraction"}}));
 
-  MixArgs mix;
-  auto* cMix = app.add_subcommand(
+  auto& mix = in_.mix;
+  cMix = app.add_subcommand(
       "mix", "Mixing two solutions (--volume2, --strength2), or the solution 2 that turns "
              "solution 1 into a result (--volume, --strength)");
   AddNumber(cMix, "--volume1", mix.volume1, "Volume of solution 1, 0 or more")->required();
@@ -870,8 +908,8 @@ Answer Evaluate(const std::vector<std::string>& args, Language language) {
                                    {"volume2", "with --volume: volume of solution 2"},
                                    {"strength2", "with --volume: its strength, % vol"}}));
 
-  OutputArgs output;
-  auto* cOutput = app.add_subcommand(
+  auto& output = in_.output;
+  cOutput = app.add_subcommand(
       "output", "Vapour and distillate flow of a still, ml per second, minute or hour");
   AddNumber(cOutput, "--power", output.power, "Heater power, W, above 0")->required();
   AddNumber(cOutput, "--losses", output.losses, "Heat losses, % of the power, 0..99.9")->required();
@@ -885,8 +923,8 @@ Answer Evaluate(const std::vector<std::string>& args, Language language) {
   cOutput->footer(ResultsHelp("output", {{"total_flow", "vapour flow, ml per --per"},
                                          {"output_flow", "distillate drawn off, ml per --per"}}));
 
-  VacuumArgs vacuum;
-  auto* cVacuum = app.add_subcommand(
+  auto& vacuum = in_.vacuum;
+  cVacuum = app.add_subcommand(
       "vacuum", "Boiling under reduced or raised pressure: a solution's boiling temperature "
                 "(--strength, --pressure), its pressure (--strength, --temperature) or its "
                 "strength (--temperature, --pressure); pure ethanol or water with --substance");
@@ -907,8 +945,8 @@ Answer Evaluate(const std::vector<std::string>& args, Language language) {
                                          {"pressure", "pressure, in --pressure-unit"},
                                          {"strength", "strength of the solution, in --unit"}}));
 
-  SugarArgs sugar;
-  auto* cSugar = app.add_subcommand(
+  auto& sugar = in_.sugar;
+  cSugar = app.add_subcommand(
       "sugar", "Make-up of a sugar solution batch at 20 °C: give exactly one wanted value "
                "(--sugar-per-litre, --density, --sugar-per-kg) and one known amount "
                "(--sugar-weight, --water-volume, --result-volume, --result-weight)");
@@ -927,8 +965,8 @@ Answer Evaluate(const std::vector<std::string>& args, Language language) {
                                        {"result_weight", "the solution, g"},
                                        {"result_density", "its density at 20 °C, g/l"}}));
 
-  RunArgs run;
-  auto* cRun = app.add_subcommand(
+  auto& run = in_.run;
+  cRun = app.add_subcommand(
       "run", "Batch distillation of a wash in a pot still, simulated step by step: the "
              "distillate collected and what is left in the still");
   AddNumber(cRun, "--start-temperature", run.startTemperature,
@@ -955,19 +993,26 @@ Answer Evaluate(const std::vector<std::string>& args, Language language) {
                           {"OutVol", "--steps: distillate collected so far"},
                           {"OutVolCon", "--steps: strength of all distillate so far, % vol"}}));
 
-  auto* cBatch = app.add_subcommand(
+  cBatch = app.add_subcommand(
       "batch", "Read one command line per line of standard input (words split as a POSIX shell "
                "splits them, without expansions; # comments and blank lines skipped) and write "
                "one answer line for each, in order");
 
   for (CLI::App* command : app.get_subcommands({})) {
     command->group("Commands");
-    command->add_flag("--json", answer.json, kJsonHelp);
-    command->add_option("--digits", answer.digits, kDigitsHelp)
+    command->add_flag("--json", in_.json, kJsonHelp);
+    command->add_option("--digits", in_.digits, kDigitsHelp)
         ->check(CLI::Range(0, 17).description(""))
         ->type_name("N");
   }
+}
 
+Answer CommandLine::Evaluate(const std::vector<std::string>& args, Language language) {
+  // Each command line starts from the defaults (a Number keeps its option).
+  in_ = Inputs{};
+  CLI::App& app = app_;
+  const auto& run = in_.run;
+  Answer answer;
   try {
     std::vector<std::string> words(args.begin() + (args.empty() ? 0 : 1), args.end());
     CheckNames(app, words);
@@ -981,26 +1026,28 @@ Answer Evaluate(const std::vector<std::string>& args, Language language) {
       throw UsageError{ParseErrorText(e, app)};
     }
 
+    answer.json = in_.json;
+    answer.digits = in_.digits;
     Outcome o;
     std::vector<Results> steps;
     if (*cConvert)
-      o = Convert(convert);
+      o = Convert(in_.convert);
     else if (*cDensity)
-      o = Density(density);
+      o = Density(in_.density);
     else if (*cBoiling)
-      o = Boiling(boiling);
+      o = Boiling(in_.boiling);
     else if (*cCorrect)
-      o = Correct(correct);
+      o = Correct(in_.correct);
     else if (*cDilute)
-      o = Dilute(dilute);
+      o = Dilute(in_.dilute);
     else if (*cMix)
-      o = Mix(mix);
+      o = Mix(in_.mix);
     else if (*cOutput)
-      o = Output(output);
+      o = Output(in_.output);
     else if (*cVacuum)
-      o = Vacuum(vacuum);
+      o = Vacuum(in_.vacuum);
     else if (*cSugar)
-      o = Sugar(sugar);
+      o = Sugar(in_.sugar);
     else if (*cRun)
       o = RunResults(run, &steps);
     else if (*cBatch)
@@ -1048,7 +1095,8 @@ std::string BatchLine(const Answer& a, bool json, int digits, long line) {
   return text;
 }
 
-int RunBatch(std::istream& in, std::ostream& out, bool json, int digits, Language language) {
+int RunBatch(CommandLine& commandLine, std::istream& in, std::ostream& out, bool json, int digits,
+             Language language) {
   int status = ExitOk;
   long number = 0;
   std::vector<std::string> words{"brevimo-calc"};
@@ -1061,7 +1109,7 @@ int RunBatch(std::istream& in, std::ostream& out, bool json, int digits, Languag
       out << BatchLine(Malformed(error), json, digits, number) << '\n';
       status = ExitUsage;
     } else if (words.size() > 1) {
-      Answer a = Evaluate(words, language);
+      Answer a = commandLine.Evaluate(words, language);
       if (a.status == ExitOk && a.batch) a = Malformed("batch: a batch cannot hold a batch");
       if (a.status == ExitOk && !a.text.empty())
         a = Malformed("batch: --help and --version have no answer line");
@@ -1084,9 +1132,10 @@ int RunBatch(std::istream& in, std::ostream& out, bool json, int digits, Languag
 
 int RunCalc(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
             std::ostream& err, Language language) {
-  const Answer answer = Evaluate(args, language);
+  CommandLine commandLine;
+  const Answer answer = commandLine.Evaluate(args, language);
   if (answer.status == ExitOk && answer.batch)
-    return RunBatch(in, out, answer.json, answer.digits, language);
+    return RunBatch(commandLine, in, out, answer.json, answer.digits, language);
   return Write(answer, out, err);
 }
 

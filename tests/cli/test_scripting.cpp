@@ -249,6 +249,34 @@ TEST(ScriptingBatch, AnswersEveryLineInOrder) {
   EXPECT_EQ(answers[4], nlohmann::json({{"error", "unknown command \"foo\""}, {"line", 7}}));
 }
 
+// The batch parses every line afresh: no option, default or word carries
+// over from one line to the next.
+TEST(ScriptingBatch, EachLineAnswersAsItWouldAlone) {
+  const std::vector<std::vector<std::string>> lines = {
+      {"correct", "--reading", "40", "--temperature", "30", "--to", "25"},
+      {"correct", "--reading", "40", "--temperature", "30"},
+      {"vacuum", "--substance", "ethanol", "--temperature", "78.39", "--pressure-unit", "kpa"},
+      {"vacuum", "--strength", "40", "--temperature", "84.1"},
+      {"boiling", "--liquid", "20", "--unit", "mol", "--digits", "3"},
+      {"boiling", "--liquid", "20"},
+      {"convert", "--from", "vol", "--value", "40", "--amount", "10", "--contraction", "off"},
+      {"convert", "--from", "vol", "--value", "40", "--amount", "10"},
+  };
+  std::string input;
+  for (const auto& line : lines) {
+    for (const std::string& word : line)
+      input += word + ' ';
+    input += '\n';
+  }
+  std::istringstream answers(Calc({"batch", "--json"}, input).out);
+  for (std::vector<std::string> line : lines) {
+    std::string answer;
+    std::getline(answers, answer);
+    line.push_back("--json");
+    EXPECT_EQ(answer + '\n', Calc(line).out) << line[0];
+  }
+}
+
 // A stream that refuses every write, as a full disk does.
 class FullDisk : public std::streambuf {
 protected:
