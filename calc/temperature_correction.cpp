@@ -13,14 +13,15 @@ namespace {
 
 using T = TempDensityTable;
 
-// Whole part and fraction of a temperature in -25..40 °C. Truncating the
-// shifted value, which is never negative, floors the temperature.
+// Whole part and fraction of a temperature in -25..40 °C. Floored directly:
+// shifting first can round a temperature just below a whole degree up to it
+// (39.99999999999999 + 25 is 65), which put the row above the top one.
 struct Temperature {
   int whole;
   double frac;
 };
 Temperature SplitTemperature(double t) {
-  const int whole = static_cast<int>(t - T::kBottomTemperature) + T::kBottomTemperature;
+  const int whole = static_cast<int>(std::floor(t));
   return {whole, t - whole};
 }
 
