@@ -1115,7 +1115,8 @@ int RunBatch(CommandLine& commandLine, std::istream& in, std::ostream& out, bool
         a = Malformed("batch: --help and --version have no answer line");
       if (a.status == ExitOk && a.isSteps && !json)
         a = Malformed("batch: run --steps needs the batch's --json (one array per line)");
-      if (a.status == ExitUsage && a.message.back() == '\n') a.message.pop_back();
+      if (a.status == ExitUsage && !a.message.empty() && a.message.back() == '\n')
+        a.message.pop_back();
       out << BatchLine(a, json, a.digits >= 0 ? a.digits : digits, number) << '\n';
       if (a.status != ExitOk && status != ExitUsage) status = a.status;
     } else {
