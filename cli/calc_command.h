@@ -3,24 +3,46 @@
 // the calc library alone.
 #pragma once
 
+#include "messages.h"
+
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace brevimo::cli {
 
 // Exit statuses of brevimo-calc.
 enum ExitStatus : int {
-  ExitOk = 0,      // results written
+  ExitOk = 0,      // results written (a batch: every line answered)
   ExitRefused = 1, // the calculation refused its inputs (the page's message)
   ExitUsage = 2,   // unknown command, missing, excess or unreadable option
+  ExitWrite = 3,   // the output could not be written
 };
 
 // Runs one command line (args[0] is the program name): results to out,
-// messages to err. Returns the exit status.
+// messages to err, a batch's command lines from in. A refusal or usage
+// error writes nothing to out (with --json: the error object). Write errors
+// of out are the caller's to report (ExitWrite). Returns the exit status.
+int RunCalc(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+            std::ostream& err, Language language);
+// The same with nothing on standard input, in the environment's language.
 int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-// The shortest text that reads back as exactly the same double.
+// The shortest text that reads back as exactly the same double ("0" for
+// either zero).
 std::string ShortestNumber(double value);
+// A number as brevimo-calc prints it: the shortest text, or with digits >= 0
+// rounded to that many decimals (never "-0.00").
+std::string FormatNumber(double value, int digits);
+
+// How an option's text reads as a number: the whole text one decimal number
+// (sign, digits with a point or a comma, an exponent), blanks and tabs
+// around it allowed.
+enum class NumberText { Ok, NotANumber, OutOfRange };
+NumberText ReadNumber(std::string_view text, double* value);
+
+// The name nearest to a mistyped word, when it is a near miss; else "".
+std::string NearestName(std::string_view word, const std::vector<std::string>& names);
 
 } // namespace brevimo::cli

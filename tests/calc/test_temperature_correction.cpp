@@ -244,6 +244,21 @@ TEST(DensityAtTemperature, ReachesTheLastCellWithData) {
   }
 }
 
+// A temperature one ulp below a whole degree lies between that degree's row
+// and the one below, not above the table.
+TEST(TemperatureLookups, JustBelowAWholeDegreeStaysInTheTable) {
+  for (const double whole : {40.0, 20.0, -24.0}) {
+    const double t = std::nextafter(whole, -100.0);
+    double at = 0.0, below = 0.0, strength = 0.0, strengthAt = 0.0;
+    ASSERT_EQ(DensityAtTemperature(50.0, t, &below), 1) << t;
+    ASSERT_EQ(DensityAtTemperature(50.0, whole, &at), 1);
+    EXPECT_NEAR(below, at, 1e-12) << t;
+    ASSERT_EQ(ConcentrationAtTemperature(at, t, &strength), 1) << t;
+    ASSERT_EQ(ConcentrationAtTemperature(at, whole, &strengthAt), 1);
+    EXPECT_NEAR(strength, strengthAt, 1e-9) << t;
+  }
+}
+
 TEST(DensityAtTemperature, IsLinearBetweenGridPoints) {
   // Along temperature within one concentration, and along concentration
   // within one temperature.

@@ -250,14 +250,14 @@ TEST(CalcCommandOutput, ShortestNumberRoundTrips) {
   EXPECT_EQ(brevimo::cli::ShortestNumber(100.0), "100");
 }
 
-// A comma reads like a point, as in the window's fields (which also ignore
-// what follows the number).
+// A comma reads like a point, as in the window's fields; blanks around the
+// number are allowed.
 TEST(CalcCommandInput, CommaIsADecimalSeparator) {
   EXPECT_EQ(Json({"dilute", "--strength", "96,5", "--target", "40,25", "--water", "1,5"}),
             Json({"dilute", "--strength", "96.5", "--target", "40.25", "--water", "1.5"}));
   EXPECT_EQ(Json({"correct", "--reading", "42,5", "--temperature", "26"}),
             Json({"correct", "--reading", "42.5", "--temperature", "26"}));
-  EXPECT_EQ(Json({"dilute", "--strength", "96 %", "--target", "40", "--spirit", "1000 l"}),
+  EXPECT_EQ(Json({"dilute", "--strength", " 96\t", "--target", "40", "--spirit", "1000 "}),
             Json({"dilute", "--strength", "96", "--target", "40", "--spirit", "1000"}));
   EXPECT_EQ(Json({"run", "--start-temperature", "92,5", "--end-strength", "2,5", "--wash", "1"}),
             Json({"run", "--start-temperature", "92.5", "--end-strength", "2.5", "--wash", "1"}));

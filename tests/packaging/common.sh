@@ -9,13 +9,16 @@ fail() { echo "FAIL: $*"; failed=1; }
 
 # The files an installation of the build in BUILD_DIR holds, one a line,
 # relative to the root: the programs, desktop entry, AppStream data, icons,
-# licence statement and manual; the command-line program only when the
-# build has it.
+# licence statement and manual; the command-line program and its bash
+# completion only when the build has it.
 # Usage: installed_files BUILD_DIR APP_ID
 installed_files() {
   local build=$1 id=$2 size
   echo usr/bin/brevimo
-  if [ -e "$build/cli/brevimo-calc" ]; then echo usr/bin/brevimo-calc; fi
+  if [ -e "$build/cli/brevimo-calc" ]; then
+    echo usr/bin/brevimo-calc
+    echo usr/share/bash-completion/completions/brevimo-calc
+  fi
   echo "usr/share/applications/$id.desktop"
   echo "usr/share/metainfo/$id.metainfo.xml"
   echo "usr/share/icons/hicolor/scalable/apps/$id.svg"
