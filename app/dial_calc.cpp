@@ -170,6 +170,7 @@ void CDial_Calc::ShowRunChart(std::shared_ptr<const brevimo::DistillationRun> ru
   if (!m_runChart) m_runChart = new CRunChart(this);
   m_runChart->SetRun(std::move(run));
   m_runChart->showNormal();
+  brevimo::KeepOnScreen(m_runChart);
   m_runChart->raise();
   m_runChart->activateWindow();
 }
