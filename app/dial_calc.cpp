@@ -147,9 +147,12 @@ void CDial_Calc::FitToScreen() {
   // A scroll bar in one direction takes room from the other.
   const int bar = m_area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_area);
   QSize size = natural.boundedTo(area);
-  if (size.width() < natural.width()) size.setHeight(std::min(natural.height() + bar, area.height()));
-  if (size.height() < natural.height()) size.setWidth(std::min(natural.width() + bar, area.width()));
-  if (size.width() < natural.width()) size.setHeight(std::min(natural.height() + bar, area.height()));
+  if (size.width() < natural.width())
+    size.setHeight(std::min(natural.height() + bar, area.height()));
+  if (size.height() < natural.height())
+    size.setWidth(std::min(natural.width() + bar, area.width()));
+  if (size.width() < natural.width())
+    size.setHeight(std::min(natural.height() + bar, area.height()));
   m_area->setFixedSize(size);
 }
 

@@ -214,12 +214,11 @@ QRect FitToText(const res::DlgItem& item, QWidget* control, QRect rect,
     const int lines = std::max(1, (rect.height() + line / 2) / line);
     const int frame = label->width() - label->contentsRect().width();
     const int room = std::max(rect.height(), lines * line + frame);
-    needed = std::max(rect.width(),
-                      Remembered(widths ? &widths->widthFor : nullptr, control, room,
-                                 [&] { return LabelWidthForText(label, room); }));
-    rect.setHeight(std::max(rect.height(),
-                            Remembered(widths ? &widths->heightAt : nullptr, control, needed,
-                                       [&] { return label->heightForWidth(needed); })));
+    needed = std::max(rect.width(), Remembered(widths ? &widths->widthFor : nullptr, control, room,
+                                               [&] { return LabelWidthForText(label, room); }));
+    rect.setHeight(
+        std::max(rect.height(), Remembered(widths ? &widths->heightAt : nullptr, control, needed,
+                                           [&] { return label->heightForWidth(needed); })));
     break;
   }
   case res::Ctl::Button:

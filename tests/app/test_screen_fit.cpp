@@ -82,8 +82,7 @@ TEST_P(ScreenFitTest, MainWindowStaysOnTheScreenWithEveryControlInReach) {
       if (control->isHidden()) continue;
       area->ensureWidgetVisible(control, 0, 0);
       const QRect shown(control->mapTo(area->viewport(), QPoint()), control->size());
-      EXPECT_TRUE(area->viewport()->rect().contains(shown))
-          << control->objectName().toStdString();
+      EXPECT_TRUE(area->viewport()->rect().contains(shown)) << control->objectName().toStdString();
     }
   }
 }
@@ -182,7 +181,8 @@ TEST_P(HelpFitTest, LanguageSwitchShowsTheOtherManualAtOnce) {
   auto* contents = help->findChild<QListWidget*>(QString::number(CHelpWindow::IDC_CONTENTS));
   ASSERT_NE(contents, nullptr);
   ASSERT_GT(contents->count(), 0);
-  const bool cyrillic = contents->item(0)->text().contains(QRegularExpression(QStringLiteral("\\p{Cyrillic}")));
+  const bool cyrillic =
+      contents->item(0)->text().contains(QRegularExpression(QStringLiteral("\\p{Cyrillic}")));
   EXPECT_EQ(cyrillic, other == Language::Russian) << contents->item(0)->text().toStdString();
   help->close();
 }
