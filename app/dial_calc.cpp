@@ -8,6 +8,7 @@
 #include "ui/dialog_builder.h"
 #include "ui/message_box.h"
 #include "ui/property_page.h"
+#include "ui/screen_room.h"
 #include "ui/stacked_tab_bar.h"
 #include "ui/translation.h"
 
@@ -16,6 +17,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QStyle>
@@ -27,7 +30,7 @@
 #include <algorithm>
 
 CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
-    : QDialog(parent), m_tabs(new QTabWidget(this)) {
+    : QDialog(parent), m_tabs(new QTabWidget), m_area(new QScrollArea(this)) {
   setObjectName(QStringLiteral("CDial_Calc"));
   setWindowTitle(caption);
   setWindowIcon(brevimo::res::ProgramIcon());
@@ -38,15 +41,22 @@ CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
 
   m_tabs->setObjectName(QStringLiteral("tabs"));
   m_tabRows = new CStackedTabBar(m_tabs, this);
+  // The window is as large as its largest page, unless the screen is
+  // smaller: then the pages scroll (FitToScreen) and the tabs stay in view.
+  m_area->setObjectName(QStringLiteral("pages"));
+  m_area->setFrameShape(QFrame::NoFrame);
+  m_area->setFocusPolicy(Qt::NoFocus);
+  m_area->setWidgetResizable(true);
+  m_area->setWidget(m_tabs);
   auto* layout = new QVBoxLayout(this);
   layout->setSpacing(0);
   layout->addWidget(m_tabRows);
-  layout->addWidget(m_tabs);
+  layout->addWidget(m_area);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
   // The window menu's own entries: where the window manager's menu cannot
   // take them, they sit in a menu button at the right end of the tabs.
-  auto* menuButton = new QToolButton(m_tabRows);
+  auto* menuButton = m_menuButton = new QToolButton(m_tabRows);
   menuButton->setObjectName(QStringLiteral("menu"));
   menuButton->setText(QStringLiteral("☰"));
   brevimo::SetTranslated(menuButton, "CDial_Calc",
@@ -95,15 +105,7 @@ CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
   AddPage(&m_ShugarConc);
   AddPage(&m_Peregon);
 
-  // The tabs take as many rows as their captions need over the widest page.
-  int pageWidth = 0;
-  for (CPropertyPage* page : m_tabOrder)
-    pageWidth = std::max(pageWidth, page->Host()->minimumWidth());
-  const int frame = m_tabs->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, m_tabs);
-  const int rowWidth = pageWidth + 2 * frame;
-  const QSize button = menuButton->sizeHint();
-  m_tabRows->SetRowWidth(rowWidth, button.width() + 2);
-  menuButton->setGeometry(rowWidth - button.width(), 0, button.width(), button.height());
+  FitToScreen();
 
   connect(m_tabs, &QTabWidget::currentChanged, this, &CDial_Calc::OnTabChanged);
   if (!m_tabOrder.empty()) {
@@ -126,10 +128,52 @@ void CDial_Calc::AddPage(CPropertyPage* page) {
   m_tabOrder.push_back(page);
 }
 
+// The tabs take as many rows as their captions need over the widest page;
+// the pages show at their natural size, as far as the screen has room.
+void CDial_Calc::FitToScreen() {
+  int pageWidth = 0;
+  for (CPropertyPage* page : m_tabOrder)
+    pageWidth = std::max(pageWidth, page->Host()->minimumWidth());
+  const int frame = m_tabs->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, m_tabs);
+  const QMargins margins = layout()->contentsMargins();
+  const QSize room = brevimo::RoomOnScreen(this).shrunkBy(margins);
+  const int rowWidth = std::min(pageWidth + 2 * frame, room.width());
+  const QSize button = m_menuButton->sizeHint();
+  m_tabRows->SetRowWidth(rowWidth, button.width() + 2);
+  m_menuButton->setGeometry(rowWidth - button.width(), 0, button.width(), button.height());
+
+  const QSize natural = m_tabs->sizeHint().expandedTo(m_tabs->minimumSizeHint());
+  const QSize area(room.width(), room.height() - m_tabRows->sizeHint().height());
+  // A scroll bar in one direction takes room from the other.
+  const int bar = m_area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_area);
+  QSize size = natural.boundedTo(area);
+  if (size.width() < natural.width())
+    size.setHeight(std::min(natural.height() + bar, area.height()));
+  if (size.height() < natural.height())
+    size.setWidth(std::min(natural.width() + bar, area.width()));
+  if (size.width() < natural.width())
+    size.setHeight(std::min(natural.height() + bar, area.height()));
+  m_area->setFixedSize(size);
+}
+
+void CDial_Calc::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() != QEvent::LanguageChange) return;
+  // Pages not built yet take the size their captions need in the new
+  // language (built ones were refitted with their captions).
+  for (CPropertyPage* page : m_tabOrder) {
+    if (page->IsCreated()) continue;
+    const auto& tmpl = page->Template();
+    page->Host()->setMinimumSize(brevimo::DialogUnits(tmpl, page->Host()).Size(tmpl.cx, tmpl.cy));
+  }
+  FitToScreen();
+}
+
 void CDial_Calc::ShowRunChart(std::shared_ptr<const brevimo::DistillationRun> run) {
   if (!m_runChart) m_runChart = new CRunChart(this);
   m_runChart->SetRun(std::move(run));
   m_runChart->showNormal();
+  brevimo::KeepOnScreen(m_runChart);
   m_runChart->raise();
   m_runChart->activateWindow();
 }
@@ -172,7 +216,9 @@ void CDial_Calc::FocusFirstControl() {
 }
 
 void CDial_Calc::showEvent(QShowEvent* event) {
+  if (!event->spontaneous()) FitToScreen(); // the screen it opens on, with its frame
   QDialog::showEvent(event);
+  if (!event->spontaneous()) brevimo::KeepOnScreen(this);
   // At start-up the first page's first control takes the focus.
   if (!event->spontaneous() &&
       (!focusWidget() || !m_active || !m_active->GetSafeHwnd()->isAncestorOf(focusWidget())))

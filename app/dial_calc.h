@@ -31,7 +31,9 @@ namespace brevimo {
 struct DistillationRun;
 }
 class CStackedTabBar;
+class QScrollArea;
 class QTabWidget;
+class QToolButton;
 
 class CDial_Calc : public QDialog {
 public:
@@ -76,6 +78,7 @@ public:
   CPP_Peregon m_Peregon;
 
 protected:
+  void changeEvent(QEvent* event) override; // a new language: new page sizes
   void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
@@ -84,9 +87,12 @@ private:
   void OnTabChanged(int index);
   void FocusFirstControl();
   void ShowHelp();
+  void FitToScreen();
 
   QTabWidget* m_tabs;
+  QScrollArea* m_area; // holds m_tabs: scrolls where the pages outgrow the screen
   CStackedTabBar* m_tabRows;
+  QToolButton* m_menuButton;
   std::vector<CPropertyPage*> m_tabOrder;
   CPropertyPage* m_active = nullptr;
   bool m_reverting = false;

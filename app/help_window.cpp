@@ -2,6 +2,7 @@
 #include "help_window.h"
 
 #include "ui/data_dir.h"
+#include "ui/screen_room.h"
 #include "ui/translation.h"
 
 #include <QCoreApplication>
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
@@ -102,18 +102,12 @@ bool CHelpWindow::Open(QWidget* owner, const QString& anchor) {
     window->ShowSection(anchor);
     window->m_browser->clearHistory(); // Back starts from the first section shown
   } else {
-    // The language may have changed since: show the manual of the new one.
-    const QString file = ManualFile();
-    if (!file.isEmpty() && file != window->m_file) {
-      window->m_file = file;
-      window->m_browser->setSource(window->SectionUrl({}));
-      window->m_browser->clearHistory();
-      window->FillContents();
-    }
+    window->FollowLanguage();
     window->ShowSection(anchor);
   }
   if (window->isMinimized()) window->showNormal();
   window->show();
+  brevimo::KeepOnScreen(window);
   window->raise();
   window->activateWindow();
   return true;
@@ -147,8 +141,8 @@ CHelpWindow::CHelpWindow(QWidget* owner, const QString& file)
                          brevimo::TrRole::AccessibleName);
   m_browser->setOpenExternalLinks(true);
   // The text wraps to the window; the window opens wide enough for the
-  // screenshots, and tables can round a pixel over the width.
-  m_browser->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // screenshots where the screen has room, and a screenshot wider than the
+  // text scrolls sideways.
 
   auto* splitter = new QSplitter;
   splitter->addWidget(m_contents);
@@ -218,9 +212,26 @@ CHelpWindow::CHelpWindow(QWidget* owner, const QString& file)
       m_browser->verticalScrollBar()->sizeHint().width() + metrics.height() * 3;
   resize(m_contents->minimumWidth() + textWidth + metrics.height() * 2, metrics.height() * 45);
   // ... but never larger than the screen.
-  if (const QScreen* shown = screen()) resize(size().boundedTo(shown->availableGeometry().size()));
+  resize(size().boundedTo(brevimo::RoomOnScreen(owner->window())));
   layout->activate();
   splitter->setSizes({m_contents->minimumWidth(), splitter->width() - m_contents->minimumWidth()});
+}
+
+void CHelpWindow::FollowLanguage() {
+  const QString file = ManualFile();
+  if (file.isEmpty() || file == m_file) return;
+  const QString section = m_browser->source().fragment();
+  m_file = file;
+  m_browser->setSource(SectionUrl({}));
+  m_browser->clearHistory();
+  FillContents();
+  ShowSection(section == QStringLiteral("top") ? QString() : section);
+  m_browser->clearHistory();
+}
+
+void CHelpWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) FollowLanguage();
 }
 
 QUrl CHelpWindow::SectionUrl(const QString& anchor) const {

@@ -46,8 +46,15 @@ public:
   QTextBrowser* Browser() const { return m_browser; }
   void ShowSection(const QString& anchor);
 
+protected:
+  void changeEvent(QEvent* event) override; // a new language: its manual at once
+
 private:
   CHelpWindow(QWidget* owner, const QString& file);
+
+  // Shows the manual of the current language, when it is another file than
+  // the one shown, at the same section.
+  void FollowLanguage();
 
   void FillContents();
   void ShowFindBar();

@@ -6,6 +6,7 @@
 #include "ui/message_box.h"
 #include "ui/property_page.h"
 #include "ui/replacing_file.h"
+#include "ui/screen_room.h"
 #include "ui/translation.h"
 
 #include <QApplication>
@@ -241,7 +242,11 @@ CRunChart::CRunChart(QWidget* parent)
   layout->addWidget(splitter, 1);
   layout->addWidget(m_step);
   layout->addLayout(buttons);
-  resize(1000, 760);
+  // Sized to the screen it opens on: most of its room, never more.
+  const QSize room = brevimo::RoomOnScreen(parent ? parent->window() : this);
+  resize(QSize(room.width() * 3 / 4, room.height() * 9 / 10)
+             .expandedTo(minimumSizeHint())
+             .boundedTo(room));
   Retranslate();
 }
 
@@ -392,7 +397,10 @@ bool CRunChart::SavePng(const QString& path) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
+  const bool marked = m_marker->isVisible(); // the pointer's line is no part of the chart
+  m_marker->hide();
   m_view->grab().toImage().save(&buffer, "PNG");
+  m_marker->setVisible(marked);
   return WriteFile(path, bytes);
 }
 
@@ -404,8 +412,11 @@ bool CRunChart::SaveSvg(const QString& path) {
   svg.setSize(m_view->size());
   svg.setViewBox(m_view->rect());
   svg.setTitle(windowTitle());
+  const bool marked = m_marker->isVisible();
+  m_marker->hide();
   QPainter painter(&svg);
   m_view->render(&painter);
   painter.end();
+  m_marker->setVisible(marked);
   return WriteFile(path, bytes);
 }

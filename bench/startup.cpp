@@ -1,28 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Start-up of the calculator window: time from process start to the first
-// page shown, and resident memory then. Run on the offscreen platform:
-//   QT_QPA_PLATFORM=offscreen ./build-release/bench/startup_bench
+// Start-up of the calculator window against a bare Qt dialog with nine empty
+// tabs (startup_bare): time from exec to the window on screen, and resident
+// memory then, in both languages. Rounds interleave the three programs; the
+// figures are medians. Run on the display to be measured, e.g.
+//   xvfb-run -s '-screen 0 1366x768x24' ./build-release/bench/startup_bench [rounds]
+// With "--child ru" or "--child en" it is one of the measured programs: it
+// starts the calculator as the program does and prints its resident memory
+// once the window is exposed.
 #include "app/dial_calc.h"
+#include "ui/translation.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
+#include <QWindow>
 
+#include <algorithm>
+#include <chrono>
+#include <clocale>
 #include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
-namespace {
+extern char** environ;
 
-// Seconds since the process started, from /proc.
-double SecondsSinceProcessStart() {
-  QFile stat(QStringLiteral("/proc/self/stat"));
-  QFile uptime(QStringLiteral("/proc/uptime"));
-  if (!stat.open(QIODevice::ReadOnly) || !uptime.open(QIODevice::ReadOnly)) return -1;
-  const QList<QByteArray> fields = stat.readAll().split(' ');
-  const double startTicks = fields.value(21).toDouble();
-  const double now = uptime.readAll().split(' ').value(0).toDouble();
-  return now - startTicks / static_cast<double>(sysconf(_SC_CLK_TCK));
-}
+namespace {
 
 long ResidentKilobytes() {
   QFile status(QStringLiteral("/proc/self/status"));
@@ -32,17 +38,118 @@ long ResidentKilobytes() {
   return -1;
 }
 
+// The measured program: the calculator as main() starts it.
+int Child(int argc, char* argv[], bool english) {
+  QApplication app(argc, argv);
+  std::setlocale(LC_NUMERIC, "C");
+  brevimo::SetLanguage(english ? brevimo::Language::English : brevimo::Language::Russian);
+  CDial_Calc sheet(QStringLiteral("Brevimo"));
+  sheet.show();
+  while (!sheet.windowHandle()->isExposed())
+    QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+  std::printf("%ld\n", ResidentKilobytes());
+  return 0;
+}
+
+struct Sample {
+  double seconds;
+  long kilobytes;
+};
+
+// Runs the program once: from the spawn to its line on standard output.
+bool RunOnce(const std::vector<std::string>& command, Sample* sample) {
+  int out[2];
+  if (pipe(out) != 0) return false;
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+  posix_spawn_file_actions_addclose(&actions, out[0]);
+  std::vector<char*> args;
+  for (const std::string& arg : command)
+    args.push_back(const_cast<char*>(arg.c_str()));
+  args.push_back(nullptr);
+  const auto start = std::chrono::steady_clock::now();
+  pid_t pid = 0;
+  const int spawned = posix_spawn(&pid, args[0], &actions, nullptr, args.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  close(out[1]);
+  if (spawned != 0) {
+    close(out[0]);
+    return false;
+  }
+  char line[64] = {};
+  std::size_t got = 0;
+  while (got + 1 < sizeof line && !std::memchr(line, '\n', got)) {
+    const ssize_t n = read(out[0], line + got, sizeof line - 1 - got);
+    if (n <= 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  const auto end = std::chrono::steady_clock::now();
+  close(out[0]);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  sample->seconds = std::chrono::duration<double>(end - start).count();
+  sample->kilobytes = std::atol(line);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0 && sample->kilobytes > 0;
+}
+
+template <class T> T Median(std::vector<T> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-  QElapsedTimer timer;
-  timer.start();
-  QApplication app(argc, argv);
-  CDial_Calc sheet(QStringLiteral("Brevimo"));
-  sheet.show();
-  QApplication::processEvents();
-  std::printf("window shown after %.3f s in main (%.2f s since process start), resident %ld KB\n",
-              static_cast<double>(timer.nsecsElapsed()) / 1e9, SecondsSinceProcessStart(),
-              ResidentKilobytes());
+  if (argc == 3 && std::strcmp(argv[1], "--child") == 0)
+    return Child(argc, argv, std::strcmp(argv[2], "en") == 0);
+
+  const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+  char self[4096] = {};
+  if (readlink("/proc/self/exe", self, sizeof self - 1) <= 0) return 1;
+  std::string dir(self);
+  dir.erase(dir.rfind('/') + 1);
+  const struct {
+    const char* name;
+    std::vector<std::string> command;
+  } programs[] = {
+      {"bare Qt dialog, nine empty tabs", {dir + "startup_bare"}},
+      {"Brevimo, Russian", {self, "--child", "ru"}},
+      {"Brevimo, English", {self, "--child", "en"}},
+  };
+  constexpr int kPrograms = 3;
+  std::vector<Sample> samples[kPrograms];
+  for (int round = 0; round < rounds; ++round) {
+    for (int k = 0; k < kPrograms; ++k) {
+      const int p = (k + round) % kPrograms; // each takes each place in turn
+      Sample sample{};
+      if (!RunOnce(programs[p].command, &sample)) {
+        std::fprintf(stderr, "%s failed\n", programs[p].command[0].c_str());
+        return 1;
+      }
+      samples[p].push_back(sample);
+    }
+  }
+  std::printf("start-up, medians of %d interleaved rounds: exec to window on screen, resident "
+              "memory then\n",
+              rounds);
+  double bareSeconds = 0.0;
+  long bareKilobytes = 0;
+  for (int p = 0; p < kPrograms; ++p) {
+    std::vector<double> seconds;
+    std::vector<long> kilobytes;
+    for (const Sample& s : samples[p]) {
+      seconds.push_back(s.seconds);
+      kilobytes.push_back(s.kilobytes);
+    }
+    const double t = Median(seconds);
+    const long kb = Median(kilobytes);
+    if (p == 0) {
+      bareSeconds = t;
+      bareKilobytes = kb;
+    }
+    std::printf("  %-32s %.3f s (%.2fx)  %.1f MB (%.2fx)\n", programs[p].name, t, t / bareSeconds,
+                kb / 1024.0, static_cast<double>(kb) / static_cast<double>(bareKilobytes));
+  }
   return 0;
 }

@@ -163,6 +163,8 @@ int LabelWidthForText(QLabel* label, int height) {
   label->setWordWrap(true);
   int lo = WidestWord(label) + frame, hi = std::max(lo, unwrapped);
   if (label->heightForWidth(hi) > height) return unwrapped;
+  // Most labels take their whole line: then one pixel less already wraps.
+  if (lo < hi && label->heightForWidth(hi - 1) > height) return hi;
   while (lo < hi) { // the wrapped height shrinks as the width grows
     const int mid = (lo + hi) / 2;
     if (label->heightForWidth(mid) <= height)
@@ -179,8 +181,25 @@ int LabelWidthForText(QLabel* label, int height) {
 // it grows, as does a check box, radio or push button narrower than its
 // text: to the left when right-aligned, both ways when centred. A zero width
 // or height takes the text's size.
-QRect FitToText(const res::DlgItem& item, QWidget* control, QRect rect) {
-  const QSize hint = control->sizeHint();
+// What a label needs, measured once per label: the width for a height, and
+// the height at a width (the units' passes ask again at every pass).
+struct LabelWidths {
+  std::map<std::pair<const QWidget*, int>, int> widthFor, heightAt;
+};
+
+int Remembered(std::map<std::pair<const QWidget*, int>, int>* known, const QWidget* control,
+               int key, auto measure) {
+  if (!known) return measure();
+  const auto [it, added] = known->try_emplace({control, key}, 0);
+  if (added) it->second = measure();
+  return it->second;
+}
+
+QRect FitToText(const res::DlgItem& item, QWidget* control, QRect rect,
+                LabelWidths* widths = nullptr) {
+  // A label's size hint is not needed, and costly: its text laid out once more.
+  const bool sizedLabel = item.kind == res::Ctl::Label && item.cx != 0 && item.cy != 0;
+  const QSize hint = sizedLabel ? QSize() : control->sizeHint();
   if (item.cx == 0) rect.setWidth(hint.width());
   if (item.cy == 0) rect.setHeight(hint.height());
   // A drop-down list's height includes its open list; closed, it is as
@@ -191,13 +210,16 @@ QRect FitToText(const res::DlgItem& item, QWidget* control, QRect rect) {
   switch (item.kind) {
   case res::Ctl::Label: {
     auto* label = static_cast<QLabel*>(control);
-    if (item.cx == 0 || item.cy == 0 || label->text().isEmpty()) return rect;
+    if (!sizedLabel || label->text().isEmpty()) return rect;
     const int line = label->fontMetrics().height();
     const int lines = std::max(1, (rect.height() + line / 2) / line);
     const int frame = label->width() - label->contentsRect().width();
     const int room = std::max(rect.height(), lines * line + frame);
-    needed = std::max(rect.width(), LabelWidthForText(label, room));
-    rect.setHeight(std::max(rect.height(), label->heightForWidth(needed)));
+    needed = std::max(rect.width(), Remembered(widths ? &widths->widthFor : nullptr, control, room,
+                                               [&] { return LabelWidthForText(label, room); }));
+    rect.setHeight(
+        std::max(rect.height(), Remembered(widths ? &widths->heightAt : nullptr, control, needed,
+                                           [&] { return label->heightForWidth(needed); })));
     break;
   }
   case res::Ctl::Button:
@@ -257,6 +279,7 @@ DialogUnits::DialogUnits(const res::DlgTemplate& tmpl, const QWidget* parent)
   // A control may grow for its caption into free room; where it would reach
   // a neighbour, out of its group box or out of the page, the units widen
   // until it does not. Widening moves neighbours apart, so this repeats.
+  LabelWidths labelWidths;
   for (int pass = 0; pass < 50; ++pass) {
     const QRect page(QPoint(0, 0), Size(tmpl.cx, tmpl.cy));
     std::vector<QRect> rects, fitted;
@@ -264,7 +287,7 @@ DialogUnits::DialogUnits(const res::DlgTemplate& tmpl, const QWidget* parent)
       const res::DlgItem& item = tmpl.items[i];
       rects.push_back(Rect(item.x, item.y, item.cx, item.cy));
       controls[i]->resize(rects[i].size());
-      fitted.push_back(FitToText(item, controls[i], rects[i]));
+      fitted.push_back(FitToText(item, controls[i], rects[i], &labelWidths));
     }
     double base = m_baseX;
     for (std::size_t i = 0; i < controls.size(); ++i) {

@@ -10,6 +10,7 @@
 #include <QTabWidget>
 
 #include <algorithm>
+#include <climits>
 
 CStackedTabBar::CStackedTabBar(QTabWidget* tabs, QWidget* parent) : QWidget(parent), m_tabs(tabs) {
   setObjectName(QStringLiteral("tabrows"));
@@ -54,22 +55,51 @@ void CStackedTabBar::Layout() {
   m_tabHeight = 0;
   if (count == 0 || m_width <= 0) return;
 
-  // Fill rows in tab order; the first row leaves room for the corner widget.
-  std::vector<int> row;
-  int used = 0;
+  // As few rows as the captions need, balanced: of the ways to cut the tabs
+  // (in their order) into that many rows, the one whose widest row is the
+  // narrowest. The corner widget sits at the end of the top row, and any row
+  // but the selected one can be on top: every row leaves room for it.
+  std::vector<int> widths;
   for (int i = 0; i < count; ++i) {
     const QSize size = TabSize(i);
     m_tabHeight = std::max(m_tabHeight, size.height());
-    const int room = m_width - (m_rows.empty() ? m_reserve : 0);
-    if (!row.empty() && used + size.width() > room) {
-      m_rows.push_back(row);
-      row.clear();
-      used = 0;
-    }
-    row.push_back(i);
-    used += size.width();
+    widths.push_back(size.width());
   }
-  m_rows.push_back(row);
+  const int room = std::max(1, m_width - m_reserve);
+  std::vector<int> best; // the first tab of each row
+  for (int rows = 1; rows <= count && best.empty(); ++rows) {
+    std::vector<int> starts(static_cast<std::size_t>(rows));
+    int narrowest = INT_MAX;
+    // Every choice of rows - 1 cuts among the count - 1 gaps between tabs.
+    const auto tryCuts = [&](auto&& self, int row, int from) -> void {
+      starts[static_cast<std::size_t>(row)] = from;
+      if (row + 1 == rows) {
+        int widest = 0;
+        for (int r = 0; r < rows; ++r) {
+          const int end = r + 1 < rows ? starts[static_cast<std::size_t>(r + 1)] : count;
+          int sum = 0;
+          for (int i = starts[static_cast<std::size_t>(r)]; i < end; ++i)
+            sum += widths[static_cast<std::size_t>(i)];
+          widest = std::max(widest, sum);
+        }
+        if (widest < narrowest && (widest <= room || rows == count)) {
+          narrowest = widest;
+          best = starts;
+        }
+        return;
+      }
+      for (int next = from + 1; next <= count - (rows - row - 1); ++next)
+        self(self, row + 1, next);
+    };
+    tryCuts(tryCuts, 0, 0);
+  }
+  for (std::size_t r = 0; r < best.size(); ++r) {
+    const int end = r + 1 < best.size() ? best[r + 1] : count;
+    std::vector<int> row;
+    for (int i = best[r]; i < end; ++i)
+      row.push_back(i);
+    m_rows.push_back(row);
+  }
 
   // The selected tab's row goes next to the page (the bottom row); the
   // others keep their order above it.

@@ -9,10 +9,15 @@
 #include "ui/translation.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGraphicsItem>
+#include <QImage>
 #include <QtCharts/QChart>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <sstream>
@@ -209,6 +214,40 @@ TEST(RunChartWindow, AxesKeepAFewDozenTicksFromOneRunToTheNext) {
       watchdog.Disarm();
     }
   }
+}
+
+// The exports hold the chart only: the line that marks the step under the
+// pointer stays on screen and out of the files.
+TEST(RunChartWindow, ExportsLeaveOutThePointersMarker) {
+  CRunChart window;
+  window.SetRun(Record({RunByBoiling, 92.5, RunByBoiling, 98.0, 1.0}));
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  char tmpl[] = "/tmp/brevimo_export_XXXXXX";
+  ASSERT_NE(mkdtemp(tmpl), nullptr);
+  QDir dir(QString::fromLatin1(tmpl));
+  const auto read = [&](const QString& name) {
+    QFile file(dir.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+    return file.readAll();
+  };
+  ASSERT_TRUE(window.SavePng(dir.filePath(QStringLiteral("plain.png"))));
+  ASSERT_TRUE(window.SaveSvg(dir.filePath(QStringLiteral("plain.svg"))));
+  window.ShowStepAt(window.Run()->steps[100].OutVol);
+  const QList<QGraphicsItem*> items = window.Chart()->childItems();
+  const auto markerShown = [&] {
+    return std::any_of(items.begin(), items.end(), [](QGraphicsItem* item) {
+      return item->type() == QGraphicsLineItem::Type && item->isVisible();
+    });
+  };
+  ASSERT_TRUE(markerShown());
+  ASSERT_TRUE(window.SavePng(dir.filePath(QStringLiteral("marked.png"))));
+  ASSERT_TRUE(window.SaveSvg(dir.filePath(QStringLiteral("marked.svg"))));
+  EXPECT_EQ(QImage::fromData(read(QStringLiteral("marked.png"))),
+            QImage::fromData(read(QStringLiteral("plain.png"))));
+  EXPECT_EQ(read(QStringLiteral("marked.svg")), read(QStringLiteral("plain.svg")));
+  EXPECT_TRUE(markerShown()) << "the marker stays on screen";
+  dir.removeRecursively();
 }
 
 } // namespace
