@@ -6,7 +6,6 @@
 #include "number_text.h"
 #include "tr_noop.h"
 
-#include <charconv>
 #include <cmath>
 #include <unistd.h>
 
@@ -175,12 +174,7 @@ std::size_t DistillationFile::FormatRow(const DistillationStep& step, char* buff
 }
 
 std::size_t DistillationFile::FormatValue(double value, int decimals, char* buffer) {
-  // to_chars with a precision rounds exactly as printf does in the "C"
-  // locale, whatever the process locale, and needs no allocation.
-  return static_cast<std::size_t>(
-      std::to_chars(buffer, buffer + kValueCapacity, value, std::chars_format::fixed, decimals)
-          .ptr -
-      buffer);
+  return FormatFixed(value, decimals, buffer, kValueCapacity);
 }
 
 namespace {
