@@ -140,6 +140,15 @@ int RunDistillation(const DistillationInput& input, BoilingOperations& boiling,
   return 1;
 }
 
+bool RunPointAlternative(int kind, double value, BoilingOperations& boiling, double* liquidMass,
+                         double* alternative) {
+  if (kind == RunByStrength)
+    return ConvertConcentration(VolPct, MassPct, value, liquidMass, nullptr, nullptr) &&
+           boiling.BoilingFromLiquid(*liquidMass, alternative, nullptr, nullptr);
+  return boiling.LiquidFromBoiling(value, liquidMass) &&
+         ConvertConcentration(MassPct, VolPct, *liquidMass, alternative, nullptr, nullptr);
+}
+
 bool DistillationFile::Open(const char* path) {
   Close();
   // A new file rather than the old one truncated: rewriting a truncated file
