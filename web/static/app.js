@@ -183,7 +183,7 @@ function chart(rows) {
     label("Отобрано, л", "", `x="${(L + W - R) / 2}" y="${H - 6}" text-anchor="middle"`) +
     label("Температура в кубе, °C", "t", `x="${L}" y="${T - 4}"`) +
     label("Крепость в кубе, % об.", "p", `x="${W - R}" y="${T - 4}" text-anchor="end"`) +
-    label("Креп. отбора, % об.", "d", `x="${W - R}" y="${H - B - 6}" text-anchor="end"`) + "</svg>";
+    label("Креп. отбора, % об.", "d", `x="${L + 6}" y="${T + 16}"`) + "</svg>";
 }
 
 // ---- start ----
