@@ -202,6 +202,17 @@ if (page && pageName !== "index") {
     button.disabled = true;
     button.addEventListener("click", () => click(Number(button.id)));
   }
+  // Enter in a field presses the button that follows it in its section.
+  page.addEventListener("keydown", (event) => {
+    if (event.key !== "Enter" || event.target.tagName !== "INPUT" || !core) return;
+    const section = event.target.closest("fieldset, .section");
+    const buttons = section ? [...section.querySelectorAll("button.calc")] : [];
+    const next = buttons.find((b) => event.target.compareDocumentPosition(b) & Node.DOCUMENT_POSITION_FOLLOWING);
+    if (next || buttons.length) {
+      event.preventDefault();
+      (next || buttons[buttons.length - 1]).click();
+    }
+  });
   BrevimoCore().then((module) => {
     core = module;
     apply(core.show(pageName), 0);

@@ -355,6 +355,21 @@ class SiteTest(unittest.TestCase):
                 link = self.d.find_element("css selector", "a[data-manual]").get_attribute("href")
                 self.assertTrue(link.endswith(f"manual/index.html#{page}"), link)
 
+    def test_language_switch_is_remembered(self):
+        self.open("CPP_RazvedSpirta", "ru")
+        self.assertEqual(self.d.find_element("css selector", "h1").text, "Разведение спирта")
+        self.d.execute_script("const s = document.getElementById('lang'); s.value = 'en';"
+                              "s.dispatchEvent(new Event('change'))")
+        self.assertEqual(self.d.find_element("css selector", "h1").text, self.en["Разведение спирта"])
+        self.d.get(self.server.url + "CPP_CombRastv.html")
+        self.assertEqual(self.d.find_element("css selector", "h1").text, self.en["Смешение растворов"])
+        self.assertEqual(self.d.execute_script("return document.documentElement.lang"), "en")
+
+    def test_enter_in_a_field_calculates(self):
+        self.open("CPP_RazvedSpirta")
+        self.type(1040, "50\n")
+        self.assertEqual(self.value(1045), "1920.22")
+
     def test_works_offline_after_the_first_visit(self):
         self.open("CPP_RazvedSpirta")
         self.d.execute_async_script("navigator.serviceWorker.ready.then(() => arguments[0]())")
