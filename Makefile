@@ -6,7 +6,9 @@
 #              any compiler warning fails the build
 #   make package  builds the Debian package build-release/brevimo_<version>_<arch>.deb
 #   make dist     builds the source archive build-release/brevimo-<version>.tar.gz
-.PHONY: run test setup package dist
+#   make web      builds the static web app build-web/site (emscripten)
+#   make test-web builds it and runs its tests in headless Chromium
+.PHONY: run test setup package dist web test-web
 
 JOBS ?= $(shell nproc)
 
@@ -28,6 +30,7 @@ test: setup
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+	$(MAKE) test-web
 
 package: setup
 	cmake --preset release
@@ -37,3 +40,13 @@ package: setup
 dist: setup
 	cmake --preset release
 	cd build-release && cpack --config CPackSourceConfig.cmake
+
+web: setup
+	cmake --preset web
+	cmake --build --preset web -j $(JOBS)
+
+# The pages are compared with brevimo-calc of the dev build.
+test-web: web
+	cmake --preset dev
+	cmake --build --preset dev --target brevimo-calc -j $(JOBS)
+	ctest --preset web

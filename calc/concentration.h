@@ -38,6 +38,12 @@ int ConvertConcentration(int fromUnit, int toUnit, double value, double* result,
 // Fails outside the tabulated densities or for an unknown kind.
 int ConcentrationFromDensity(double density, int toUnit, double* result, std::string* errorText);
 
+// The density of the water a pycnometer is calibrated with (kg/l), and its
+// reciprocal: a pycnometer reading times kPycnometerWater is the density, a
+// density times kPerKgPycnometerWater the reading.
+inline constexpr double kPycnometerWater = 0.9982;
+inline constexpr double kPerKgPycnometerWater = 1.0018032458425166;
+
 // One mixture in every measure of the concentration page.
 struct Strengths {
   double vol = 0.0;     // volume %

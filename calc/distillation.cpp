@@ -6,7 +6,6 @@
 #include "number_text.h"
 #include "tr_noop.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace brevimo {
@@ -140,6 +139,15 @@ int RunDistillation(const DistillationInput& input, BoilingOperations& boiling,
   return 1;
 }
 
+bool RunPointAlternative(int kind, double value, BoilingOperations& boiling, double* liquidMass,
+                         double* alternative) {
+  if (kind == RunByStrength)
+    return ConvertConcentration(VolPct, MassPct, value, liquidMass, nullptr, nullptr) &&
+           boiling.BoilingFromLiquid(*liquidMass, alternative, nullptr, nullptr);
+  return boiling.LiquidFromBoiling(value, liquidMass) &&
+         ConvertConcentration(MassPct, VolPct, *liquidMass, alternative, nullptr, nullptr);
+}
+
 std::size_t DistillationFile::FormatRow(const DistillationStep& step, char* buffer,
                                         char separator) {
   char* out = buffer;
@@ -151,12 +159,7 @@ std::size_t DistillationFile::FormatRow(const DistillationStep& step, char* buff
 }
 
 std::size_t DistillationFile::FormatValue(double value, int decimals, char* buffer) {
-  // to_chars with a precision rounds exactly as printf does in the "C"
-  // locale, whatever the process locale, and needs no allocation.
-  return static_cast<std::size_t>(
-      std::to_chars(buffer, buffer + kValueCapacity, value, std::chars_format::fixed, decimals)
-          .ptr -
-      buffer);
+  return FormatFixed(value, decimals, buffer, kValueCapacity);
 }
 
 namespace {

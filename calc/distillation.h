@@ -164,6 +164,13 @@ private:
   DistillationSink* m_next;
 };
 
+// The other quantity of a run's start or end: for a strength (% vol) the
+// boiling temperature of that liquid, for a temperature the strength of the
+// liquid boiling at it. The liquid's mass % on the way goes to *liquidMass.
+// False when the boiling model or the conversion has none.
+bool RunPointAlternative(int kind, double value, BoilingOperations& boiling, double* liquidMass,
+                         double* alternative);
+
 // Time unit of the distillate output page's flows, in its order.
 enum FlowUnit : int {
   PerSecond = 0,

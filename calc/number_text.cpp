@@ -107,6 +107,13 @@ std::string FormatC(const char* format, ...) {
   return out;
 }
 
+std::size_t FormatFixed(double value, int decimals, char* buffer, std::size_t capacity) {
+  CLocaleScope scope;
+  const int n = std::snprintf(buffer, capacity, "%.*f", decimals, value);
+  if (n < 0 || static_cast<std::size_t>(n) >= capacity) return 0;
+  return static_cast<std::size_t>(n);
+}
+
 bool ParseFieldNumber(std::string_view text, double* value) {
   std::size_t i = 0;
   while (i < text.size() && (IsBlank(text[i]) || text[i] == '\n' || text[i] == '\r'))

@@ -4,6 +4,7 @@
 // comma); the calculator always shows a decimal point and accepts either.
 #pragma once
 
+#include <cstddef>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -16,6 +17,14 @@ std::string FormatC(const char* format, ...)
     __attribute__((format(printf, 1, 2)))
 #endif
     ;
+
+// Writes value as printf's "%.*f" with the given decimals in the "C" locale
+// into buffer (capacity bytes, room for a terminating zero that is written
+// but not counted); returns the length, or 0 when it does not fit. The one
+// fixed-point path of the results file and the chart's tables: every C++
+// library has it, where to_chars with a precision is missing from some
+// (emscripten's), and it allocates nothing.
+std::size_t FormatFixed(double value, int decimals, char* buffer, std::size_t capacity);
 
 // Puts a failure message into an optional error text.
 inline void SetError(std::string* errorText, const char* message) {

@@ -86,13 +86,8 @@ bool CPP_Peregon::OnInitDialog() {
 
 bool CPP_Peregon::Alternative(int kind, double value, double* alternative) {
   if (!m_pBoilingPage) return false;
-  if (kind == brevimo::RunByStrength)
-    return m_pSheet->ConvertConcentration(brevimo::VolPct, brevimo::MassPct, value, &m_dWorkMass,
-                                          nullptr, nullptr) &&
-           m_pBoilingPage->BoilingFromLiquid(m_dWorkMass, alternative, nullptr, nullptr);
-  return m_pBoilingPage->LiquidFromBoiling(value, &m_dWorkMass) &&
-         m_pSheet->ConvertConcentration(brevimo::MassPct, brevimo::VolPct, m_dWorkMass, alternative,
-                                        nullptr, nullptr);
+  PageBoiling boiling(*m_pBoilingPage);
+  return brevimo::RunPointAlternative(kind, value, boiling, &m_dWorkMass, alternative);
 }
 
 void CPP_Peregon::DoDataExchange(CDataExchange* pDX) {

@@ -2,17 +2,9 @@
 #include "CPP_VolMasMol.h"
 
 #include "app/dial_calc.h"
+#include "calc/concentration.h"
 #include "res/dlg_140.h"
 #include "ui/message_box.h"
-
-namespace {
-
-// The density of the water a pycnometer is calibrated with, and its
-// reciprocal.
-constexpr double kPerKgPycnometerWater = 1.0018032458425166;
-constexpr double kPycnometerWater = 0.9982;
-
-} // namespace
 
 CPP_VolMasMol::CPP_VolMasMol() : CPropertyPage(brevimo::res::kDialog140, "CPP_VolMasMol") {
   OnClicked(1028, &CPP_VolMasMol::OnCalcVolume);
@@ -84,7 +76,7 @@ bool CPP_VolMasMol::RecalcComposition() {
   m_dAlcVolKg = c.alcoholVolumeKg;
   m_dWatVolL = c.waterVolumeL;
   m_dWatVolKg = c.waterVolumeKg;
-  m_dPycnometer = m_dDensity * kPerKgPycnometerWater;
+  m_dPycnometer = m_dDensity * brevimo::kPerKgPycnometerWater;
   UpdateData(false);
   return true;
 }
@@ -129,7 +121,7 @@ void CPP_VolMasMol::OnCalcPycnometer() {
   if (!UpdateData(true)) return;
   double reading = m_dPycnometer;
   if (!ParseNumber(1044, m_sPycnometer, reading)) return;
-  CalcFromDensity(reading * kPycnometerWater, reading);
+  CalcFromDensity(reading * brevimo::kPycnometerWater, reading);
 }
 
 void CPP_VolMasMol::CalcFromDensity(double density, double reading) {

@@ -17,6 +17,8 @@ packages=(
   fonts-dejavu-core locales
   # icon rendering, desktop entry and AppStream checks, Debian package (CPack uses file)
   librsvg2-bin desktop-file-utils appstream dpkg-dev file
+  # the web app (emscripten's optimiser needs node-acorn) and its tests in headless Chromium
+  emscripten node-acorn python3 chromium chromium-driver python3-selenium
 )
 
 missing=()

@@ -3,8 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <random>
 #include <string>
+#include <vector>
 
 using brevimo::FormatC;
 using brevimo::ParseFieldNumber;
@@ -104,6 +110,36 @@ TEST(Locale, RussianLocaleDoesNotChangeNumbers) {
   EXPECT_EQ(v, 96.5);
   ASSERT_TRUE(ParseStrictNumber("92.5", &v));
   EXPECT_EQ(v, 92.5);
+}
+
+} // namespace
+
+namespace {
+
+// FormatFixed took over from to_chars with a precision in the results file:
+// the same digits for ties, extremes and random doubles, whatever the locale.
+TEST(FormatFixed, GivesTheDigitsOfToChars) {
+  LocaleGuard russian("ru_RU.UTF-8"); // decimal comma in printf, if present
+  std::mt19937_64 random(24);
+  std::vector<double> values = {0.125, 2.675, -0.004, 5e-324, 1.7e308, -1e20, 0.0, -0.0};
+  for (int i = 0; i < 20000; ++i) {
+    double v = 0.0;
+    const std::uint64_t bits = random();
+    std::memcpy(&v, &bits, sizeof v);
+    if (std::isfinite(v)) values.push_back(v);
+    values.push_back(std::uniform_real_distribution<double>(-200.0, 200.0)(random));
+  }
+  char ours[400], theirs[400];
+  for (double v : values)
+    for (int decimals : {0, 1, 2, 4}) {
+      const std::size_t n = brevimo::FormatFixed(v, decimals, ours, sizeof ours);
+      const char* end =
+          std::to_chars(theirs, theirs + sizeof theirs, v, std::chars_format::fixed, decimals).ptr;
+      ASSERT_EQ(std::string(ours, n), std::string(static_cast<const char*>(theirs), end))
+          << v << " " << decimals;
+    }
+  char small[4];
+  EXPECT_EQ(brevimo::FormatFixed(123.5, 1, small, sizeof small), 0u); // does not fit
 }
 
 } // namespace

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Writes the pages' dialog templates as JSON for the site generator, so that
+// the web pages take their captions, items and control IDs from the same
+// data as the window. Built for Node and run at build time.
+#include "res/dlg_129.h"
+#include "res/dlg_131.h"
+#include "res/dlg_133.h"
+#include "res/dlg_136.h"
+#include "res/dlg_138.h"
+#include "res/dlg_140.h"
+#include "res/dlg_141.h"
+#include "res/dlg_143.h"
+#include "res/dlg_144.h"
+
+#include <cstdio>
+#include <string>
+
+using namespace brevimo::res;
+
+namespace {
+
+std::string Quoted(const char* text) {
+  std::string out = "\"";
+  for (const char* p = text; *p; ++p) {
+    if (*p == '"' || *p == '\\') out += '\\';
+    if (*p == '\n') {
+      out += "\\n";
+      continue;
+    }
+    out += *p;
+  }
+  return out + '"';
+}
+
+const char* KindName(Ctl kind) {
+  switch (kind) {
+  case Ctl::Label:
+    return "label";
+  case Ctl::Edit:
+    return "edit";
+  case Ctl::Button:
+    return "button";
+  case Ctl::GroupBox:
+    return "group";
+  case Ctl::CheckBox:
+    return "check";
+  case Ctl::Radio:
+    return "radio";
+  case Ctl::DropList:
+    return "list";
+  case Ctl::DropDown:
+    return "dropdown";
+  case Ctl::Icon:
+    return "icon";
+  }
+  return "";
+}
+
+void Dump(const char* className, const DlgTemplate& t, bool last) {
+  std::printf("%s: {\"id\": %d, \"caption\": %s, \"items\": [\n", Quoted(className).c_str(), t.id,
+              Quoted(t.caption).c_str());
+  for (std::size_t i = 0; i < t.items.size(); ++i) {
+    const DlgItem& c = t.items[i];
+    std::string items;
+    for (const char* item : c.items)
+      items += (items.empty() ? "" : ", ") + Quoted(item);
+    std::printf("  {\"id\": %d, \"kind\": \"%s\", \"text\": %s, \"x\": %d, \"y\": %d, \"cx\": %d, "
+                "\"cy\": %d, \"readOnly\": %s, \"group\": %s, \"items\": [%s]}%s\n",
+                c.id, KindName(c.kind), Quoted(c.text).c_str(), c.x, c.y, c.cx, c.cy,
+                c.style & kReadOnly ? "true" : "false", c.style & kGroup ? "true" : "false",
+                items.c_str(), i + 1 < t.items.size() ? "," : "");
+  }
+  std::printf("]}%s\n", last ? "" : ",");
+}
+
+} // namespace
+
+int main() {
+  std::printf("{\n");
+  Dump("CPP_KsTCorr", kDialog138, false);
+  Dump("CPP_RazvedSpirta", kDialog143, false);
+  Dump("CPP_CombRastv", kDialog131, false);
+  Dump("CPP_PowerAndOut", kDialog129, false);
+  Dump("CPP_VolMasMol", kDialog140, false);
+  Dump("CPP_CalkTkip", kDialog141, false);
+  Dump("CPP_VacPereg", kDialog133, false);
+  Dump("CPP_ShugarConc", kDialog144, false);
+  Dump("CPP_Peregon", kDialog136, true);
+  std::printf("}\n");
+  return 0;
+}

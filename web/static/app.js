@@ -1,0 +1,226 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The pages' glue: moves the fields' texts to the calculator core (calc/ in
+// WebAssembly) and back, translates the texts and draws the run's chart.
+// No calculation happens here.
+"use strict";
+
+const LANG_KEY = "brevimo-lang";
+const page = document.querySelector("main.page");
+const pageName = page ? page.id : "";
+var core = null; // the calculator core, once loaded (also for the benchmark)
+
+function chosenLanguage() {
+  const stored = localStorage.getItem(LANG_KEY);
+  if (stored === "ru" || stored === "en") return stored;
+  return (navigator.language || "").toLowerCase().startsWith("en") ? "en" : "ru";
+}
+let lang = chosenLanguage();
+
+function tr(source) {
+  if (lang !== "en" || !source) return source;
+  const english = BREVIMO_EN[source];
+  return english === undefined ? trFormatted(source) : english;
+}
+
+// A message that printf made from a translated pattern, as the window
+// translates it: each number stands for "%d" or "%.<decimals>f", and goes
+// back into the English pattern as it was written.
+function trFormatted(text) {
+  const numbers = [];
+  let pattern = "", last = 0;
+  for (const m of text.matchAll(/-?\d+(?:\.(\d+))?/g)) {
+    pattern += text.slice(last, m.index).replace(/%/g, "%%") + (m[1] ? `%.${m[1].length}f` : "%d");
+    numbers.push(m[0]);
+    last = m.index + m[0].length;
+  }
+  if (!numbers.length) return text;
+  pattern += text.slice(last).replace(/%/g, "%%");
+  const english = BREVIMO_EN[pattern];
+  if (english === undefined) return text;
+  let next = 0, ok = true;
+  const result = english.replace(/%(?:%|d|\.\d+f)/g, (p) => {
+    if (p === "%%") return "%";
+    if (next >= numbers.length) ok = false;
+    return numbers[next++];
+  });
+  return ok && next === numbers.length ? result : text;
+}
+
+// Shows a source text translated and keeps the source for a later switch.
+function setText(element, source) {
+  element.dataset.tr = source;
+  element.textContent = tr(source).replace(/\n/g, element.classList.contains("message") ? "\n" : " ");
+}
+
+function translatePage() {
+  document.documentElement.lang = lang;
+  for (const element of document.querySelectorAll("[data-tr]")) setText(element, element.dataset.tr);
+  for (const link of document.querySelectorAll("a[data-manual]"))
+    link.href = (lang === "en" ? "manual/en/index.html#" : "manual/index.html#") + link.dataset.manual;
+  document.getElementById("lang").value = lang;
+}
+
+function fields() {
+  return page.querySelectorAll("input[type=text]");
+}
+
+// The page's state as the core reads it: texts, choices, read-only fields.
+function state() {
+  const s = {text: {}, choice: {}, readOnly: []};
+  for (const input of fields()) {
+    s.text[input.id] = input.value;
+    if (input.readOnly) s.readOnly.push(Number(input.id));
+  }
+  for (const line of page.querySelectorAll("output.errline")) s.text[line.id] = line.dataset.tr || "";
+  for (const group of page.querySelectorAll("[data-group]")) {
+    const radios = [...group.querySelectorAll("input[type=radio]")];
+    s.choice[group.dataset.group] = radios.findIndex((r) => r.checked);
+  }
+  for (const box of page.querySelectorAll("input[type=checkbox]")) s.choice[box.id] = box.checked ? 1 : 0;
+  for (const list of page.querySelectorAll("select")) s.choice[list.id] = list.selectedIndex;
+  return s;
+}
+
+function apply(result, buttonId) {
+  for (const [id, text] of Object.entries(result.text)) {
+    const element = document.getElementById(id);
+    if (!element) continue;
+    if (element.tagName === "INPUT") element.value = text;
+    else setText(element, text);
+  }
+  for (const [id, index] of Object.entries(result.choice)) {
+    const group = page.querySelector(`[data-group="${id}"]`);
+    const element = document.getElementById(id);
+    if (group) {
+      group.querySelectorAll("input[type=radio]").forEach((r, i) => { r.checked = i === index; });
+    } else if (element && element.type === "checkbox") {
+      element.checked = index === 1;
+    } else if (element && element.tagName === "SELECT") {
+      element.selectedIndex = index;
+    }
+  }
+  const messages = result.messages;
+  if (buttonId && messages.length) {
+    const out = document.getElementById("m" + buttonId);
+    setText(out, messages.join("\n"));
+    out.classList.add("shown");
+  }
+  if (result.failed) {
+    const field = document.getElementById(String(result.failed));
+    if (field) field.focus();
+  }
+  if (pageName === "CPP_CombRastv") modeFields();
+}
+
+function click(buttonId) {
+  for (const out of page.querySelectorAll("output.message")) {
+    out.textContent = "";
+    out.dataset.tr = "";
+    out.classList.remove("shown");
+  }
+  apply(core.click(pageName, buttonId, state()), buttonId);
+  if (pageName === "CPP_Peregon" && buttonId === 1062) showRun();
+}
+
+// The mixing page: the mode decides which solution is typed in.
+function modeFields() {
+  const findSecond = document.getElementById("1018").checked;
+  for (const [id, readOnly] of [[1013, findSecond], [1012, findSecond], [1015, !findSecond], [1014, !findSecond]]) {
+    const input = document.getElementById(String(id));
+    input.readOnly = readOnly;
+    input.className = readOnly ? "result" : "input";
+    if (readOnly) input.removeAttribute("inputmode");
+    else input.setAttribute("inputmode", "decimal");
+  }
+}
+
+// ---- the distillation run: chart, steps table, CSV ----
+
+function showRun() {
+  const csv = core.runSteps(pageName, ",");
+  const section = document.getElementById("run");
+  if (!csv) return;
+  const lines = csv.trim().split("\n");
+  const rows = lines.slice(1).map((l) => l.split(","));
+  const heads = ["Темп. в кубе, °C", "Креп. в кубе, % об.", "Объем в кубе, л", "Креп. пара, % об.",
+    "Отобрано, л", "Креп. отбора, % об."];
+  const table = document.getElementById("steps");
+  const head = "<thead><tr>" + heads.map((h) => `<th data-tr="${h}">${tr(h)}</th>`).join("") + "</tr></thead>";
+  table.innerHTML = head + "<tbody>" + rows.map((r) => "<tr>" + r.map((v) => `<td>${v}</td>`).join("") + "</tr>").join("") + "</tbody>";
+  const link = document.getElementById("csv");
+  if (link.href.startsWith("blob:")) URL.revokeObjectURL(link.href);
+  link.href = URL.createObjectURL(new Blob([csv], {type: "text/csv"}));
+  document.getElementById("chart").innerHTML = chart(rows.map((r) => r.map(Number)));
+  section.hidden = false;
+  translatePage();
+}
+
+// Still temperature (left axis) and the still's and distillate's strength
+// (right axis) against the distillate collected.
+function chart(rows) {
+  const W = 480, H = 300, L = 46, R = 34, T = 18, B = 40;
+  const x = rows.map((r) => r[4]);
+  const xMax = Math.max(...x, 1e-9);
+  const temps = rows.map((r) => r[0]);
+  const tMin = Math.floor(Math.min(...temps)), tMax = Math.ceil(Math.max(...temps));
+  const px = (v) => L + (v / xMax) * (W - L - R);
+  const pt = (v) => T + (1 - (v - tMin) / Math.max(tMax - tMin, 1e-9)) * (H - T - B);
+  const pp = (v) => T + (1 - v / 100) * (H - T - B);
+  const line = (ys, map, cls) =>
+    `<polyline class="${cls}" points="${rows.map((r, i) => px(x[i]).toFixed(1) + "," + map(ys[i]).toFixed(1)).join(" ")}"/>`;
+  let grid = "";
+  for (let i = 0; i <= 4; i++) {
+    const t = tMin + ((tMax - tMin) * i) / 4, p = 25 * i, xv = (xMax * i) / 4;
+    grid += `<line class="grid" x1="${L}" x2="${W - R}" y1="${pt(t)}" y2="${pt(t)}"/>` +
+      `<text x="${L - 4}" y="${pt(t) + 4}" text-anchor="end" class="t">${t.toFixed(1)}</text>` +
+      `<text x="${W - R + 4}" y="${pp(p) + 4}" class="p">${p}</text>` +
+      `<text x="${px(xv)}" y="${H - B + 16}" text-anchor="middle">${xv.toPrecision(3)}</text>`;
+  }
+  const label = (source, cls, attrs) => `<text class="${cls}" ${attrs} data-tr="${source}">${tr(source)}</text>`;
+  return `<svg viewBox="0 0 ${W} ${H}" role="img" aria-label="${tr("График перегонки")}">` + grid +
+    `<rect class="frame" x="${L}" y="${T}" width="${W - L - R}" height="${H - T - B}"/>` +
+    line(temps, pt, "t") + line(rows.map((r) => r[1]), pp, "p") + line(rows.map((r) => r[5]), pp, "d") +
+    label("Отобрано, л", "", `x="${(L + W - R) / 2}" y="${H - 6}" text-anchor="middle"`) +
+    label("Температура в кубе, °C", "t", `x="${L}" y="${T - 4}"`) +
+    label("Крепость в кубе, % об.", "p", `x="${W - R}" y="${T - 4}" text-anchor="end"`) +
+    label("Креп. отбора, % об.", "d", `x="${L + 6}" y="${T + 16}"`) + "</svg>";
+}
+
+// ---- start ----
+
+document.getElementById("lang").addEventListener("change", (event) => {
+  lang = event.target.value;
+  localStorage.setItem(LANG_KEY, lang);
+  translatePage();
+});
+translatePage();
+
+if ("serviceWorker" in navigator) navigator.serviceWorker.register("sw.js");
+
+if (page && pageName !== "index") {
+  for (const button of page.querySelectorAll("button.calc")) {
+    button.disabled = true;
+    button.addEventListener("click", () => click(Number(button.id)));
+  }
+  // Enter in a field presses the button that follows it in its section.
+  page.addEventListener("keydown", (event) => {
+    if (event.key !== "Enter" || event.target.tagName !== "INPUT" || !core) return;
+    const section = event.target.closest("fieldset, .section");
+    const buttons = section ? [...section.querySelectorAll("button.calc")] : [];
+    const next = buttons.find((b) => event.target.compareDocumentPosition(b) & Node.DOCUMENT_POSITION_FOLLOWING);
+    if (next || buttons.length) {
+      event.preventDefault();
+      (next || buttons[buttons.length - 1]).click();
+    }
+  });
+  BrevimoCore().then((module) => {
+    core = module;
+    apply(core.show(pageName), 0);
+    if (pageName === "CPP_CombRastv") {
+      for (const id of ["1017", "1018"]) document.getElementById(id).addEventListener("change", modeFields);
+    }
+    for (const button of page.querySelectorAll("button.calc")) button.disabled = false;
+    page.dataset.readyAt = String(performance.now());
+    page.dataset.ready = "1";
+  });
+}

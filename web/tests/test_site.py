@@ -1,0 +1,400 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The built site in headless Chromium, served locally.
+
+Driven by Debian's python3-selenium and chromium-driver: both come with the
+distribution, so the tests need no npm registry and no download at CI time.
+
+usage: test_site.py SITE_DIR BREVIMO_CALC
+"""
+import functools
+import html.parser
+import http.server
+import json
+import os
+import random
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import unittest
+import xml.etree.ElementTree as ET
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.support.ui import WebDriverWait
+
+SITE = os.path.abspath(sys.argv[1]) if len(sys.argv) > 1 else ""
+CALC = os.path.abspath(sys.argv[2]) if len(sys.argv) > 2 else ""
+SOURCE = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+PAGES = ["CPP_KsTCorr", "CPP_RazvedSpirta", "CPP_CombRastv", "CPP_PowerAndOut", "CPP_VolMasMol",
+         "CPP_CalkTkip", "CPP_VacPereg", "CPP_ShugarConc", "CPP_Peregon"]
+ENTER_NUMBER = "Please enter a number."
+# The English of messages with numbers (the translation has their printf
+# pattern) and of those the window leaves as they are.
+ENGLISH = {
+    ENTER_NUMBER: ENTER_NUMBER,
+    ">97.17%": ">97.17%",
+    "Температура кипения воды должна быть от 0.00 до 231.90 *C":
+        "The water boiling temperature must be from 0.00 to 231.90 *C",
+    "Ошибка в параметрах. Плотность 0.7893...0.9982 (кг/л)":
+        "Parameter error. Density 0.7893...0.9982 (kg/l)",
+}
+
+
+def english_texts():
+    table = {}
+    ts = os.path.join(SOURCE, "translations", "brevimo_en.ts")
+    for message in ET.parse(ts).getroot().iter("message"):
+        table.setdefault(message.findtext("source"), message.findtext("translation"))
+    return table
+
+
+class ExampleTables(html.parser.HTMLParser):
+    """The manual's worked examples: [(page, [(action, id, value)])]."""
+
+    def __init__(self):
+        super().__init__()
+        self.examples, self.row, self.cells, self.cell = [], None, [], None
+
+    def handle_starttag(self, tag, attrs):
+        attrs = dict(attrs)
+        if tag == "table" and attrs.get("class") == "example":
+            self.examples.append((attrs["data-page"], []))
+        elif tag == "tr" and self.examples:
+            self.row = next(((k[5:], int(v)) for k, v in attrs.items() if k.startswith("data-")), None)
+            self.cells = []
+        elif tag == "td" and self.row:
+            self.cell = ""
+
+    def handle_data(self, data):
+        if self.cell is not None:
+            self.cell += data
+
+    def handle_endtag(self, tag):
+        if tag == "td" and self.cell is not None:
+            self.cells.append(self.cell.strip())
+            self.cell = None
+        elif tag == "tr" and self.row:
+            self.examples[-1][1].append((self.row[0], self.row[1], self.cells[-1]))
+            self.row = None
+        elif tag == "table":
+            self.row = None
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+class Server:
+    def __init__(self, root):
+        handler = functools.partial(QuietHandler, directory=root)
+        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
+        self.url = f"http://127.0.0.1:{self.httpd.server_port}/"
+
+
+def start_browser(profile):
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for arg in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                "--disable-dev-shm-usage", f"--user-data-dir={profile}", "--lang=ru"):
+        options.add_argument(arg)
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    driver.set_script_timeout(30)
+    return driver
+
+
+def phone(driver):
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                           {"width": 360, "height": 740, "deviceScaleFactor": 1, "mobile": True})
+
+
+class SiteTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.server = Server(SITE)
+        cls.profile = tempfile.TemporaryDirectory()
+        cls.d = start_browser(cls.profile.name)
+        phone(cls.d)
+        cls.en = english_texts()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.d.quit()
+        cls.server.httpd.shutdown()
+        cls.profile.cleanup()
+
+    # ---- acting on a page as a user ----
+
+    def open(self, page, lang="ru"):
+        d = self.d
+        d.get(self.server.url + "index.html")
+        d.execute_script("localStorage.setItem('brevimo-lang', arguments[0])", lang)
+        d.get(self.server.url + page + ".html")
+        WebDriverWait(d, 20).until(lambda d: d.execute_script(
+            "return document.querySelector('main').dataset.ready === '1'"))
+
+    def el(self, cid):
+        return self.d.find_element("id", str(cid))
+
+    def type(self, cid, text):
+        field = self.el(cid)
+        field.clear()
+        field.send_keys(text)
+
+    def press(self, cid):
+        self.d.execute_script("arguments[0].scrollIntoView({block: 'center'})", self.el(cid))
+        self.el(cid).click()
+
+    def check(self, cid, on):
+        if self.el(cid).is_selected() != on:
+            self.press(cid)
+
+    def choose(self, cid, item):
+        self.d.execute_script(
+            "const s = document.getElementById(arguments[0]);"
+            "const i = [...s.options].findIndex(o => o.dataset.tr === arguments[1] || o.text === arguments[1]);"
+            "if (i < 0) throw new Error('no item ' + arguments[1]); s.selectedIndex = i;", str(cid), item)
+
+    def value(self, cid):
+        return self.el(cid).get_attribute("value")
+
+    def message(self, button):
+        return self.d.execute_script("return document.getElementById(arguments[0]).textContent",
+                                     f"m{button}")
+
+    def do(self, steps):
+        """Carries out (action, id, value) steps; returns the expected outputs."""
+        outputs = []
+        for action, cid, text in steps:
+            if action == "in":
+                self.type(cid, text)
+            elif action == "option":
+                self.press(cid)
+            elif action == "check":
+                self.check(cid, text == "да")
+            elif action == "choose":
+                self.choose(cid, text)
+            elif action == "press":
+                self.press(cid)
+            elif action == "out":
+                outputs.append((cid, text))
+        return outputs
+
+    # ---- the tests ----
+
+    def test_manual_examples_give_the_windows_digits(self):
+        parser = ExampleTables()
+        with open(os.path.join(SITE, "manual", "index.html"), encoding="utf-8") as f:
+            parser.feed(f.read())
+        self.assertEqual(sorted(p for p, _ in parser.examples), sorted(PAGES))
+        for page, steps in parser.examples:
+            with self.subTest(page=page):
+                self.open(page)
+                for cid, text in self.do(steps):
+                    self.assertEqual(self.value(cid).strip(), text.strip(), f"{page} {cid}")
+
+    def test_worked_examples_of_the_page_tests(self):
+        # (page, steps, expected) from tests/pages.
+        cases = [
+            ("CPP_RazvedSpirta", [("option", 1038, ""), ("in", 1041, "1000"), ("in", 1039, "96"),
+                                  ("in", 1040, "40"), ("press", 1042, "")],
+             {1043: "416.65", 1044: "611.62", 1045: "1000.00"}),
+            ("CPP_RazvedSpirta", [("option", 1036, ""), ("in", 1041, "250,5"), ("in", 1039, "96"),
+                                  ("in", 1040, "40"), ("press", 1042, "")],
+             {1043: "250.50", 1044: "367.73", 1045: "601.23"}),
+            ("CPP_RazvedSpirta", [("press", 1042, "")], {1043: "1000.00", 1044: "1467.97", 1045: "2400.11"}),
+            ("CPP_CalkTkip", [], {1025: "96.00", 1030: "78.21", 1038: "96.15", 1036: "94.07", 1037: "86.13"}),
+            ("CPP_ShugarConc", [], {1048: "  100.19", 1044: "  940.04", 1049: " 1038.57"}),
+        ]
+        for page, steps, expected in cases:
+            with self.subTest(page=page, steps=steps):
+                self.open(page)
+                self.do(steps)
+                for cid, text in expected.items():
+                    self.assertEqual(self.value(cid), text, f"{page} {cid}")
+
+    def test_refusals_show_the_windows_message_in_both_languages(self):
+        cases = [
+            ("CPP_RazvedSpirta", [("in", 1039, "40"), ("in", 1040, "96")], 1042,
+             "Конечный раствор крепче исходного"),
+            ("CPP_RazvedSpirta", [("in", 1039, "крепкий")], 1042, ENTER_NUMBER),
+            ("CPP_CombRastv", [("in", 1010, "120")], 1004, "% спирта >100"),
+            ("CPP_PowerAndOut", [("in", 1002, "0")], 1004, "Мощность <=0"),
+            ("CPP_VolMasMol", [("in", 1027, "150")], 1030, "Ошибка в параметрах\nКоцентрация 0..100%"),
+            ("CPP_VolMasMol", [("in", 1031, "1.2")], 1043,
+             "Ошибка в параметрах. Плотность 0.7893...0.9982 (кг/л)"),
+            ("CPP_CalkTkip", [("option", 1032, ""), ("in", 1025, "98")], 1031, ">97.17%"),
+            ("CPP_VacPereg", [("in", 1025, "300")], 1027,
+             "Температура кипения воды должна быть от 0.00 до 231.90 *C"),
+            ("CPP_ShugarConc", [("option", 1040, ""), ("in", 1047, "1300")], 1042,
+             "Масса сахара на 1 л раствора 0..1208.41 г"),
+            ("CPP_Peregon", [("in", 1057, "1,5 л")], 1062, ENTER_NUMBER),
+        ]
+        for page, steps, button, source in cases:
+            for lang in ("ru", "en"):
+                with self.subTest(page=page, lang=lang, message=source):
+                    self.open(page, lang)
+                    self.do(steps)
+                    self.press(button)
+                    want = source if lang == "ru" else ENGLISH.get(source, self.en.get(source))
+                    self.assertEqual(self.message(button), want)
+        # The correction page writes its refusals on its error line.
+        for lang in ("ru", "en"):
+            self.open("CPP_KsTCorr", lang)
+            self.type(1016, "50")
+            self.press(1021)
+            source = "Выход за пределы допустимых температур"
+            self.assertEqual(self.el(1024).text, source if lang == "ru" else self.en[source])
+            self.assertEqual(self.value(1018), "-1.00")
+
+    def calc(self, *args):
+        done = subprocess.run([CALC, "--json", *args], capture_output=True, text=True)
+        if done.returncode == 1:
+            return None, json.loads(done.stdout)["error"]
+        self.assertEqual(done.returncode, 0, done.stderr)
+        return json.loads(done.stdout), None
+
+    def test_random_inputs_give_the_digits_of_brevimo_calc(self):
+        rnd = random.Random(24)
+
+        def number(lo, hi, decimals):
+            return f"{rnd.uniform(lo, hi):.{decimals}f}"
+
+        # The page's fields and formats against brevimo-calc's results.
+        for _ in range(12):
+            spirit, target, volume = number(30, 97, 2), number(1, 60, 2), number(0.1, 5000, 3)
+            self.open("CPP_RazvedSpirta")
+            self.do([("option", 1036, ""), ("in", 1041, volume), ("in", 1039, spirit),
+                     ("in", 1040, target), ("press", 1042, "")])
+            out, error = self.calc("dilute", "--strength", spirit, "--target", target, "--spirit", volume)
+            with self.subTest(page="dilute", spirit=spirit, target=target, volume=volume):
+                if error:
+                    self.assertEqual(self.message(1042), error)
+                    continue
+                self.assertEqual(self.message(1042), "")
+                for cid, key in ((1043, "spirit"), (1044, "water"), (1045, "result")):
+                    self.assertEqual(self.value(cid), "%.2f" % out[key], key)
+
+        for _ in range(12):
+            reading, t1, t2 = number(0, 100, 2), number(-25, 40, 1), number(-25, 40, 1)
+            self.open("CPP_KsTCorr")
+            self.do([("in", 1015, reading), ("in", 1016, t1), ("in", 1017, t2), ("press", 1021, "")])
+            out, error = self.calc("correct", "--reading", reading, "--temperature", t1, "--to", t2)
+            with self.subTest(page="correct", reading=reading, t1=t1, t2=t2):
+                if error:
+                    self.assertEqual(self.el(1024).text, error)
+                    continue
+                self.assertEqual(self.value(1019), "%.4f" % out["density"])
+                self.assertEqual(self.value(1020), "%.4f" % out["density_to"])
+                self.assertEqual(self.value(1018), "%.2f" % out["reading_to"])
+
+        for _ in range(12):
+            v1, s1, v2, s2 = number(0, 3000, 1), number(0, 100, 2), number(0, 3000, 2), number(0, 100, 2)
+            self.open("CPP_CombRastv")
+            self.do([("in", 1011, v1), ("in", 1010, s1), ("in", 1013, v2), ("in", 1012, s2),
+                     ("press", 1004, "")])
+            out, error = self.calc("mix", "--volume1", v1, "--strength1", s1, "--volume2", v2,
+                                   "--strength2", s2)
+            with self.subTest(page="mix", inputs=(v1, s1, v2, s2)):
+                if error:
+                    self.assertEqual(self.message(1004), error)
+                    continue
+                self.assertEqual(self.value(1015), "%.2f" % out["volume"])
+                self.assertEqual(self.value(1014), "%.2f" % out["strength"])
+
+    def test_run_shows_chart_steps_and_csv(self):
+        self.open("CPP_Peregon")
+        self.type(1057, "20")
+        self.press(1062)
+        self.assertEqual(self.message(1062), "")
+        rows = self.d.execute_script("return document.querySelectorAll('#steps tbody tr').length")
+        csv = self.d.execute_async_script(
+            "fetch(document.getElementById('csv').href).then(r => r.text()).then(arguments[0])")
+        lines = csv.strip().split("\n")
+        self.assertEqual(lines[0], "TKipBak,VConBak,VolBak,ParVolCon,OutVol,OutVolCon")
+        self.assertEqual(len(lines) - 1, rows)
+        self.assertGreater(rows, 10)
+        last = lines[-1].split(",")
+        self.assertEqual(self.value(1063), "%.4f" % float(last[4]))
+        self.assertEqual(self.value(1067), "%.4f" % float(last[2]))
+        self.assertEqual(self.d.execute_script("return document.querySelectorAll('#chart polyline').length"), 3)
+        out, _ = self.calc("run", "--start-temperature", "92.5", "--end-temperature", "98", "--wash", "20")
+        self.assertEqual(self.value(1063), "%.4f" % out["distillate"])
+
+    def test_no_page_scrolls_sideways_on_a_phone(self):
+        for page in PAGES + ["index"]:
+            for lang in ("ru", "en"):
+                with self.subTest(page=page, lang=lang):
+                    if page == "index":
+                        self.d.get(self.server.url + "index.html")
+                        self.d.execute_script("localStorage.setItem('brevimo-lang', arguments[0])", lang)
+                        self.d.refresh()
+                    else:
+                        self.open(page, lang)
+                    widths = self.d.execute_script(
+                        "return [document.documentElement.scrollWidth, window.innerWidth]")
+                    self.assertLessEqual(widths[0], widths[1])
+
+    def test_every_field_and_button_is_named_by_its_control_id(self):
+        for page in PAGES:
+            with self.subTest(page=page):
+                self.open(page)
+                inputs = self.d.execute_script(
+                    "return [...document.querySelectorAll('input[type=text]')].map(i => "
+                    "[i.id, i.getAttribute('inputmode'), i.readOnly, getComputedStyle(i).backgroundColor])")
+                for cid, mode, read_only, background in inputs:
+                    self.assertTrue(cid.isdigit(), cid)
+                    self.assertEqual(mode, None if read_only else "decimal", cid)
+                    self.assertEqual(background != "rgb(255, 255, 255)", read_only, cid)
+                self.assertTrue(self.d.find_element("id", page))
+                link = self.d.find_element("css selector", "a[data-manual]").get_attribute("href")
+                self.assertTrue(link.endswith(f"manual/index.html#{page}"), link)
+
+    def test_language_switch_is_remembered(self):
+        self.open("CPP_RazvedSpirta", "ru")
+        self.assertEqual(self.d.find_element("css selector", "h1").text, "Разведение спирта")
+        self.d.execute_script("const s = document.getElementById('lang'); s.value = 'en';"
+                              "s.dispatchEvent(new Event('change'))")
+        self.assertEqual(self.d.find_element("css selector", "h1").text, self.en["Разведение спирта"])
+        self.d.get(self.server.url + "CPP_CombRastv.html")
+        self.assertEqual(self.d.find_element("css selector", "h1").text, self.en["Смешение растворов"])
+        self.assertEqual(self.d.execute_script("return document.documentElement.lang"), "en")
+
+    def test_enter_in_a_field_calculates(self):
+        self.open("CPP_RazvedSpirta")
+        self.type(1040, "50\n")
+        self.assertEqual(self.value(1045), "1920.22")
+
+    def test_works_offline_after_the_first_visit(self):
+        self.open("CPP_RazvedSpirta")
+        self.d.execute_async_script("navigator.serviceWorker.ready.then(() => arguments[0]())")
+        WebDriverWait(self.d, 20).until(lambda d: d.execute_script(
+            "return navigator.serviceWorker.controller !== null"))
+        self.d.execute_cdp_cmd("Network.enable", {})
+        self.d.execute_cdp_cmd("Network.emulateNetworkConditions", {
+            "offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
+        self.server.httpd.shutdown()  # and no server either: the worker's own
+        self.server.httpd.server_close()  # requests are not emulated offline
+        try:
+            for page in ("CPP_VolMasMol", "CPP_Peregon"):
+                self.d.get(self.server.url + page + ".html")
+                WebDriverWait(self.d, 20).until(lambda d: d.execute_script(
+                    "return document.querySelector('main').dataset.ready === '1'"))
+            self.press(1062)
+            self.assertEqual(self.value(1065), "%.4f" % self.calc(
+                "run", "--start-temperature", "92.5", "--end-temperature", "98", "--wash", "1")[0]["distillate_strength"])
+            self.d.get(self.server.url + "manual/index.html")
+            self.assertIn("Brevimo", self.d.title)
+        finally:
+            self.d.execute_cdp_cmd("Network.emulateNetworkConditions", {
+                "offline": False, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
+            type(self).server = Server(SITE)
+
+
+if __name__ == "__main__":
+    unittest.main(argv=sys.argv[:1], verbosity=2)
