@@ -378,9 +378,14 @@ Outcome Sugar(const SugarArgs& a) {
                                                  {GivenWaterVolume, &a.waterVolume},
                                                  {GivenResultVolume, &a.resultVolume},
                                                  {GivenResultWeight, &a.resultWeight}};
+  // RequireOne has made sure one of each list is given; the check against
+  // the end keeps that from resting on it (and the optimiser from warning).
   auto chosen = [](const auto& list) {
-    return *std::find_if(std::begin(list), std::end(list),
-                         [](const auto& item) { return item.second->given(); });
+    const auto it = std::find_if(std::begin(list), std::end(list),
+                                 [](const auto& item) { return item.second->given(); });
+    if (it == std::end(list))
+      throw UsageError{"sugar: a wanted value and a given amount are needed"};
+    return *it;
   };
   const auto [wantedKind, wantedValue] = chosen(wanted);
   const auto [givenKind, givenValue] = chosen(given);
