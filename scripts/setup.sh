@@ -13,8 +13,12 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev help2man
   fonts-dejavu-core locales
-  # icon rendering, desktop entry and AppStream checks, Debian package (CPack uses file)
-  librsvg2-bin desktop-file-utils appstream dpkg-dev file
+  # icon rendering, desktop entry and AppStream checks, the table generators' check
+  librsvg2-bin desktop-file-utils appstream python3
+  # Qt's own texts in Russian (the brevimo package depends on it)
+  qt6-translations-l10n
+  # Debian packages: build, check, install and start under a virtual X server
+  debhelper dpkg-dev devscripts lintian fakeroot xvfb xauth xdotool
 )
 
 missing=()
