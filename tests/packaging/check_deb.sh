@@ -56,7 +56,7 @@ for need in libqt6widgets6 qt6-translations-l10n; do
   grep -q "$need" <<<"$depends" || fail "brevimo does not depend on $need: $depends"
 done
 calc_depends=$(field "${debs[1]}" Depends)
-grep -qi 'qt' <<<"$calc_depends" && fail "brevimo-calc depends on Qt: $calc_depends"
+if grep -qi 'qt' <<<"$calc_depends"; then fail "brevimo-calc depends on Qt: $calc_depends"; fi
 [ "$(field "${debs[0]}" Version)" = "$version" ] || fail "version $(field "${debs[0]}" Version)"
 contents() { dpkg-deb --contents "$a/$1" | awk '{print $6}' | sed 's|^\./||'; }
 app_files=$(contents "${debs[0]}")
@@ -167,13 +167,15 @@ got=$(/usr/bin/brevimo-calc dilute --strength 96 --target 40 --spirit 1000) ||
 grep -q '^water 1467\.967' <<<"$got" || fail "brevimo-calc: $got"
 
 dpkg_wait dpkg --purge brevimo brevimo-calc
-for p in brevimo brevimo-calc; do installed "$p" && fail "$p still installed"; done
+for p in brevimo brevimo-calc; do
+  if installed "$p"; then fail "$p still installed"; fi
+done
 # Whatever of the packages' paths still exists must belong to another package
 # (shared folders such as /usr/share/icons/hicolor/48x48/apps).
-mapfile -t left < <(while read -r f; do [ -e "$f" ] && echo "$f"; done <<<"$owned")
+mapfile -t left < <(while read -r f; do if [ -e "$f" ]; then echo "$f"; fi; done <<<"$owned")
 if [ ${#left[@]} -gt 0 ]; then
   unowned=$(dpkg -S "${left[@]}" 2>&1 >/dev/null | sed -n 's/.*no path found matching pattern //p')
   [ -z "$unowned" ] || fail "left after removal: $unowned"
 fi
-[ $failed -eq 0 ] && echo "both packages install, start, run and remove cleanly"
+if [ $failed -eq 0 ]; then echo "both packages install, start, run and remove cleanly"; fi
 exit $failed
