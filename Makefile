@@ -4,13 +4,21 @@
 #   make test  installs what is missing, builds and runs every test: debug,
 #              optimised (for the optimiser's warnings) and sanitised builds;
 #              any compiler warning fails the build
-#   make package  builds the Debian package build-release/brevimo_<version>_<arch>.deb
-#   make dist     builds the source archive build-release/brevimo-<version>.tar.gz
+#   make package  builds the Debian source and binary packages (brevimo,
+#                 brevimo-calc) in build-deb/
+#   make dist     builds the source archive build-dist/brevimo-<version>.tar.gz
+#                 from git (REF=v4.03 for a release tag; default HEAD)
+#   make test-debian  builds the Debian packages and checks them: lintian,
+#                 contents, a second identical build, install, start, remove
 #   make web      builds the static web app build-web/site (emscripten)
 #   make test-web builds it and runs its tests in headless Chromium
-.PHONY: run test setup package dist web test-web
+.PHONY: run test setup package dist test-debian web test-web
 
 JOBS ?= $(shell nproc)
+REF ?= HEAD
+# The version of REF, from its project(VERSION).
+VERSION = $(shell git show $(REF):CMakeLists.txt | sed -n 's/^project.Brevimo VERSION \([0-9.]*\).*/\1/p')
+DIST = build-dist/brevimo-$(VERSION).tar.gz
 
 setup:
 	@bash scripts/setup.sh
@@ -31,15 +39,18 @@ test: setup
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
 	$(MAKE) test-web
+	$(MAKE) test-debian
 
-package: setup
-	cmake --preset release
-	cmake --build --preset release -j $(JOBS)
-	cd build-release && cpack -G DEB
+package: setup dist
+	JOBS=$(JOBS) bash scripts/build-deb.sh $(DIST) build-deb
 
-dist: setup
-	cmake --preset release
-	cd build-release && cpack --config CPackSourceConfig.cmake
+# Only what git holds at REF: stray files of the working tree never get in.
+dist:
+	mkdir -p build-dist
+	git archive --format=tar.gz --prefix=brevimo-$(VERSION)/ -o $(DIST) $(REF)
+
+test-debian: setup dist
+	JOBS=$(JOBS) bash tests/packaging/check_deb.sh $(DIST) build-deb-check
 
 web: setup
 	cmake --preset web

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "brevimo_app.h"
-#include "res/version.h"
+#include "brevimo_version.h"
+#include "command_line.h"
 #include "ui/translation.h"
 
 #include <QApplication>
@@ -8,8 +9,10 @@
 #include <clocale>
 
 int main(int argc, char* argv[]) {
+  QCoreApplication::setApplicationVersion(QStringLiteral(BREVIMO_VERSION));
+  brevimo::AnswerHelpAndVersion(argc, argv);
   QApplication app(argc, argv);
-  QApplication::setApplicationVersion(QString::fromLatin1(brevimo::res::kProductVersion));
+  brevimo::CheckCommandLine(app);
   // Names the desktop entry, so the desktop matches the window to its menu
   // entry and icon (the Wayland app id).
   QGuiApplication::setDesktopFileName(QStringLiteral(BREVIMO_APP_ID));

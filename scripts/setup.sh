@@ -10,15 +10,18 @@ set -euo pipefail
 packages=(
   make cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev qt6-qpa-plugins libgl-dev qt6-tools-dev qt6-l10n-tools
-  # Qt's own texts in Russian (field menus, file dialogs), which the program loads
+  # Qt's own texts in Russian (field menus, file dialogs), which the program loads;
+  # the brevimo package depends on it
   qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev help2man
   fonts-dejavu-core locales
-  # icon rendering, desktop entry and AppStream checks, Debian package (CPack uses file)
-  librsvg2-bin desktop-file-utils appstream dpkg-dev file
+  # icon rendering, desktop entry and AppStream checks, the table generators' check
+  librsvg2-bin desktop-file-utils appstream python3
+  # Debian packages: build, check, install and start under a virtual X server
+  debhelper dpkg-dev devscripts lintian fakeroot xvfb xauth xdotool
   # the web app (emscripten's optimiser needs node-acorn) and its tests in headless Chromium
-  emscripten node-acorn python3 chromium chromium-driver python3-selenium
+  emscripten node-acorn chromium chromium-driver python3-selenium
 )
 
 missing=()

@@ -53,10 +53,25 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" |
   fail "metainfo does not launch $id.desktop"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "no release $version in the metainfo"
 # Every screenshot named in the metadata is installed under share/brevimo.
-shots=$(sed -n 's|.*<image>.*/\([^/<]*\)</image>.*|\1|p' "$metainfo")
+shots=$(sed -n 's|.*<image[^>]*>.*/\([^/<]*\)</image>.*|\1|p' "$metainfo")
 [ -n "$shots" ] || fail "no screenshots in the metainfo"
+# Software centres show no screenshot under 352 px high.
 for shot in $shots; do
-  need "$share/brevimo/screenshots/$shot"
+  png=$share/brevimo/screenshots/$shot
+  need "$png"
+  [ -s "$png" ] || continue
+  height=$(png_size "$png")
+  [ "${height#*x}" -ge 352 ] || fail "screenshot $shot is $height, less than 352 px high"
+done
+grep -q '<image xml:lang="ru">' "$metainfo" || fail "no Russian screenshot in the metainfo"
+# The desktop entry and the metainfo offer the same search words, in each language.
+for lang in "" ru; do
+  key=Keywords${lang:+[$lang]}
+  attr=${lang:+ xml:lang=\"$lang\"}
+  desktop_words=$(awk -v key="$key" 'index($0, key "=") == 1' "$desktop" | cut -d= -f2- | tr ';' '\n' | sed '/^$/d' | sort)
+  meta_words=$(sed -n "s|.*<keyword$attr>\(.*\)</keyword>.*|\1|p" "$metainfo" | sort)
+  [ -n "$desktop_words" ] && [ "$desktop_words" = "$meta_words" ] ||
+    fail "keywords ${lang:-en}: desktop entry [$(echo $desktop_words)], metainfo [$(echo $meta_words)]"
 done
 
 [ $failed -eq 0 ] && echo "install tree OK: $(cd "$dest" && find . -type f | wc -l) files"
