@@ -5,6 +5,7 @@
 #include "app/run_series.h"
 #include "app/run_steps_model.h"
 #include "calc/distillation.h"
+#include "tests/temp_dir.h"
 
 #include <QClipboard>
 #include <QtCharts/QLineSeries>
@@ -71,11 +72,10 @@ std::array<SeriesOf, 4> AllSeries(const RunSeries& series) {
 }
 
 TEST(RunSeries, HoldTheRunsStepsAsTheResultsFileHasThem) {
-  char tmpl[] = "/tmp/brevimo_chart_XXXXXX";
-  ASSERT_NE(mkdtemp(tmpl), nullptr);
-  const std::filesystem::path path = std::filesystem::path(tmpl) / "run.txt";
+  const std::filesystem::path dir = brevimo::test::MakeTempDir("brevimo_chart_");
+  const std::filesystem::path path = dir / "run.txt";
   DistillationFile file;
-  ASSERT_TRUE(file.Open(path.c_str()));
+  ASSERT_TRUE(file.Open(path.string().c_str()));
   const auto run = Record({RunByBoiling, 92.5, RunByBoiling, 98.0, 1.0}, &file);
   file.Close();
   std::ifstream in(path);
@@ -87,7 +87,7 @@ TEST(RunSeries, HoldTheRunsStepsAsTheResultsFileHasThem) {
       fields.push_back(f);
     rows.push_back(fields);
   }
-  std::filesystem::remove_all(tmpl);
+  std::filesystem::remove_all(dir);
   ASSERT_EQ(rows.size(), 1u + 224u);
   ASSERT_EQ(run->steps.size(), 224u);
 

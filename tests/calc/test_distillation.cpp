@@ -7,6 +7,7 @@
 #include "calc/concentration.h"
 #include "calc/distillation.h"
 #include "tests/calc/alloc_count.h"
+#include "tests/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -210,9 +211,7 @@ std::string Slurp(const std::filesystem::path& path) {
 class ResultsFile : public ::testing::Test {
 protected:
   void SetUp() override {
-    char tmpl[] = "/tmp/brevimo_run_XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    m_dir = tmpl;
+    m_dir = brevimo::test::MakeTempDir("brevimo_run_");
     m_path = m_dir / std::filesystem::u8path(DistillationFile::kName);
   }
   void TearDown() override { std::filesystem::remove_all(m_dir); }
@@ -250,7 +249,8 @@ TEST_F(ResultsFile, KeepsTheRowsDoneBeforeAFailure) {
   boiling.failAtCall = 2 * 6; // the second lookup of step 6
   DistillationResult result;
   DistillationFile file;
-  ASSERT_TRUE(file.Open(m_path.c_str()));
+  // UTF-8, the narrow file names of the C library (Windows: the UTF-8 code page).
+  ASSERT_TRUE(file.Open(reinterpret_cast<const char*>(m_path.u8string().c_str())));
   EXPECT_EQ(RunDistillation(ByTemperature(96.0, 98.0, 1.0), boiling, &file, &result, nullptr), 0);
   file.Close();
   const std::string text = Slurp(m_path);

@@ -4,6 +4,7 @@
 #include "app/run_chart.h"
 #include "app/run_steps_model.h"
 #include "calc/distillation.h"
+#include "tests/temp_dir.h"
 
 #include <QClipboard>
 #include <QImage>
@@ -29,9 +30,7 @@ class PeregonTest : public UiTest {
 protected:
   void SetUp() override {
     m_previousDir = fs::current_path();
-    char tmpl[] = "/tmp/brevimo_peregon_XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    m_dir = tmpl;
+    m_dir = brevimo::test::MakeTempDir("brevimo_peregon_");
     fs::current_path(m_dir);
     UiTest::SetUp();
     ShowPage("CPP_Peregon");
