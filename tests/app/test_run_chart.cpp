@@ -87,6 +87,7 @@ TEST(RunSeries, HoldTheRunsStepsAsTheResultsFileHasThem) {
       fields.push_back(f);
     rows.push_back(fields);
   }
+  in.close(); // Windows removes no open file
   std::filesystem::remove_all(dir);
   ASSERT_EQ(rows.size(), 1u + 224u);
   ASSERT_EQ(run->steps.size(), 224u);
