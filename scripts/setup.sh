@@ -15,6 +15,9 @@ packages=(
   fonts-dejavu-core locales
   # icon rendering, desktop entry and AppStream checks, Debian package (CPack uses file)
   librsvg2-bin desktop-file-utils appstream dpkg-dev file
+  # the Windows side: cross compiler, Wine, installer, icon, Qt's own translations
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 nsis icoutils
+  fonts-wine fonts-liberation qt6-translations-l10n xvfb xauth xdotool imagemagick
 )
 
 missing=()

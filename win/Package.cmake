@@ -27,6 +27,7 @@ set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS
 # results file lands (CreateShortCut takes the output folder as "Start in");
 # the desktop shortcut is the install-options page's choice.
 set(CPACK_CREATE_DESKTOP_LINKS brevimo)
+set(CPACK_NSIS_MODIFY_PATH ON) # shows the install-options page (PATH untouched by default)
 set(CPACK_NSIS_CREATE_ICONS_EXTRA
     "SetOutPath '$DOCUMENTS'
   CreateShortCut '$SMPROGRAMS\\\\$STARTMENU_FOLDER\\\\Brevimo.lnk' '$INSTDIR\\\\brevimo.exe'
