@@ -58,4 +58,5 @@ endmacro()
 set(BREVIMO_WINE_EXCLUDED
     Locale.RussianLocaleDoesNotChangeNumbers ResultsFile.RowsAreFormattedLikePrintfWhateverTheLocale
     VolMasMolTest.RussianLocaleKeepsThePoint TestPageTest.WritesTheHeaderAndOneLinePerWholePercent
-    SheetTest.DialogUnitsScaleWithTheFont)
+    SheetTest.DialogUnitsScaleWithTheFont PeregonTest.FileHoldsTheRunByteForByteAndIsReplacedByTheNextRun
+    PeregonTest.ChartExportsHoldTheResultsFilesValues)

@@ -152,6 +152,9 @@ TEST_F(PeregonTest, KindChangeShowsAtTheNextRefresh) {
   EXPECT_TRUE(NoMessage());
 }
 
+// Not run under Wine (cmake/Windows.cmake): the results file is written in
+// text mode, so on Windows its lines end in CR LF, as Windows text files do;
+// the bytes expected here are LF-terminated.
 TEST_F(PeregonTest, FileHoldsTheRunByteForByteAndIsReplacedByTheNextRun) {
   SetFile(true);
   Click(kRun);
@@ -222,6 +225,9 @@ TEST_F(PeregonTest, ChartButtonShowsTheLastSuccessfulRun) {
   EXPECT_EQ(Sheet().RunChart(), chart); // one window
 }
 
+// Not run under Wine (cmake/Windows.cmake): the results file is written in
+// text mode, so on Windows its lines end in CR LF, as Windows text files do;
+// the bytes expected here are LF-terminated.
 TEST_F(PeregonTest, ChartExportsHoldTheResultsFilesValues) {
   SetFile(true);
   Click(kRun);
