@@ -7,6 +7,7 @@
 #include "app/run_steps_model.h"
 #include "calc/distillation.h"
 #include "ui/translation.h"
+#include "tests/temp_dir.h"
 
 #include <QClipboard>
 #include <QDir>
