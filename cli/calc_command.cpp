@@ -724,7 +724,7 @@ void CheckNames(const CLI::App& app, const std::vector<std::string>& words) {
       const CLI::Option* option = FindOption(command, name);
       if (!option) unknown("option", name, NearestName(name, OptionNames(command)));
       // An option's value is not checked as a name ("--to -25").
-      if (option->get_type_size() != 0 && name.size() == word.size()) ++i;
+      if (option->get_items_expected_min() != 0 && name.size() == word.size()) ++i;
       continue;
     }
     if (command != &app) continue; // a stray word: CLI11 reports it

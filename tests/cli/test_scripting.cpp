@@ -110,6 +110,14 @@ TEST(ScriptingUsage, NamesTheRealMistakeWithASuggestion) {
   EXPECT_EQ(NearestName("--x", {"--to"}), "");
 }
 
+// The program's own flags before the command take no value: the command and
+// its options after them are read as usual.
+TEST(ScriptingUsage, GlobalFlagsBeforeTheCommandKeepItsOptions) {
+  const Outcome o = Calc({"--json", "dilute", "--strength", "96", "--target", "40", "--spirit", "5"});
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.out, "{\"spirit\":5,\"water\":7.339836282285948,\"result\":12.000550597950266}\n");
+}
+
 // Every documented bound: one ulp inside is computed, one ulp outside is
 // refused.
 struct Bound {
