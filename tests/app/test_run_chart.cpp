@@ -7,6 +7,7 @@
 #include "app/run_steps_model.h"
 #include "calc/distillation.h"
 #include "ui/translation.h"
+#include "tests/temp_dir.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -223,9 +224,7 @@ TEST(RunChartWindow, ExportsLeaveOutThePointersMarker) {
   window.SetRun(Record({RunByBoiling, 92.5, RunByBoiling, 98.0, 1.0}));
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-  char tmpl[] = "/tmp/brevimo_export_XXXXXX";
-  ASSERT_NE(mkdtemp(tmpl), nullptr);
-  QDir dir(QString::fromLatin1(tmpl));
+  QDir dir(QString::fromStdString(brevimo::test::MakeTempDir("brevimo_export_").string()));
   const auto read = [&](const QString& name) {
     QFile file(dir.filePath(name));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();

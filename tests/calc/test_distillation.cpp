@@ -7,6 +7,7 @@
 #include "calc/concentration.h"
 #include "calc/distillation.h"
 #include "tests/calc/alloc_count.h"
+#include "tests/temp_dir.h"
 
 #include <gtest/gtest.h>
 
