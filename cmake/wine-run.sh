@@ -15,6 +15,8 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
 
+# Offscreen platform's fonts (below), made with the prefix.
+fonts=$WINEPREFIX/offscreen-fonts
 mkdir -p "$WINEPREFIX"
 (
   flock 9
@@ -23,14 +25,21 @@ mkdir -p "$WINEPREFIX"
     wineserver -w
     touch "$WINEPREFIX/.brevimo-ready"
   fi
+  if [ ! -f "$fonts/tahomabd.ttf" ]; then
+    mkdir -p "$fonts"
+    cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$fonts/"
+  fi
 ) 9>"$WINEPREFIX.lock"
 
 export WINEPATH="$(winpath "$qt_bin")${WINEPATH:+;$WINEPATH}"
 : "${QT_PLUGIN_PATH:=$(winpath "$qt_bin/../plugins")}"
 export QT_PLUGIN_PATH
-# The offscreen platform finds no fonts of its own on Windows: Wine's
-# (Tahoma and MS Sans Serif stand-ins).
-: "${QT_QPA_FONTDIR:=$(winpath /usr/share/wine/fonts)}"
+# The offscreen platform finds no fonts of its own on Windows, and its
+# "Sans Serif" falls to the first family of the folder it is given. In
+# Wine's font folder that is Courier, a bitmap font whose scaled metrics are
+# nonsense (a character 1260 px wide); a folder of Wine's Tahoma alone gives
+# the font of Windows dialogs.
+: "${QT_QPA_FONTDIR:=$(winpath "$fonts")}"
 export QT_QPA_FONTDIR
 # Wine hides variables named QT_* from Windows programs; WINEQT_* reach them
 # without the prefix.
