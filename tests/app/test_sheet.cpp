@@ -181,9 +181,6 @@ TEST_F(SheetTest, ControlsAreNamedForAutomation) {
 }
 
 // The dialog units follow the font: a larger font gives a larger page.
-// Not run under Wine (cmake/Windows.cmake): on the offscreen platform with
-// Wine's font folder the default family resolves to a stand-in that measures
-// the same at 8 and 16 points; to be tried on a real Windows.
 TEST_F(SheetTest, DialogUnitsScaleWithTheFont) {
   QFont small = QApplication::font();
   small.setPointSize(8);
