@@ -20,6 +20,7 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
 #include <QWidget>
 
 #include <algorithm>
@@ -258,6 +259,20 @@ int FixedWidthForText(const res::DlgItem& item, QWidget* control) {
   return 0;
 }
 
+// The line of a group box's title as the style draws it (its label rect
+// pads the text), in the box's coordinates.
+QRect GroupBoxTitle(const QGroupBox* box) {
+  QStyleOptionGroupBox opt;
+  opt.initFrom(box);
+  opt.text = box->title();
+  opt.lineWidth = 1;
+  opt.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+  const QRect label =
+      box->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, box);
+  const int line = box->fontMetrics().height();
+  return {label.x(), label.y() + (label.height() - line) / 2, label.width(), line};
+}
+
 } // namespace
 
 DialogUnits::DialogUnits(const QFont& font) {
@@ -276,6 +291,31 @@ DialogUnits::DialogUnits(const res::DlgTemplate& tmpl, const QWidget* parent)
   std::vector<QWidget*> controls;
   for (const res::DlgItem& item : tmpl.items)
     controls.push_back(MakeControl(item, &scratch));
+  // The first row inside a group box sits below its title. The style may
+  // draw the title lower than the template allows for, and rounding may
+  // take a pixel off the gap: then the units grow taller until no control
+  // covers a title.
+  for (int pass = 0; pass < 8; ++pass) {
+    bool covered = false;
+    for (std::size_t i = 0; i < controls.size() && !covered; ++i) {
+      const res::DlgItem& item = tmpl.items[i];
+      auto* box = qobject_cast<QGroupBox*>(controls[i]);
+      if (!box || box->title().isEmpty()) continue;
+      const QRect frame = Rect(item.x, item.y, item.cx, item.cy);
+      box->resize(frame.size());
+      const QRect title = GroupBoxTitle(box).translated(frame.topLeft());
+      for (std::size_t j = 0; j < controls.size() && !covered; ++j) {
+        const res::DlgItem& other = tmpl.items[j];
+        QRect rect = Rect(other.x, other.y, other.cx, other.cy);
+        // sized to its text
+        if (other.cx == 0) rect.setWidth(controls[j]->sizeHint().width());
+        if (other.cy == 0) rect.setHeight(controls[j]->sizeHint().height());
+        covered = j != i && frame.contains(rect.topLeft()) && rect.intersects(title);
+      }
+    }
+    if (!covered) break;
+    ++m_baseY;
+  }
   // A control may grow for its caption into free room; where it would reach
   // a neighbour, out of its group box or out of the page, the units widen
   // until it does not. Widening moves neighbours apart, so this repeats.
