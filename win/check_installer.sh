@@ -17,6 +17,13 @@ run "$installer" /S
 [ -f "$unix_dir/brevimo.exe" ] || fail "brevimo.exe not installed in $unix_dir"
 [ -f "$unix_dir/brevimo-calc.exe" ] || fail "brevimo-calc.exe not installed"
 [ -f "$unix_dir/Uninstall.exe" ] || fail "no uninstaller"
+# What the programs load at run time lies beside them (the DLLs' imports are
+# windows_imports' check).
+for f in platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/qsvg.dll \
+         translations/qtbase_ru.qm translations/qtbase_en.qm share/brevimo/manual/index.html \
+         share/brevimo/manual/en/index.html; do
+  [ -f "$unix_dir/$f" ] || fail "$f not installed"
+done
 run reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Brevimo' /v DisplayVersion |
   grep -q 4.03 || fail "no Apps & features entry under HKCU"
 
