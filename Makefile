@@ -2,8 +2,9 @@
 # The two commands of the README; everything else is plain CMake.
 #   make run   installs what is missing, builds and starts the calculator
 #   make test  installs what is missing, builds and runs every test: debug,
-#              optimised (for the optimiser's warnings) and sanitised builds;
-#              any compiler warning fails the build
+#              optimised (for the optimiser's warnings) and sanitised builds,
+#              then the web, Debian and Windows stages; any compiler warning
+#              fails the build
 #   make package  builds the Debian source and binary packages (brevimo,
 #                 brevimo-calc) in build-deb/
 #   make dist     builds the source archive build-dist/brevimo-<version>.tar.gz
@@ -43,6 +44,7 @@ test: setup
 	ctest --preset asan -j $(JOBS)
 	$(MAKE) test-web
 	$(MAKE) test-debian
+	$(MAKE) test-windows
 
 package: setup dist
 	JOBS=$(JOBS) bash scripts/build-deb.sh $(DIST) build-deb
@@ -70,7 +72,7 @@ test-web: web
 WINDOWS_SDK ?= ../shared/windows
 
 windows: setup
-	cmake --preset windows
+	cmake --preset windows -DBREVIMO_WINDOWS_SDK=$(abspath $(WINDOWS_SDK))
 	cmake --build --preset windows -j $(JOBS)
 
 windows-package: windows
