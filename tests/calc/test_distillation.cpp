@@ -198,6 +198,9 @@ TEST(RunDistillation, AllocatesNothingPerStep) {
 
 // ---- the results file ----
 
+// Not run under Wine (cmake/Windows.cmake): the Windows C library has no
+// "ru_RU.UTF-8" locale (it names it "ru-RU"), and the Windows program never
+// leaves the "C" locale anyway.
 TEST(ResultsFile, RowsAreFormattedLikePrintfWhateverTheLocale) {
   const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
   ASSERT_NE(std::setlocale(LC_NUMERIC, "ru_RU.UTF-8"), nullptr); // decimal comma
