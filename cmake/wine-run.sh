@@ -47,4 +47,8 @@ while IFS= read -r name; do
   export "WINE$name=${!name}"
 done < <(compgen -e | grep '^QT_' || true)
 
+# The first Wine program of a session starts Wine's services, which inherit
+# its standard error and hold it open until the session ends: CTest would
+# wait on that test for the whole run. A detached program starts them first.
+wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 exec wine "$@"
