@@ -22,7 +22,9 @@ packages=(
   debhelper dpkg-dev devscripts lintian fakeroot xvfb xauth xdotool
   # the web app (emscripten's optimiser needs node-acorn) and its tests in headless Chromium
   emscripten node-acorn chromium chromium-driver python3-selenium
-  # the Windows side: cross compiler, Wine, installer, icon
+  # the Windows side: cross compiler, Wine (fonts-wine: the Tahoma of the tests
+  # under Wine), installer, icon; its window check uses xvfb, xauth and xdotool
+  # above, its deployment Qt's translations from qt6-translations-l10n
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 nsis icoutils
   fonts-wine fonts-liberation imagemagick
 )
