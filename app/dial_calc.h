@@ -29,6 +29,7 @@ class CPropertyPage;
 class CRunChart;
 namespace brevimo {
 struct DistillationRun;
+class PageSizeCache;
 }
 class CStackedTabBar;
 class QScrollArea;
@@ -83,7 +84,9 @@ protected:
   void showEvent(QShowEvent* event) override;
 
 private:
-  void AddPage(CPropertyPage* page);
+  void AddPage(CPropertyPage* page, bool shownFirst);
+  void SizePage(CPropertyPage* page);
+  void KeepBuiltSize(CPropertyPage* page);
   void OnTabChanged(int index);
   void FocusFirstControl();
   void ShowHelp();
@@ -97,4 +100,5 @@ private:
   CPropertyPage* m_active = nullptr;
   bool m_reverting = false;
   CRunChart* m_runChart = nullptr; // a child window of the sheet
+  std::unique_ptr<brevimo::PageSizeCache> m_sizes; // pages measured at an earlier start
 };

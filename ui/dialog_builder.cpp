@@ -17,7 +17,6 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QWidget>
@@ -147,10 +146,20 @@ int ButtonWidthForText(QWidget* button) {
   return button->style()->sizeFromContents(QStyle::CT_PushButton, &opt, text, button).width();
 }
 
+// Words as a label wraps them: split at ASCII blanks only (a no-break space
+// holds its words together). Split by hand: a regular expression would load
+// and compile PCRE at start-up, half a megabyte for this.
 int WidestWord(const QLabel* label) {
+  const QString text = label->text();
+  const auto blank = [](QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f';
+  };
   int widest = 0;
-  for (const QString& word : label->text().split(QRegularExpression(QStringLiteral("\\s+"))))
-    widest = std::max(widest, label->fontMetrics().horizontalAdvance(word));
+  for (qsizetype start = 0, end = 0; start <= text.size(); start = end + 1) {
+    end = start;
+    while (end < text.size() && !blank(text[end])) ++end;
+    widest = std::max(widest, label->fontMetrics().horizontalAdvance(text.mid(start, end - start)));
+  }
   return widest;
 }
 
