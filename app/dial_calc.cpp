@@ -4,7 +4,8 @@
 #include "brevimo_app.h"
 #include "help_window.h"
 #include "res/icon128.h"
-#include "run_chart.h"
+#include "run_chart.h" // the type only: its code is in the chart library
+#include "run_chart_module.h"
 #include "ui/dialog_builder.h"
 #include "ui/message_box.h"
 #include "ui/page_size_cache.h"
@@ -187,16 +188,26 @@ void CDial_Calc::changeEvent(QEvent* event) {
 }
 
 void CDial_Calc::ShowRunChart(std::shared_ptr<const brevimo::DistillationRun> run) {
-  if (!m_runChart) m_runChart = new CRunChart(this);
-  m_runChart->SetRun(std::move(run));
+  QString problem;
+  const RunChartModule* chart = brevimo::LoadRunChartModule(&problem);
+  if (!chart) {
+    AfxMessageBox(problem);
+    return;
+  }
+  if (!m_runChart) m_runChart = chart->create(this);
+  chart->setRun(m_runChart, std::move(run));
   m_runChart->showNormal();
   brevimo::KeepOnScreen(m_runChart);
   m_runChart->raise();
   m_runChart->activateWindow();
 }
 
+CRunChart* CDial_Calc::RunChart() const { return static_cast<CRunChart*>(m_runChart); }
+
 void CDial_Calc::RefreshRunChart(std::shared_ptr<const brevimo::DistillationRun> run) {
-  if (m_runChart && m_runChart->isVisible()) m_runChart->SetRun(std::move(run));
+  // Open, the chart window's library is loaded.
+  if (m_runChart && m_runChart->isVisible())
+    brevimo::LoadRunChartModule(nullptr)->setRun(m_runChart, std::move(run));
 }
 
 bool CDial_Calc::SetActivePage(int index) {

@@ -65,7 +65,8 @@ public:
   // only while it is open.
   void ShowRunChart(std::shared_ptr<const brevimo::DistillationRun> run);
   void RefreshRunChart(std::shared_ptr<const brevimo::DistillationRun> run);
-  CRunChart* RunChart() const { return m_runChart; }
+  // The chart window once shown (a CRunChart), else nullptr.
+  CRunChart* RunChart() const;
 
   // Pages, in declaration (construction) order.
   CPP_KsTCorr m_KsTCorr;
@@ -99,6 +100,6 @@ private:
   std::vector<CPropertyPage*> m_tabOrder;
   CPropertyPage* m_active = nullptr;
   bool m_reverting = false;
-  CRunChart* m_runChart = nullptr; // a child window of the sheet
+  QWidget* m_runChart = nullptr; // a child window of the sheet, from the chart library
   std::unique_ptr<brevimo::PageSizeCache> m_sizes; // pages measured at an earlier start
 };
