@@ -26,6 +26,7 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -35,7 +36,7 @@ CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
     : QDialog(parent), m_tabs(new QTabWidget), m_area(new QScrollArea(this)) {
   setObjectName(QStringLiteral("CDial_Calc"));
   setWindowTitle(caption);
-  setWindowIcon(brevimo::res::ProgramIcon());
+  // The icon (seven PNGs to decode) follows the first frame: see paintEvent.
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   brevimo::SetMainWindow(this);
@@ -261,6 +262,15 @@ void CDial_Calc::showEvent(QShowEvent* event) {
   if (!event->spontaneous() &&
       (!focusWidget() || !m_active || !m_active->GetSafeHwnd()->isAncestorOf(focusWidget())))
     FocusFirstControl();
+}
+
+void CDial_Calc::paintEvent(QPaintEvent* event) {
+  QDialog::paintEvent(event);
+  // The window shows its pages first; its icon comes a moment later.
+  if (!m_iconSet) {
+    m_iconSet = true;
+    QTimer::singleShot(0, this, [this] { setWindowIcon(brevimo::res::ProgramIcon()); });
+  }
 }
 
 void CDial_Calc::keyPressEvent(QKeyEvent* event) {

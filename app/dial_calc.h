@@ -83,6 +83,7 @@ protected:
   void changeEvent(QEvent* event) override; // a new language: new page sizes
   void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
 private:
   void AddPage(CPropertyPage* page, bool shownFirst);
@@ -100,6 +101,7 @@ private:
   std::vector<CPropertyPage*> m_tabOrder;
   CPropertyPage* m_active = nullptr;
   bool m_reverting = false;
+  bool m_iconSet = false;
   QWidget* m_runChart = nullptr; // a child window of the sheet, from the chart library
   std::unique_ptr<brevimo::PageSizeCache> m_sizes; // pages measured at an earlier start
 };
