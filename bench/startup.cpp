@@ -27,6 +27,7 @@
 #include <vector>
 
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -59,6 +60,7 @@ int Child(int argc, char* argv[], bool english, bool first) {
 
 struct Sample {
   double seconds;
+  double cpuSeconds; // user and system time of the whole run: steadier on a busy machine
   long kilobytes;
 };
 
@@ -93,8 +95,11 @@ bool RunOnce(const std::vector<std::string>& command, Sample* sample) {
   const auto end = std::chrono::steady_clock::now();
   close(out[0]);
   int status = 0;
-  waitpid(pid, &status, 0);
+  rusage usage{};
+  wait4(pid, &status, 0, &usage);
   sample->seconds = std::chrono::duration<double>(end - start).count();
+  const auto secs = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+  sample->cpuSeconds = secs(usage.ru_utime) + secs(usage.ru_stime);
   sample->kilobytes = std::atol(line);
   return WIFEXITED(status) && WEXITSTATUS(status) == 0 && sample->kilobytes > 0;
 }
@@ -138,26 +143,29 @@ int main(int argc, char* argv[]) {
       samples[p].push_back(sample);
     }
   }
-  std::printf("start-up, medians of %d interleaved rounds: exec to window on screen, resident "
-              "memory then\n",
+  std::printf("start-up, medians of %d interleaved rounds: exec to window on screen; processor "
+              "time of the run; resident memory then\n",
               rounds);
-  double bareSeconds = 0.0;
+  double bareSeconds = 0.0, bareCpu = 0.0;
   long bareKilobytes = 0;
   for (int p = 0; p < kPrograms; ++p) {
-    std::vector<double> seconds;
+    std::vector<double> seconds, cpu;
     std::vector<long> kilobytes;
     for (const Sample& s : samples[p]) {
       seconds.push_back(s.seconds);
+      cpu.push_back(s.cpuSeconds);
       kilobytes.push_back(s.kilobytes);
     }
-    const double t = Median(seconds);
+    const double t = Median(seconds), c = Median(cpu);
     const long kb = Median(kilobytes);
     if (p == 0) {
       bareSeconds = t;
+      bareCpu = c;
       bareKilobytes = kb;
     }
-    std::printf("  %-32s %.3f s (%.2fx)  %.1f MB (%.2fx)\n", programs[p].name, t, t / bareSeconds,
-                kb / 1024.0, static_cast<double>(kb) / static_cast<double>(bareKilobytes));
+    std::printf("  %-32s %.3f s (%.2fx)  cpu %.3f s (%.2fx)  %.1f MB (%.2fx)\n", programs[p].name,
+                t, t / bareSeconds, c, c / bareCpu, kb / 1024.0,
+                static_cast<double>(kb) / static_cast<double>(bareKilobytes));
   }
   return 0;
 }
