@@ -424,7 +424,7 @@ bool CRunChart::SaveSvg(const QString& path) {
 }
 
 // The library's one entry: the sheet reaches the chart window through it.
-extern "C" Q_DECL_EXPORT const RunChartModule* brevimo_run_chart_module() {
+extern "C" const RunChartModule* brevimo_run_chart_module() {
   static const RunChartModule module{
       [](QWidget* parent) -> QWidget* { return new CRunChart(parent); },
       [](QWidget* chart, std::shared_ptr<const brevimo::DistillationRun> run) {
