@@ -4,7 +4,6 @@
 #include "brevimo_app.h"
 #include "help_window.h"
 #include "res/icon128.h"
-#include "run_chart.h" // the type only: its code is in the chart library
 #include "run_chart_module.h"
 #include "ui/dialog_builder.h"
 #include "ui/message_box.h"
@@ -202,8 +201,6 @@ void CDial_Calc::ShowRunChart(std::shared_ptr<const brevimo::DistillationRun> ru
   m_runChart->raise();
   m_runChart->activateWindow();
 }
-
-CRunChart* CDial_Calc::RunChart() const { return static_cast<CRunChart*>(m_runChart); }
 
 void CDial_Calc::RefreshRunChart(std::shared_ptr<const brevimo::DistillationRun> run) {
   // Open, the chart window's library is loaded.

@@ -65,7 +65,8 @@ public:
   // only while it is open.
   void ShowRunChart(std::shared_ptr<const brevimo::DistillationRun> run);
   void RefreshRunChart(std::shared_ptr<const brevimo::DistillationRun> run);
-  // The chart window once shown (a CRunChart), else nullptr.
+  // The chart window once shown, else nullptr. Defined in the chart library
+  // (which the tests link): the sheet itself never needs its type.
   CRunChart* RunChart() const;
 
   // Pages, in declaration (construction) order.
