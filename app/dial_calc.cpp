@@ -4,9 +4,10 @@
 #include "brevimo_app.h"
 #include "help_window.h"
 #include "res/icon128.h"
-#include "run_chart.h"
+#include "run_chart_module.h"
 #include "ui/dialog_builder.h"
 #include "ui/message_box.h"
+#include "ui/page_size_cache.h"
 #include "ui/property_page.h"
 #include "ui/screen_room.h"
 #include "ui/stacked_tab_bar.h"
@@ -24,6 +25,7 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -33,7 +35,7 @@ CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
     : QDialog(parent), m_tabs(new QTabWidget), m_area(new QScrollArea(this)) {
   setObjectName(QStringLiteral("CDial_Calc"));
   setWindowTitle(caption);
-  setWindowIcon(brevimo::res::ProgramIcon());
+  // The icon (seven PNGs to decode) follows the first frame: see paintEvent.
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   brevimo::SetMainWindow(this);
@@ -94,38 +96,52 @@ CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
     connect(new QShortcut(keys, this), &QShortcut::activated, this, [step] { step(-1); });
 
-  // Tab order (differs from the declaration order).
-  AddPage(&m_KsTCorr);
-  AddPage(&m_RazvedSpirta);
-  AddPage(&m_CombRastv);
-  AddPage(&m_PowerAndOut);
-  AddPage(&m_VolMasMol);
-  AddPage(&m_CalkTkip);
-  AddPage(&m_VacPereg);
-  AddPage(&m_ShugarConc);
-  AddPage(&m_Peregon);
-
-  FitToScreen();
+  // Tab order (differs from the declaration order). The page shown first is
+  // measured as it is built; the others take their sizes from an earlier
+  // start where they can.
+  CPropertyPage* const pages[] = {&m_KsTCorr,  &m_RazvedSpirta, &m_CombRastv,
+                                  &m_PowerAndOut, &m_VolMasMol, &m_CalkTkip,
+                                  &m_VacPereg,  &m_ShugarConc,  &m_Peregon};
+  const int first = startPage >= 0 && startPage < static_cast<int>(std::size(pages)) ? startPage : 0;
+  for (int i = 0; i < static_cast<int>(std::size(pages)); ++i)
+    AddPage(pages[i], i == first);
 
   connect(m_tabs, &QTabWidget::currentChanged, this, &CDial_Calc::OnTabChanged);
-  if (!m_tabOrder.empty()) {
-    const int first = startPage >= 0 && startPage < GetPageCount() ? startPage : 0;
-    m_tabs->setCurrentIndex(first);
-    OnTabChanged(first);
-  }
+  m_tabs->setCurrentIndex(first);
+  OnTabChanged(first);
+  FitToScreen();
+  m_sizes->Save();
 }
 
 CDial_Calc::~CDial_Calc() {
   if (brevimo::MainWindow() == this) brevimo::SetMainWindow(nullptr);
 }
 
-void CDial_Calc::AddPage(CPropertyPage* page) {
+void CDial_Calc::AddPage(CPropertyPage* page, bool shownFirst) {
   auto* host = new QWidget;
   page->Attach(this, host);
-  const auto& tmpl = page->Template();
-  host->setMinimumSize(brevimo::DialogUnits(tmpl, host).Size(tmpl.cx, tmpl.cy));
+  if (!m_sizes) m_sizes = std::make_unique<brevimo::PageSizeCache>(host);
+  if (!shownFirst) SizePage(page);
   m_tabs->addTab(host, page->Caption());
   m_tabOrder.push_back(page);
+}
+
+// A page not built yet takes the size it will have: as kept from an earlier
+// start, or measured (and kept).
+void CDial_Calc::SizePage(CPropertyPage* page) {
+  const auto& tmpl = page->Template();
+  QSize size;
+  if (!m_sizes->Find(tmpl, &size)) {
+    size = brevimo::DialogUnits(tmpl, page->Host()).Size(tmpl.cx, tmpl.cy);
+    m_sizes->Put(tmpl, size);
+  }
+  page->Host()->setMinimumSize(size);
+}
+
+// A built page has its real size (built, or refitted to new captions): it
+// mends a kept size that no longer holds.
+void CDial_Calc::KeepBuiltSize(CPropertyPage* page) {
+  m_sizes->Put(page->Template(), page->Host()->minimumSize());
 }
 
 // The tabs take as many rows as their captions need over the widest page;
@@ -162,16 +178,24 @@ void CDial_Calc::changeEvent(QEvent* event) {
   // Pages not built yet take the size their captions need in the new
   // language (built ones were refitted with their captions).
   for (CPropertyPage* page : m_tabOrder) {
-    if (page->IsCreated()) continue;
-    const auto& tmpl = page->Template();
-    page->Host()->setMinimumSize(brevimo::DialogUnits(tmpl, page->Host()).Size(tmpl.cx, tmpl.cy));
+    if (page->IsCreated())
+      KeepBuiltSize(page);
+    else
+      SizePage(page);
   }
   FitToScreen();
+  m_sizes->Save();
 }
 
 void CDial_Calc::ShowRunChart(std::shared_ptr<const brevimo::DistillationRun> run) {
-  if (!m_runChart) m_runChart = new CRunChart(this);
-  m_runChart->SetRun(std::move(run));
+  QString problem;
+  const RunChartModule* chart = brevimo::LoadRunChartModule(&problem);
+  if (!chart) {
+    AfxMessageBox(problem);
+    return;
+  }
+  if (!m_runChart) m_runChart = chart->create(this);
+  chart->setRun(m_runChart, std::move(run));
   m_runChart->showNormal();
   brevimo::KeepOnScreen(m_runChart);
   m_runChart->raise();
@@ -179,7 +203,9 @@ void CDial_Calc::ShowRunChart(std::shared_ptr<const brevimo::DistillationRun> ru
 }
 
 void CDial_Calc::RefreshRunChart(std::shared_ptr<const brevimo::DistillationRun> run) {
-  if (m_runChart && m_runChart->isVisible()) m_runChart->SetRun(std::move(run));
+  // Open, the chart window's library is loaded.
+  if (m_runChart && m_runChart->isVisible())
+    brevimo::LoadRunChartModule(nullptr)->setRun(m_runChart, std::move(run));
 }
 
 bool CDial_Calc::SetActivePage(int index) {
@@ -202,7 +228,17 @@ void CDial_Calc::OnTabChanged(int index) {
     return;
   }
   m_active = page;
+  const QSize kept = page->Host()->minimumSize();
+  const bool building = !page->IsCreated();
   page->OnSetActive();
+  if (building) {
+    KeepBuiltSize(page);
+    // A size kept from an earlier start that was not right any more.
+    if (page->Host()->minimumSize() != kept && isVisible()) {
+      FitToScreen();
+      m_sizes->Save();
+    }
+  }
   // As a property sheet does, the new page's first control takes the focus,
   // unless the user is moving through the tabs with the arrow keys.
   if (!m_tabRows->hasFocus()) FocusFirstControl();
@@ -223,6 +259,15 @@ void CDial_Calc::showEvent(QShowEvent* event) {
   if (!event->spontaneous() &&
       (!focusWidget() || !m_active || !m_active->GetSafeHwnd()->isAncestorOf(focusWidget())))
     FocusFirstControl();
+}
+
+void CDial_Calc::paintEvent(QPaintEvent* event) {
+  QDialog::paintEvent(event);
+  // The window shows its pages first; its icon comes a moment later.
+  if (!m_iconSet) {
+    m_iconSet = true;
+    QTimer::singleShot(0, this, [this] { setWindowIcon(brevimo::res::ProgramIcon()); });
+  }
 }
 
 void CDial_Calc::keyPressEvent(QKeyEvent* event) {

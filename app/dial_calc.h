@@ -29,6 +29,7 @@ class CPropertyPage;
 class CRunChart;
 namespace brevimo {
 struct DistillationRun;
+class PageSizeCache;
 }
 class CStackedTabBar;
 class QScrollArea;
@@ -64,7 +65,9 @@ public:
   // only while it is open.
   void ShowRunChart(std::shared_ptr<const brevimo::DistillationRun> run);
   void RefreshRunChart(std::shared_ptr<const brevimo::DistillationRun> run);
-  CRunChart* RunChart() const { return m_runChart; }
+  // The chart window once shown, else nullptr. Defined in the chart library
+  // (which the tests link): the sheet itself never needs its type.
+  CRunChart* RunChart() const;
 
   // Pages, in declaration (construction) order.
   CPP_KsTCorr m_KsTCorr;
@@ -81,9 +84,12 @@ protected:
   void changeEvent(QEvent* event) override; // a new language: new page sizes
   void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
 private:
-  void AddPage(CPropertyPage* page);
+  void AddPage(CPropertyPage* page, bool shownFirst);
+  void SizePage(CPropertyPage* page);
+  void KeepBuiltSize(CPropertyPage* page);
   void OnTabChanged(int index);
   void FocusFirstControl();
   void ShowHelp();
@@ -96,5 +102,7 @@ private:
   std::vector<CPropertyPage*> m_tabOrder;
   CPropertyPage* m_active = nullptr;
   bool m_reverting = false;
-  CRunChart* m_runChart = nullptr; // a child window of the sheet
+  bool m_iconSet = false;
+  QWidget* m_runChart = nullptr; // a child window of the sheet, from the chart library
+  std::unique_ptr<brevimo::PageSizeCache> m_sizes; // pages measured at an earlier start
 };

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run_chart.h"
 
+#include "run_chart_module.h"
+#include "dial_calc.h"
+
 #include "run_series.h"
 #include "run_steps_model.h"
 #include "ui/message_box.h"
@@ -419,4 +422,16 @@ bool CRunChart::SaveSvg(const QString& path) {
   painter.end();
   m_marker->setVisible(marked);
   return WriteFile(path, bytes);
+}
+
+CRunChart* CDial_Calc::RunChart() const { return static_cast<CRunChart*>(m_runChart); }
+
+// The library's one entry: the sheet reaches the chart window through it.
+extern "C" const RunChartModule* brevimo_run_chart_module() {
+  static const RunChartModule module{
+      [](QWidget* parent) -> QWidget* { return new CRunChart(parent); },
+      [](QWidget* chart, std::shared_ptr<const brevimo::DistillationRun> run) {
+        static_cast<CRunChart*>(chart)->SetRun(std::move(run));
+      }};
+  return &module;
 }

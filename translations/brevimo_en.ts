@@ -11,6 +11,10 @@
         <source>О программе</source>
         <translation>About</translation>
     </message>
+    <message>
+        <source>Не удалось загрузить окно графика: %1</source>
+        <translation>Could not load the chart window: %1</translation>
+    </message>
 </context>
 <context>
     <name>CHelpWindow</name>

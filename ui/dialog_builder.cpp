@@ -17,7 +17,6 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
@@ -29,6 +28,13 @@
 #include <vector>
 
 namespace brevimo {
+
+// What the labels of a template need: (item, height) -> width, and
+// (item, width) -> height.
+struct LabelWidths {
+  std::map<std::pair<const void*, int>, int> widthFor, heightAt;
+};
+
 namespace {
 
 // Rounds a * b / c to the nearest integer, as MulDiv does.
@@ -148,10 +154,20 @@ int ButtonWidthForText(QWidget* button) {
   return button->style()->sizeFromContents(QStyle::CT_PushButton, &opt, text, button).width();
 }
 
+// Words as a label wraps them: split at ASCII blanks only (a no-break space
+// holds its words together). Split by hand: a regular expression would load
+// and compile PCRE at start-up, half a megabyte for this.
 int WidestWord(const QLabel* label) {
+  const QString text = label->text();
+  const auto blank = [](QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f';
+  };
   int widest = 0;
-  for (const QString& word : label->text().split(QRegularExpression(QStringLiteral("\\s+"))))
-    widest = std::max(widest, label->fontMetrics().horizontalAdvance(word));
+  for (qsizetype start = 0, end = 0; start <= text.size(); start = end + 1) {
+    end = start;
+    while (end < text.size() && !blank(text[end])) ++end;
+    widest = std::max(widest, label->fontMetrics().horizontalAdvance(text.mid(start, end - start)));
+  }
   return widest;
 }
 
@@ -182,16 +198,14 @@ int LabelWidthForText(QLabel* label, int height) {
 // it grows, as does a check box, radio or push button narrower than its
 // text: to the left when right-aligned, both ways when centred. A zero width
 // or height takes the text's size.
-// What a label needs, measured once per label: the width for a height, and
-// the height at a width (the units' passes ask again at every pass).
-struct LabelWidths {
-  std::map<std::pair<const QWidget*, int>, int> widthFor, heightAt;
-};
-
-int Remembered(std::map<std::pair<const QWidget*, int>, int>* known, const QWidget* control,
+// What a label needs, measured once per label of a template: the width for
+// a height, and the height at a width. The units' passes ask again at every
+// pass, and the build asks the same of the real label (the same text in the
+// same font), so the answers are kept by template item.
+int Remembered(std::map<std::pair<const void*, int>, int>* known, const res::DlgItem& item,
                int key, auto measure) {
   if (!known) return measure();
-  const auto [it, added] = known->try_emplace({control, key}, 0);
+  const auto [it, added] = known->try_emplace({&item, key}, 0);
   if (added) it->second = measure();
   return it->second;
 }
@@ -216,10 +230,11 @@ QRect FitToText(const res::DlgItem& item, QWidget* control, QRect rect,
     const int lines = std::max(1, (rect.height() + line / 2) / line);
     const int frame = label->width() - label->contentsRect().width();
     const int room = std::max(rect.height(), lines * line + frame);
-    needed = std::max(rect.width(), Remembered(widths ? &widths->widthFor : nullptr, control, room,
+    needed = std::max(rect.width(), Remembered(widths ? &widths->widthFor : nullptr, item, room,
                                                [&] { return LabelWidthForText(label, room); }));
+    label->setWordWrap(true); // as measured: wrapped within its width
     rect.setHeight(
-        std::max(rect.height(), Remembered(widths ? &widths->heightAt : nullptr, control, needed,
+        std::max(rect.height(), Remembered(widths ? &widths->heightAt : nullptr, item, needed,
                                            [&] { return label->heightForWidth(needed); })));
     break;
   }
@@ -284,7 +299,12 @@ DialogUnits::DialogUnits(const QFont& font) {
 }
 
 DialogUnits::DialogUnits(const res::DlgTemplate& tmpl, const QWidget* parent)
+    : DialogUnits(tmpl, parent, nullptr) {}
+
+DialogUnits::DialogUnits(const res::DlgTemplate& tmpl, const QWidget* parent, LabelWidths* widths)
     : DialogUnits(parent->font()) {
+  LabelWidths own;
+  LabelWidths& labelWidths = widths ? *widths : own;
   // Measured on controls like the real ones, in a widget that is never shown.
   QWidget scratch;
   scratch.setFont(parent->font());
@@ -319,7 +339,6 @@ DialogUnits::DialogUnits(const res::DlgTemplate& tmpl, const QWidget* parent)
   // A control may grow for its caption into free room; where it would reach
   // a neighbour, out of its group box or out of the page, the units widen
   // until it does not. Widening moves neighbours apart, so this repeats.
-  LabelWidths labelWidths;
   for (int pass = 0; pass < 50; ++pass) {
     const QRect page(QPoint(0, 0), Size(tmpl.cx, tmpl.cy));
     std::vector<QRect> rects, fitted;
@@ -363,7 +382,8 @@ QRect DialogUnits::Rect(int x, int y, int cx, int cy) const {
 }
 
 void BuildDialog(const res::DlgTemplate& tmpl, QWidget* parent) {
-  const DialogUnits units(tmpl, parent);
+  LabelWidths labelWidths; // measured for the units, asked again of the real labels
+  const DialogUnits units(tmpl, parent, &labelWidths);
   parent->setProperty(kTemplateProp, QVariant::fromValue(reinterpret_cast<quintptr>(&tmpl)));
   parent->setMinimumSize(units.Size(tmpl.cx, tmpl.cy));
   QButtonGroup* radioGroup = nullptr;
@@ -371,7 +391,8 @@ void BuildDialog(const res::DlgTemplate& tmpl, QWidget* parent) {
     QWidget* control = MakeControl(item, parent);
     if (item.id != res::IDC_STATIC) control->setObjectName(QString::number(item.id));
 
-    control->setGeometry(FitToText(item, control, units.Rect(item.x, item.y, item.cx, item.cy)));
+    control->setGeometry(
+        FitToText(item, control, units.Rect(item.x, item.y, item.cx, item.cy), &labelWidths));
     control->setProperty(kItemProp, QVariant::fromValue(reinterpret_cast<quintptr>(&item)));
     if (*item.text && item.kind != res::Ctl::Edit && item.kind != res::Ctl::DropList &&
         item.kind != res::Ctl::DropDown)

@@ -16,6 +16,8 @@ class QWidget;
 
 namespace brevimo {
 
+struct LabelWidths;
+
 class DialogUnits {
 public:
   explicit DialogUnits(const QFont& font);
@@ -27,6 +29,10 @@ public:
   QSize Size(int cx, int cy) const { return {X(cx), Y(cy)}; }
 
 private:
+  friend void BuildDialog(const res::DlgTemplate& tmpl, QWidget* parent);
+  // The same, keeping what the labels need in widths for the build.
+  DialogUnits(const res::DlgTemplate& tmpl, const QWidget* parent, LabelWidths* widths);
+
   double m_baseX;
   int m_baseY;
 };

@@ -3,6 +3,7 @@
 #include "tests/ui/ui_fixture.h"
 
 #include "app/run_chart.h"
+#include "app/run_chart_module.h"
 #include "app/run_series.h"
 #include "app/run_steps_model.h"
 #include "calc/distillation.h"
@@ -247,6 +248,28 @@ TEST(RunChartWindow, ExportsLeaveOutThePointersMarker) {
   EXPECT_EQ(read(QStringLiteral("marked.svg")), read(QStringLiteral("plain.svg")));
   EXPECT_TRUE(markerShown()) << "the marker stays on screen";
   dir.removeRecursively();
+}
+
+// The chart window is a library loaded when first shown: one that is missing
+// or broken gives a message that says so, never a crash.
+TEST(RunChartModule, LoadsAsTheSheetLoadsItOrSaysWhyNot) {
+  QString problem;
+  const RunChartModule* module = brevimo::LoadRunChartModule(&problem);
+  ASSERT_NE(module, nullptr) << problem.toStdString();
+  std::unique_ptr<QWidget> chart(module->create(nullptr));
+  EXPECT_EQ(chart->objectName(), "CRunChart");
+
+  const std::filesystem::path dir = brevimo::test::MakeTempDir("brevimo-module");
+  const QString notALibrary = QString::fromStdString((dir / "libbrevimo_chart.so").string());
+  QFile(notALibrary).open(QIODevice::WriteOnly);
+  for (const QString& place : {QString::fromStdString((dir / "missing").string()), notALibrary}) {
+    problem.clear();
+    EXPECT_EQ(brevimo::LoadRunChartModule(QStringList{place}, &problem), nullptr);
+    EXPECT_TRUE(problem.startsWith(QStringLiteral("Не удалось загрузить окно графика: ")) &&
+                problem.size() > 40)
+        << problem.toStdString();
+  }
+  std::filesystem::remove_all(dir);
 }
 
 } // namespace

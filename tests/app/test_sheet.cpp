@@ -143,6 +143,8 @@ TEST_F(SheetTest, AboutBoxShowsTheVersionAndClosesWithOk) {
 // The window and the About box show the program icon from the resources,
 // at every size of the icon theme.
 TEST_F(SheetTest, WindowAndAboutBoxShowTheProgramIcon) {
+  // The icon follows the window's first frame.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !Sheet().windowIcon().availableSizes().isEmpty(); }));
   const QList<QSize> sizes = Sheet().windowIcon().availableSizes();
   for (int size : {16, 24, 32, 48, 64, 128, 256})
     EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;

@@ -19,7 +19,15 @@ need() { [ -s "$1" ] || fail "missing ${1#"$dest"}"; }
 png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{printf "%dx%d", (($1*256+$2)*256+$3)*256+$4, (($5*256+$6)*256+$7)*256+$8}'; }
 for f in $(installed_files "$build" "$id"); do
   case $f in
-  usr/bin/*) [ -x "$dest/$f" ] || fail "missing /$f" ;;
+  usr/bin/*) # found with what it links, from wherever the tree lies
+    [ -x "$dest/$f" ] || fail "missing /$f"
+    ! LD_LIBRARY_PATH= ldd "$dest/$f" | grep 'not found' || fail "/$f: a library is not found"
+    ;;
+  *.so) # loads, every symbol bound (as the program loads the chart window)
+    need "$dest/$f"
+    python3 -c 'import ctypes, sys; ctypes.CDLL(sys.argv[1])' "$dest/$f" ||
+      fail "/$f does not load"
+    ;;
   *.png) # an icon: a PNG of the size its folder names
     png=$dest/$f
     size=${f%/apps/*}

@@ -15,6 +15,11 @@ fail() { echo "FAIL: $*"; failed=1; }
 installed_files() {
   local build=$1 id=$2 size
   echo usr/bin/brevimo
+  # The page layer and the chart window's library, in the program's own folder.
+  local libdir
+  libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:[A-Z]*=//p' "$build/CMakeCache.txt")
+  echo "usr/${libdir:-lib}/brevimo/libbrevimo_ui.so"
+  echo "usr/${libdir:-lib}/brevimo/libbrevimo_chart.so"
   if [ -e "$build/cli/brevimo-calc" ]; then
     echo usr/bin/brevimo-calc
     echo usr/share/bash-completion/completions/brevimo-calc

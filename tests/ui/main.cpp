@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Page and sheet tests run real widgets on Qt's offscreen platform.
+#include "ui/page_size_cache.h"
+
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -19,6 +21,8 @@ int main(int argc, char* argv[]) {
   for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
     for (QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope})
       QSettings::setPath(format, scope, settings.path());
+  // So are the page sizes kept between starts.
+  brevimo::PageSizeCache::SetFile(settings.path() + QStringLiteral("/page-sizes"));
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
