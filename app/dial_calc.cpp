@@ -29,6 +29,12 @@
 
 #include <algorithm>
 
+namespace {
+CDial_Calc::WindowMenuHook s_windowMenuHook = nullptr;
+} // namespace
+
+void CDial_Calc::SetWindowMenuHook(WindowMenuHook hook) { s_windowMenuHook = hook; }
+
 CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
     : QDialog(parent), m_tabs(new QTabWidget), m_area(new QScrollArea(this)) {
   setObjectName(QStringLiteral("CDial_Calc"));
@@ -76,6 +82,7 @@ CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
   menu->addSeparator();
   brevimo::AddLanguageMenu(menu);
   menuButton->setMenu(menu);
+  if (s_windowMenuHook) s_windowMenuHook(*this, *menu);
 
   auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
   connect(f1, &QShortcut::activated, this, [this] { OnSysCommand(IDM_HELP); });

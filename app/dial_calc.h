@@ -31,6 +31,7 @@ namespace brevimo {
 struct DistillationRun;
 }
 class CStackedTabBar;
+class QMenu;
 class QScrollArea;
 class QTabWidget;
 class QToolButton;
@@ -53,6 +54,12 @@ public:
   static constexpr int IDM_ABOUTBOX = 101;
   static constexpr int IDM_HELP = 103;
   void OnSysCommand(int id);
+
+  // Where the platform's own window menu takes entries (the system menu on
+  // Windows, win/), a hook set before any sheet is made is given each new
+  // sheet and its ☰ menu, whose entries it mirrors there.
+  using WindowMenuHook = void (*)(CDial_Calc& sheet, QMenu& menu);
+  static void SetWindowMenuHook(WindowMenuHook hook);
 
   int GetPageCount() const { return static_cast<int>(m_tabOrder.size()); }
   CPropertyPage* GetPage(int index) const { return m_tabOrder.at(static_cast<std::size_t>(index)); }
