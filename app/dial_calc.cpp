@@ -123,6 +123,7 @@ CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
 }
 
 CDial_Calc::~CDial_Calc() {
+  m_nativeEventHandler = nullptr; // its owner, a child, goes before the window
   if (brevimo::MainWindow() == this) brevimo::SetMainWindow(nullptr);
 }
 
@@ -230,6 +231,11 @@ void CDial_Calc::showEvent(QShowEvent* event) {
   if (!event->spontaneous() &&
       (!focusWidget() || !m_active || !m_active->GetSafeHwnd()->isAncestorOf(focusWidget())))
     FocusFirstControl();
+}
+
+bool CDial_Calc::nativeEvent(const QByteArray& type, void* message, qintptr* result) {
+  if (m_nativeEventHandler && m_nativeEventHandler(type, message, result)) return true;
+  return QDialog::nativeEvent(type, message, result);
 }
 
 void CDial_Calc::keyPressEvent(QKeyEvent* event) {

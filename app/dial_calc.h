@@ -21,6 +21,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -60,6 +61,13 @@ public:
   // sheet and its ☰ menu, whose entries it mirrors there.
   using WindowMenuHook = void (*)(CDial_Calc& sheet, QMenu& menu);
   static void SetWindowMenuHook(WindowMenuHook hook);
+  // A handler of the window's native messages (the system menu's commands);
+  // what it declines the sheet handles as usual.
+  using NativeEventHandler =
+      std::function<bool(const QByteArray& type, void* message, qintptr* result)>;
+  void SetNativeEventHandler(NativeEventHandler handler) {
+    m_nativeEventHandler = std::move(handler);
+  }
 
   int GetPageCount() const { return static_cast<int>(m_tabOrder.size()); }
   CPropertyPage* GetPage(int index) const { return m_tabOrder.at(static_cast<std::size_t>(index)); }
@@ -88,6 +96,7 @@ protected:
   void changeEvent(QEvent* event) override; // a new language: new page sizes
   void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  bool nativeEvent(const QByteArray& type, void* message, qintptr* result) override;
 
 private:
   void AddPage(CPropertyPage* page);
@@ -104,4 +113,5 @@ private:
   CPropertyPage* m_active = nullptr;
   bool m_reverting = false;
   CRunChart* m_runChart = nullptr; // a child window of the sheet
+  NativeEventHandler m_nativeEventHandler;
 };

@@ -2,15 +2,13 @@
 // The sheet's entries in the window's own system menu: "О программе",
 // "Help" and a separator, inserted by position (6, 7, 8: before Close) into
 // the menu Windows built, with the texts of the ☰ menu, which stays. A
-// choice of either arrives as WM_SYSCOMMAND with the entry's ID and goes to
-// CDial_Calc::OnSysCommand. Linked into the programs that show the sheet,
+// choice of either arrives at the window as WM_SYSCOMMAND with the entry's
+// ID and goes to CDial_Calc::OnSysCommand. Linked into the programs that show the sheet,
 // it registers itself before main.
 #include "app/dial_calc.h"
 #include "ui/message_box.h"
 
-#include <QAbstractNativeEventFilter>
 #include <QAction>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMenu>
@@ -22,7 +20,7 @@
 
 namespace {
 
-class CSystemMenu : public QObject, public QAbstractNativeEventFilter {
+class CSystemMenu : public QObject {
 public:
   CSystemMenu(CDial_Calc& sheet, QMenu& menu) : QObject(&sheet), m_sheet(sheet) {
     for (const int id : {CDial_Calc::IDM_ABOUTBOX, CDial_Calc::IDM_HELP}) {
@@ -33,24 +31,10 @@ public:
       connect(action, &QAction::changed, this, [this, id, action] { Rename(id, action->text()); });
     }
     sheet.installEventFilter(this);
-    QCoreApplication::instance()->installNativeEventFilter(this);
-  }
-
-  bool nativeEventFilter(const QByteArray& type, void* message, qintptr* result) override {
-    if (type != "windows_generic_MSG") return false;
-    const MSG* msg = static_cast<const MSG*>(message);
-    if (msg->message != WM_SYSCOMMAND || !m_hwnd || msg->hwnd != m_hwnd) return false;
-    // Windows keeps the low four bits of its own commands (SC_*) to itself;
-    // an entry of ours comes with its ID as it was inserted.
-    const WPARAM id = msg->wParam;
-    for (const auto& entry : m_actions) {
-      if (id != static_cast<WPARAM>(entry.id)) continue;
-      m_sheet.OnSysCommand(entry.id);
-      if (result) *result = 0; // none for a posted message
-
-      return true;
-    }
-    return false;
+    sheet.SetNativeEventHandler(
+        [this](const QByteArray& type, void* message, qintptr* result) {
+          return NativeEvent(type, message, result);
+        });
   }
 
 protected:
@@ -66,6 +50,22 @@ private:
     int id;
     QAction* action;
   };
+
+  bool NativeEvent(const QByteArray& type, void* message, qintptr* result) {
+    if (type != "windows_generic_MSG") return false;
+    const MSG* msg = static_cast<const MSG*>(message);
+    if (msg->message != WM_SYSCOMMAND || !m_hwnd || msg->hwnd != m_hwnd) return false;
+    // Windows keeps the low four bits of its own commands (SC_*) to itself;
+    // an entry of ours comes with its ID as it was inserted.
+    const WPARAM id = msg->wParam;
+    for (const auto& entry : m_actions) {
+      if (id != static_cast<WPARAM>(entry.id)) continue;
+      m_sheet.OnSysCommand(entry.id);
+      *result = 0;
+      return true;
+    }
+    return false;
+  }
 
   void Insert() {
     // Only Qt's windows platform has native windows (not offscreen).
