@@ -31,6 +31,12 @@
 
 #include <algorithm>
 
+namespace {
+CDial_Calc::WindowMenuHook s_windowMenuHook = nullptr;
+} // namespace
+
+void CDial_Calc::SetWindowMenuHook(WindowMenuHook hook) { s_windowMenuHook = hook; }
+
 CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
     : QDialog(parent), m_tabs(new QTabWidget), m_area(new QScrollArea(this)) {
   setObjectName(QStringLiteral("CDial_Calc"));
@@ -78,6 +84,7 @@ CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
   menu->addSeparator();
   brevimo::AddLanguageMenu(menu);
   menuButton->setMenu(menu);
+  if (s_windowMenuHook) s_windowMenuHook(*this, *menu);
 
   auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
   connect(f1, &QShortcut::activated, this, [this] { OnSysCommand(IDM_HELP); });
@@ -114,6 +121,7 @@ CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
 }
 
 CDial_Calc::~CDial_Calc() {
+  m_nativeEventHandler = nullptr; // its owner, a child, goes before the window
   if (brevimo::MainWindow() == this) brevimo::SetMainWindow(nullptr);
 }
 
@@ -268,6 +276,11 @@ void CDial_Calc::paintEvent(QPaintEvent* event) {
     m_iconSet = true;
     QTimer::singleShot(0, this, [this] { setWindowIcon(brevimo::res::ProgramIcon()); });
   }
+}
+
+bool CDial_Calc::nativeEvent(const QByteArray& type, void* message, qintptr* result) {
+  if (m_nativeEventHandler && m_nativeEventHandler(type, message, result)) return true;
+  return QDialog::nativeEvent(type, message, result);
 }
 
 void CDial_Calc::keyPressEvent(QKeyEvent* event) {

@@ -21,6 +21,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,6 +33,7 @@ struct DistillationRun;
 class PageSizeCache;
 }
 class CStackedTabBar;
+class QMenu;
 class QScrollArea;
 class QTabWidget;
 class QToolButton;
@@ -54,6 +56,19 @@ public:
   static constexpr int IDM_ABOUTBOX = 101;
   static constexpr int IDM_HELP = 103;
   void OnSysCommand(int id);
+
+  // Where the platform's own window menu takes entries (the system menu on
+  // Windows, win/), a hook set before any sheet is made is given each new
+  // sheet and its ☰ menu, whose entries it mirrors there.
+  using WindowMenuHook = void (*)(CDial_Calc& sheet, QMenu& menu);
+  static void SetWindowMenuHook(WindowMenuHook hook);
+  // A handler of the window's native messages (the system menu's commands);
+  // what it declines the sheet handles as usual.
+  using NativeEventHandler =
+      std::function<bool(const QByteArray& type, void* message, qintptr* result)>;
+  void SetNativeEventHandler(NativeEventHandler handler) {
+    m_nativeEventHandler = std::move(handler);
+  }
 
   int GetPageCount() const { return static_cast<int>(m_tabOrder.size()); }
   CPropertyPage* GetPage(int index) const { return m_tabOrder.at(static_cast<std::size_t>(index)); }
@@ -85,6 +100,7 @@ protected:
   void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  bool nativeEvent(const QByteArray& type, void* message, qintptr* result) override;
 
 private:
   void AddPage(CPropertyPage* page, bool shownFirst);
@@ -105,4 +121,5 @@ private:
   bool m_iconSet = false;
   QWidget* m_runChart = nullptr; // a child window of the sheet, from the chart library
   std::unique_ptr<brevimo::PageSizeCache> m_sizes; // pages measured at an earlier start
+  NativeEventHandler m_nativeEventHandler;
 };

@@ -29,6 +29,17 @@ mkdir -p "$WINEPREFIX"
     mkdir -p "$fonts"
     cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$fonts/"
   fi
+  # Wine's own fonts (fonts-wine: Tahoma, MS Sans Serif, Marlett), which
+  # Debian's Wine 8 looks for at a path it cannot open. Without them the
+  # dialog font (MS Shell Dlg, that is Tahoma) falls to whatever font comes
+  # first, DejaVu Math TeX Gyre, whose line metrics put an edit field's text
+  # outside the field: every field would look empty.
+  system_fonts=$WINEPREFIX/drive_c/windows/Fonts
+  if [ -d /usr/share/wine/fonts ] && [ -d "$system_fonts" ] && [ ! -e "$system_fonts/tahoma.ttf" ]; then
+    for font in /usr/share/wine/fonts/*; do
+      [ -e "$system_fonts/${font##*/}" ] || ln -s "$font" "$system_fonts/"
+    done
+  fi
 ) 9>"$WINEPREFIX.lock"
 
 export WINEPATH="$(winpath "$qt_bin")${WINEPATH:+;$WINEPATH}"

@@ -2,6 +2,7 @@
 #include "tests/ui/ui_fixture.h"
 
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 
 #include <vector>
@@ -79,6 +80,23 @@ TEST_F(KsTCorrTest, CaptionsFitWithoutOverlapping) {
           << controls[i]->accessibleName().toStdString() << " / "
           << controls[j]->objectName().toStdString() << " "
           << controls[j]->accessibleName().toStdString();
+  }
+}
+
+// The numbers are drawn inside their fields, input and result alike: with a
+// font whose line metrics the field does not expect, the text lands outside.
+TEST_F(KsTCorrTest, FieldsShowTheirNumbersOnScreen) {
+  Control(kCalc)->setFocus(); // no selection or cursor in the fields
+  for (int id : {kReading, kTempMeasure, kTempWanted, kDensityInit, kDensityFinal, kReadingFinal}) {
+    QLineEdit* field = Control<QLineEdit>(id);
+    ASSERT_NE(field, nullptr);
+    const QImage image = field->grab().toImage();
+    const QRect inside = field->rect().adjusted(2, 2, -2, -2); // within the frame
+    int ink = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+      for (int x = inside.left(); x <= inside.right(); ++x)
+        if (qGray(image.pixel(x, y)) < 80) ++ink;
+    EXPECT_GE(ink, 25) << "field " << id << " \"" << field->text().toStdString() << "\"";
   }
 }
 
