@@ -80,9 +80,12 @@ public:
   // only while it is open.
   void ShowRunChart(std::shared_ptr<const brevimo::DistillationRun> run);
   void RefreshRunChart(std::shared_ptr<const brevimo::DistillationRun> run);
-  // The chart window once shown, else nullptr. Defined in the chart library
-  // (which the tests link): the sheet itself never needs its type.
-  CRunChart* RunChart() const;
+  // The chart window once shown, else nullptr. A template, so that only a
+  // caller that includes run_chart.h (and links the chart library) needs
+  // its type: the program itself never does.
+  template <class Chart = CRunChart> Chart* RunChart() const {
+    return static_cast<Chart*>(m_runChart);
+  }
 
   // Pages, in declaration (construction) order.
   CPP_KsTCorr m_KsTCorr;

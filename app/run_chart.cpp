@@ -2,7 +2,6 @@
 #include "run_chart.h"
 
 #include "run_chart_module.h"
-#include "dial_calc.h"
 
 #include "run_series.h"
 #include "run_steps_model.h"
@@ -423,8 +422,6 @@ bool CRunChart::SaveSvg(const QString& path) {
   m_marker->setVisible(marked);
   return WriteFile(path, bytes);
 }
-
-CRunChart* CDial_Calc::RunChart() const { return static_cast<CRunChart*>(m_runChart); }
 
 // The library's one entry: the sheet reaches the chart window through it.
 extern "C" const RunChartModule* brevimo_run_chart_module() {

@@ -25,7 +25,10 @@ for f in $(installed_files "$build" "$id"); do
     ;;
   *.so) # loads, every symbol bound (as the program loads the chart window)
     need "$dest/$f"
-    python3 -c 'import ctypes, sys; ctypes.CDLL(sys.argv[1])' "$dest/$f" ||
+    # A sanitised build's library needs its runtime loaded first.
+    asan=$(ldd "$dest/$f" | sed -n 's/.*libasan[^ ]* => \([^ ]*\).*/\1/p')
+    LD_PRELOAD=$asan ASAN_OPTIONS=detect_leaks=0 \
+      python3 -c 'import ctypes, sys; ctypes.CDLL(sys.argv[1])' "$dest/$f" ||
       fail "/$f does not load"
     ;;
   *.png) # an icon: a PNG of the size its folder names
