@@ -73,11 +73,20 @@ done
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 for deb in "${debs[@]}"; do dpkg-deb -x "$a/$deb" "$unpacked"; done
-for program in brevimo brevimo-calc; do
-  # PIE, stack protector, fortified functions, RELRO, BIND_NOW; Debian 12's
-  # flags have no control flow protection yet.
-  hardening-check --nocfprotection "$unpacked/usr/bin/$program" ||
-    fail "$program lacks a hardening feature"
+# PIE, stack protector, fortified functions, RELRO, BIND_NOW, for the
+# programs and the program's own libraries; Debian 12's flags have no
+# control flow protection yet. hardening-check counts a binary whose only
+# fortifiable calls are memcpy and memmove as unfortified, though with
+# sizes known only at run time (container copies) the compiler has nothing
+# to check them against: those two alone do not fail.
+for binary in "$unpacked"/usr/bin/brevimo "$unpacked"/usr/bin/brevimo-calc \
+  "$unpacked"/usr/lib/*/brevimo/*.so; do
+  report=$(hardening-check --nocfprotection --verbose "$binary") && continue
+  missing=$(grep ': no' <<<"$report" | grep -v '(ignored)' |
+    grep -v 'Fortify Source functions: no, only unprotected functions found!' || true)
+  unfortified=$(sed -n 's/^[[:space:]]*unprotected: //p' <<<"$report" | grep -vx 'memcpy\|memmove' || true)
+  [ -z "$missing$unfortified" ] ||
+    fail "${binary#"$unpacked"} lacks a hardening feature: $missing $unfortified"
 done
 [ $failed -eq 0 ] || exit 1
 echo "contents, dependencies and hardening OK"
