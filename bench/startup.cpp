@@ -54,7 +54,10 @@ int Child(int argc, char* argv[], bool english, bool first) {
   sheet.show();
   while (!sheet.windowHandle()->isExposed())
     QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+  // Flushed at once: the pipe would otherwise hold the line until exit, and
+  // the measure would include tearing the window down.
   std::printf("%ld\n", ResidentKilobytes());
+  std::fflush(stdout);
   return 0;
 }
 

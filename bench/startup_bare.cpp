@@ -27,5 +27,6 @@ int main(int argc, char* argv[]) {
     for (const QByteArray& line : status.readAll().split('\n'))
       if (line.startsWith("VmRSS:")) kilobytes = line.mid(6).trimmed().split(' ').value(0).toLong();
   std::printf("%ld\n", kilobytes);
+  std::fflush(stdout); // now, not at exit
   return 0;
 }
