@@ -2,6 +2,7 @@
 #include "brevimo_app.h"
 #include "brevimo_version.h"
 #include "command_line.h"
+#include "start_ahead.h"
 #include "ui/translation.h"
 
 #include <QApplication>
@@ -11,8 +12,10 @@
 int main(int argc, char* argv[]) {
   QCoreApplication::setApplicationVersion(QStringLiteral(BREVIMO_VERSION));
   brevimo::AnswerHelpAndVersion(argc, argv);
+  brevimo::CStartAhead ahead;
   QApplication app(argc, argv);
   brevimo::CheckCommandLine(app);
+  ahead.ApplicationReady();
   // Names the desktop entry, so the desktop matches the window to its menu
   // entry and icon (the Wayland app id).
   QGuiApplication::setDesktopFileName(QStringLiteral(BREVIMO_APP_ID));
@@ -21,5 +24,7 @@ int main(int argc, char* argv[]) {
   std::setlocale(LC_NUMERIC, "C");
   // Russian unless English is chosen (or the system is English) and found.
   brevimo::SetLanguage(brevimo::StartupLanguage());
-  return theApp.Run();
+  const int result = theApp.Run();
+  ahead.Wait(); // its image readers end before the application object
+  return result;
 }

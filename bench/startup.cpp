@@ -10,6 +10,7 @@
 // the program keeps them; "--child ru-first" measures a first start, with
 // none kept.
 #include "app/dial_calc.h"
+#include "app/start_ahead.h"
 #include "ui/page_size_cache.h"
 #include "ui/translation.h"
 
@@ -45,7 +46,9 @@ long ResidentKilobytes() {
 
 // The measured program: the calculator as main() starts it.
 int Child(int argc, char* argv[], bool english, bool first) {
+  brevimo::CStartAhead ahead;
   QApplication app(argc, argv);
+  ahead.ApplicationReady();
   QTemporaryDir none; // a first start: no page sizes kept yet
   if (first) brevimo::PageSizeCache::SetFile(none.path() + QStringLiteral("/page-sizes"));
   std::setlocale(LC_NUMERIC, "C");
@@ -58,6 +61,7 @@ int Child(int argc, char* argv[], bool english, bool first) {
   // the measure would include tearing the window down.
   std::printf("%ld\n", ResidentKilobytes());
   std::fflush(stdout);
+  ahead.Wait();
   return 0;
 }
 

@@ -10,6 +10,8 @@ set -euo pipefail
 packages=(
   make cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev qt6-qpa-plugins libgl-dev qt6-tools-dev qt6-l10n-tools
+  # the program reads the font configuration ahead of Qt (app/start_ahead.h)
+  libfontconfig-dev
   # Qt's own texts in Russian (field menus, file dialogs), which the program loads;
   # the brevimo package depends on it
   qt6-translations-l10n
