@@ -5,8 +5,11 @@
 #include "calc/number_text.h"
 #include "res/dlg_132.h"
 #include "ui/message_box.h"
+#include "ui/replacing_file.h"
 
-#include <cstdio>
+#include <QFileInfo>
+
+#include <string>
 
 CPP_TestPage::CPP_TestPage() : CPropertyPage(brevimo::res::kDialog132, "CPP_TestPage") {
   OnClicked(1020, &CPP_TestPage::OnTest);
@@ -27,17 +30,17 @@ void CPP_TestPage::OnTest() {
       boiling[i] = vapourMass[i] = vapourMolar[i] = -1.0;
   }
 
-  std::FILE* file = std::fopen("TestData.txt", "w");
-  if (!file) {
+  // The table takes the previous one's place only once written whole: on a
+  // full disk the old file stays and a message says why.
+  brevimo::ReplacingFile file(QStringLiteral("TestData.txt"));
+  if (QFileInfo(file.Path()).isDir() || !file.Open()) {
     AfxMessageBox(QStringLiteral("Can't open file TestData.txt"));
     return;
   }
   // Numbers are formatted in the "C" locale, so the decimal point is a point.
-  std::fputs("MasCon%\tTkip\tParMas%\tParMol%\n", file);
-  for (int i = 0; i < kLines; ++i) {
-    const std::string line =
-        brevimo::FormatC("%3d\t%.3f\t%.3f\t%.3f\n", i, boiling[i], vapourMass[i], vapourMolar[i]);
-    std::fputs(line.c_str(), file);
-  }
-  std::fclose(file);
+  std::string text = "MasCon%\tTkip\tParMas%\tParMol%\n";
+  for (int i = 0; i < kLines; ++i)
+    text += brevimo::FormatC("%3d\t%.3f\t%.3f\t%.3f\n", i, boiling[i], vapourMass[i], vapourMolar[i]);
+  file.Write(text.data(), static_cast<qsizetype>(text.size()));
+  if (!file.Commit()) AfxMessageBox(brevimo::WriteFailureMessage(file.Path(), file.Reason()));
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/CPP_TestPage.h"
+#include "tests/ui/small_disk.h"
 #include "tests/ui/ui_fixture.h"
+#include "ui/replacing_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -114,6 +116,28 @@ TEST_F(TestPageTest, ReportsAFileThatCannotBeCreated) {
   PressTest();
   EXPECT_EQ(TakeMessage(), U("Can't open file TestData.txt"));
   EXPECT_TRUE(NoMessage());
+}
+
+// On a full disk the previous table stays whole and a message says so.
+TEST_F(TestPageTest, FullDiskKeepsThePreviousFileAndSaysSo) {
+  m_page.m_pCalcTkip = &Sheet().m_CalkTkip;
+  SmallDisk disk(std::filesystem::path(m_dir.path().toStdString()) / "disk", 64);
+  if (!disk.Mounted()) GTEST_SKIP() << disk.Why();
+  const QString folder = QString::fromStdString(disk.Path().string());
+  ASSERT_TRUE(QDir::setCurrent(folder));
+  PressTest();
+  ASSERT_TRUE(NoMessage());
+  QFile written(folder + QStringLiteral("/TestData.txt"));
+  ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+  const QByteArray previous = written.readAll();
+  written.close();
+  ASSERT_TRUE(disk.Fill(0));
+  PressTest();
+  EXPECT_EQ(TakeMessage(), brevimo::WriteFailureMessage(written.fileName(), U("на диске нет места")));
+  ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+  EXPECT_EQ(written.readAll(), previous);
+  disk.Free();
+  ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
 }
 
 } // namespace
