@@ -4,15 +4,10 @@
 #include <QImageReader>
 #include <QString>
 
-#include <clocale>
-
 namespace brevimo {
 
 CStartAhead::CStartAhead() {
-  // The locale Qt's application object sets, set before the thread starts:
-  // the font configuration reads numbers by the locale, which must not
-  // change under it (the application object then sets the same again).
-  std::setlocale(LC_ALL, "");
+  PrepareFontConfiguration();
   m_thread = std::thread([this] { Work(); });
 }
 

@@ -40,7 +40,9 @@ private:
 };
 
 // The platform's font configuration, loaded now rather than at the first
-// text (linux/font_config.cpp; nothing to do on Windows).
+// text (linux/font_config.cpp; nothing to do on Windows): Prepare runs on
+// the main thread before the helper starts, Load on the helper.
+void PrepareFontConfiguration();
 void LoadFontConfiguration();
 
 } // namespace brevimo

@@ -6,7 +6,14 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <clocale>
+
 namespace brevimo {
+
+// The locale Qt's application object sets on Linux, set before the helper
+// starts: fontconfig reads numbers by the locale, which must not change under
+// it (the application object then sets the same again).
+void PrepareFontConfiguration() { std::setlocale(LC_ALL, ""); }
 
 void LoadFontConfiguration() { FcInit(); }
 

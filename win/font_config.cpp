@@ -4,6 +4,7 @@
 
 namespace brevimo {
 
+void PrepareFontConfiguration() {}
 void LoadFontConfiguration() {}
 
 } // namespace brevimo
