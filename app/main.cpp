@@ -12,10 +12,10 @@
 int main(int argc, char* argv[]) {
   QCoreApplication::setApplicationVersion(QStringLiteral(BREVIMO_VERSION));
   brevimo::AnswerHelpAndVersion(argc, argv);
+  // Fontconfig reads its files while Qt connects to the display.
   brevimo::CStartAhead ahead;
   QApplication app(argc, argv);
   brevimo::CheckCommandLine(app);
-  ahead.ApplicationReady();
   // Names the desktop entry, so the desktop matches the window to its menu
   // entry and icon (the Wayland app id).
   QGuiApplication::setDesktopFileName(QStringLiteral(BREVIMO_APP_ID));
@@ -24,7 +24,5 @@ int main(int argc, char* argv[]) {
   std::setlocale(LC_NUMERIC, "C");
   // Russian unless English is chosen (or the system is English) and found.
   brevimo::SetLanguage(brevimo::StartupLanguage());
-  const int result = theApp.Run();
-  ahead.Wait(); // its image readers end before the application object
-  return result;
+  return theApp.Run();
 }

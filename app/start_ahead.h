@@ -1,41 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up work that needs neither the window nor the main thread, done on a
-// thread of its own while the main thread connects to the display and builds
-// the first page:
-//  - the system's font configuration (on Linux fontconfig reads and parses
-//    its files, some milliseconds, before the first text is measured);
-//  - Qt's image format plugins, once the application object exists: the
-//    Fusion style draws group box frames from a PNG, Qt asks every plugin
-//    before its own reader, and the window icon needs them right after.
-// One thread does both, one after the other, so that it costs one stack and
-// one allocation arena.
+// thread of its own while the main thread connects to the display: the
+// system's font configuration (on Linux fontconfig reads and parses its
+// files, some milliseconds, before the first text is measured).
 #pragma once
 
-#include <condition_variable>
-#include <mutex>
 #include <thread>
 
 namespace brevimo {
 
 class CStartAhead {
 public:
-  CStartAhead(); // starts the thread with the font configuration
-  ~CStartAhead(); // waits for the thread
+  CStartAhead(); // starts the thread
+  ~CStartAhead(); // waits for it
   CStartAhead(const CStartAhead&) = delete;
   CStartAhead& operator=(const CStartAhead&) = delete;
 
-  // The application object exists: the image formats may follow.
-  void ApplicationReady();
-  // Waits until the thread has done its work (before the application object ends).
+  // Waits until the thread has done its work.
   void Wait();
 
 private:
-  void Work();
-
-  std::mutex m_mutex;
-  std::condition_variable m_ready;
-  bool m_applicationReady = false;
-  bool m_cancelled = false;
   std::thread m_thread;
 };
 

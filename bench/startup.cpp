@@ -1,21 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the calculator window against a bare Qt dialog with nine empty
-// tabs (startup_bare): time from exec to the window on screen, and resident
-// memory then, in both languages. Rounds interleave the three programs; the
-// figures are medians. Run on the display to be measured, e.g.
+// tabs (startup_bare), in both languages: time from exec to the window
+// mapped, and to its first frame painted; resident memory then. Rounds
+// interleave the programs; the figures are medians. Run on the X display to
+// be measured, e.g.
 //   xvfb-run -s '-screen 0 1366x768x24' ./build-release/bench/startup_bench [rounds]
 // With "--child ru" or "--child en" it is one of the measured programs: it
-// starts the calculator as the program does and prints its resident memory
-// once the window is exposed. Its pages' sizes are kept between starts as
-// the program keeps them; "--child ru-first" measures a first start, with
-// none kept.
+// starts the calculator as the program does and reports as
+// startup_report.h says. Its pages' sizes are kept between starts as the
+// program keeps them; "--child ru-first" measures a first start, with none
+// kept.
 #include "app/dial_calc.h"
 #include "app/start_ahead.h"
 #include "ui/page_size_cache.h"
 #include "ui/translation.h"
+#include "startup_report.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QWindow>
 
@@ -36,19 +37,12 @@ extern char** environ;
 
 namespace {
 
-long ResidentKilobytes() {
-  QFile status(QStringLiteral("/proc/self/status"));
-  if (!status.open(QIODevice::ReadOnly)) return -1;
-  for (const QByteArray& line : status.readAll().split('\n'))
-    if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
-  return -1;
-}
-
 // The measured program: the calculator as main() starts it.
 int Child(int argc, char* argv[], bool english, bool first) {
   brevimo::CStartAhead ahead;
   QApplication app(argc, argv);
-  ahead.ApplicationReady();
+  startup::MapReport mapped;
+  app.installNativeEventFilter(&mapped);
   QTemporaryDir none; // a first start: no page sizes kept yet
   if (first) brevimo::PageSizeCache::SetFile(none.path() + QStringLiteral("/page-sizes"));
   std::setlocale(LC_NUMERIC, "C");
@@ -57,21 +51,18 @@ int Child(int argc, char* argv[], bool english, bool first) {
   sheet.show();
   while (!sheet.windowHandle()->isExposed())
     QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-  // Flushed at once: the pipe would otherwise hold the line until exit, and
-  // the measure would include tearing the window down.
-  std::printf("%ld\n", ResidentKilobytes());
-  std::fflush(stdout);
-  ahead.Wait();
+  startup::ReportMemory();
   return 0;
 }
 
 struct Sample {
+  double mappedSeconds; // negative when the display reported no mapping
   double seconds;
   double cpuSeconds; // user and system time of the whole run: steadier on a busy machine
   long kilobytes;
 };
 
-// Runs the program once: from the spawn to its line on standard output.
+// Runs the program once: from the spawn to its lines on standard output.
 bool RunOnce(const std::vector<std::string>& command, Sample* sample) {
   int out[2];
   if (pipe(out) != 0) return false;
@@ -92,12 +83,21 @@ bool RunOnce(const std::vector<std::string>& command, Sample* sample) {
     close(out[0]);
     return false;
   }
-  char line[64] = {};
-  std::size_t got = 0;
-  while (got + 1 < sizeof line && !std::memchr(line, '\n', got)) {
-    const ssize_t n = read(out[0], line + got, sizeof line - 1 - got);
+  sample->mappedSeconds = -1.0;
+  std::string text, line;
+  char buffer[64];
+  while (line.empty()) {
+    const ssize_t n = read(out[0], buffer, sizeof buffer);
     if (n <= 0) break;
-    got += static_cast<std::size_t>(n);
+    text.append(buffer, static_cast<std::size_t>(n));
+    for (std::size_t end; line.empty() && (end = text.find('\n')) != std::string::npos;) {
+      if (text.compare(0, end, "mapped") == 0)
+        sample->mappedSeconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+      else
+        line = text.substr(0, end);
+      text.erase(0, end + 1);
+    }
   }
   const auto end = std::chrono::steady_clock::now();
   close(out[0]);
@@ -107,7 +107,7 @@ bool RunOnce(const std::vector<std::string>& command, Sample* sample) {
   sample->seconds = std::chrono::duration<double>(end - start).count();
   const auto secs = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
   sample->cpuSeconds = secs(usage.ru_utime) + secs(usage.ru_stime);
-  sample->kilobytes = std::atol(line);
+  sample->kilobytes = std::atol(line.c_str());
   return WIFEXITED(status) && WEXITSTATUS(status) == 0 && sample->kilobytes > 0;
 }
 
@@ -150,28 +150,35 @@ int main(int argc, char* argv[]) {
       samples[p].push_back(sample);
     }
   }
-  std::printf("start-up, medians of %d interleaved rounds: exec to window on screen; processor "
-              "time of the run; resident memory then\n",
+  std::printf("start-up, medians of %d interleaved rounds: exec to the window mapped, to its "
+              "first frame; processor time of the run; resident memory at the first frame\n",
               rounds);
-  double bareSeconds = 0.0, bareCpu = 0.0;
+  double bareMapped = 0.0, bareSeconds = 0.0, bareCpu = 0.0;
   long bareKilobytes = 0;
   for (int p = 0; p < kPrograms; ++p) {
-    std::vector<double> seconds, cpu;
+    std::vector<double> mapped, seconds, cpu;
     std::vector<long> kilobytes;
     for (const Sample& s : samples[p]) {
+      mapped.push_back(s.mappedSeconds);
       seconds.push_back(s.seconds);
       cpu.push_back(s.cpuSeconds);
       kilobytes.push_back(s.kilobytes);
     }
-    const double t = Median(seconds), c = Median(cpu);
+    const double m = Median(mapped), t = Median(seconds), c = Median(cpu);
     const long kb = Median(kilobytes);
     if (p == 0) {
+      bareMapped = m;
       bareSeconds = t;
       bareCpu = c;
       bareKilobytes = kb;
     }
-    std::printf("  %-32s %.3f s (%.2fx)  cpu %.3f s (%.2fx)  %.1f MB (%.2fx)\n", programs[p].name,
-                t, t / bareSeconds, c, c / bareCpu, kb / 1024.0,
+    std::printf("  %-31s", programs[p].name);
+    if (m > 0 && bareMapped > 0)
+      std::printf(" mapped %.3f s (%.2fx)", m, m / bareMapped);
+    else
+      std::printf(" mapped (not reported)");
+    std::printf("  frame %.3f s (%.2fx)  cpu %.3f s (%.2fx)  %.1f MB (%.2fx)\n", t,
+                t / bareSeconds, c, c / bareCpu, kb / 1024.0,
                 static_cast<double>(kb) / static_cast<double>(bareKilobytes));
   }
   return 0;

@@ -1,18 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick of the start-up benchmark: a bare Qt dialog with nine empty
 // tabs, linked with Qt Widgets only. It reports as startup_bench's children
-// do: one line with its resident memory once its window is on screen.
+// do (startup_report.h).
+#include "startup_report.h"
+
 #include <QApplication>
 #include <QDialog>
-#include <QFile>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QWindow>
 
-#include <cstdio>
-
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  startup::MapReport mapped;
+  app.installNativeEventFilter(&mapped);
   QDialog dialog;
   auto* tabs = new QTabWidget;
   for (int i = 1; i <= 9; ++i)
@@ -21,12 +22,6 @@ int main(int argc, char* argv[]) {
   dialog.show();
   while (!dialog.windowHandle()->isExposed())
     QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-  QFile status(QStringLiteral("/proc/self/status"));
-  long kilobytes = -1;
-  if (status.open(QIODevice::ReadOnly))
-    for (const QByteArray& line : status.readAll().split('\n'))
-      if (line.startsWith("VmRSS:")) kilobytes = line.mid(6).trimmed().split(' ').value(0).toLong();
-  std::printf("%ld\n", kilobytes);
-  std::fflush(stdout); // now, not at exit
+  startup::ReportMemory();
   return 0;
 }

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the measured programs of the start-up benchmark report on standard
+// output, each line flushed at once (a pipe would otherwise hold it until
+// exit, and the measure would include tearing the window down):
+//  - "mapped", when the X server reports the window mapped (MapNotify, seen
+//    before Qt handles it, so before the first frame is painted);
+//  - the resident memory in kilobytes, once the window is exposed and its
+//    first frame painted.
+#pragma once
+
+#include <QAbstractNativeEventFilter>
+#include <QByteArray>
+#include <QFile>
+
+#include <cstdint>
+#include <cstdio>
+
+namespace startup {
+
+class MapReport : public QAbstractNativeEventFilter {
+public:
+  bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+    // An X event starts with its type; the high bit marks one sent by a client.
+    constexpr std::uint8_t kMapNotify = 19;
+    if (!m_done && type == "xcb_generic_event_t" &&
+        (*static_cast<const std::uint8_t*>(message) & 0x7f) == kMapNotify) {
+      m_done = true;
+      std::fputs("mapped\n", stdout);
+      std::fflush(stdout);
+    }
+    return false;
+  }
+
+private:
+  bool m_done = false;
+};
+
+inline void ReportMemory() {
+  QFile status(QStringLiteral("/proc/self/status"));
+  long kilobytes = -1;
+  if (status.open(QIODevice::ReadOnly))
+    for (const QByteArray& line : status.readAll().split('\n'))
+      if (line.startsWith("VmRSS:")) kilobytes = line.mid(6).trimmed().split(' ').value(0).toLong();
+  std::printf("%ld\n", kilobytes);
+  std::fflush(stdout);
+}
+
+} // namespace startup
