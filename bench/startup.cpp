@@ -57,6 +57,7 @@ int Child(int argc, char* argv[], bool english, bool first) {
 
 struct Sample {
   double mappedSeconds; // negative when the display reported no mapping
+  long mappedKilobytes;
   double seconds;
   double cpuSeconds; // user and system time of the whole run: steadier on a busy machine
   long kilobytes;
@@ -91,10 +92,11 @@ bool RunOnce(const std::vector<std::string>& command, Sample* sample) {
     if (n <= 0) break;
     text.append(buffer, static_cast<std::size_t>(n));
     for (std::size_t end; line.empty() && (end = text.find('\n')) != std::string::npos;) {
-      if (text.compare(0, end, "mapped") == 0)
+      if (text.compare(0, 7, "mapped ") == 0) {
         sample->mappedSeconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-      else
+        sample->mappedKilobytes = std::atol(text.c_str() + 7);
+      } else
         line = text.substr(0, end);
       text.erase(0, end + 1);
     }
@@ -150,36 +152,39 @@ int main(int argc, char* argv[]) {
       samples[p].push_back(sample);
     }
   }
-  std::printf("start-up, medians of %d interleaved rounds: exec to the window mapped, to its "
-              "first frame; processor time of the run; resident memory at the first frame\n",
+  std::printf("start-up, medians of %d interleaved rounds: time from exec and resident memory, "
+              "at the window mapped and at its first frame; processor time of the run\n",
               rounds);
   double bareMapped = 0.0, bareSeconds = 0.0, bareCpu = 0.0;
-  long bareKilobytes = 0;
+  long bareMappedKilobytes = 0, bareKilobytes = 0;
   for (int p = 0; p < kPrograms; ++p) {
     std::vector<double> mapped, seconds, cpu;
-    std::vector<long> kilobytes;
+    std::vector<long> mappedKilobytes, kilobytes;
     for (const Sample& s : samples[p]) {
       mapped.push_back(s.mappedSeconds);
+      mappedKilobytes.push_back(s.mappedKilobytes);
       seconds.push_back(s.seconds);
       cpu.push_back(s.cpuSeconds);
       kilobytes.push_back(s.kilobytes);
     }
     const double m = Median(mapped), t = Median(seconds), c = Median(cpu);
-    const long kb = Median(kilobytes);
+    const long kb = Median(kilobytes), mappedKb = Median(mappedKilobytes);
     if (p == 0) {
       bareMapped = m;
+      bareMappedKilobytes = mappedKb;
       bareSeconds = t;
       bareCpu = c;
       bareKilobytes = kb;
     }
     std::printf("  %-31s", programs[p].name);
+    const auto ratio = [](long a, long b) { return static_cast<double>(a) / static_cast<double>(b); };
     if (m > 0 && bareMapped > 0)
-      std::printf(" mapped %.3f s (%.2fx)", m, m / bareMapped);
+      std::printf(" mapped %.3f s (%.2fx) %.1f MB (%.2fx)", m, m / bareMapped, mappedKb / 1024.0,
+                  ratio(mappedKb, bareMappedKilobytes));
     else
       std::printf(" mapped (not reported)");
-    std::printf("  frame %.3f s (%.2fx)  cpu %.3f s (%.2fx)  %.1f MB (%.2fx)\n", t,
-                t / bareSeconds, c, c / bareCpu, kb / 1024.0,
-                static_cast<double>(kb) / static_cast<double>(bareKilobytes));
+    std::printf("  frame %.3f s (%.2fx) %.1f MB (%.2fx)  cpu %.3f s (%.2fx)\n", t, t / bareSeconds,
+                kb / 1024.0, ratio(kb, bareKilobytes), c, c / bareCpu);
   }
   return 0;
 }

@@ -2,8 +2,9 @@
 // What the measured programs of the start-up benchmark report on standard
 // output, each line flushed at once (a pipe would otherwise hold it until
 // exit, and the measure would include tearing the window down):
-//  - "mapped", when the X server reports the window mapped (MapNotify, seen
-//    before Qt handles it, so before the first frame is painted);
+//  - "mapped" and the resident memory in kilobytes, when the X server
+//    reports the window mapped (MapNotify, seen before Qt handles it, so
+//    before the first frame is painted);
 //  - the resident memory in kilobytes, once the window is exposed and its
 //    first frame painted.
 #pragma once
@@ -17,6 +18,14 @@
 
 namespace startup {
 
+inline long ResidentKilobytes() {
+  QFile status(QStringLiteral("/proc/self/status"));
+  if (!status.open(QIODevice::ReadOnly)) return -1;
+  for (const QByteArray& line : status.readAll().split('\n'))
+    if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
+  return -1;
+}
+
 class MapReport : public QAbstractNativeEventFilter {
 public:
   bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
@@ -25,7 +34,7 @@ public:
     if (!m_done && type == "xcb_generic_event_t" &&
         (*static_cast<const std::uint8_t*>(message) & 0x7f) == kMapNotify) {
       m_done = true;
-      std::fputs("mapped\n", stdout);
+      std::printf("mapped %ld\n", ResidentKilobytes());
       std::fflush(stdout);
     }
     return false;
@@ -36,12 +45,7 @@ private:
 };
 
 inline void ReportMemory() {
-  QFile status(QStringLiteral("/proc/self/status"));
-  long kilobytes = -1;
-  if (status.open(QIODevice::ReadOnly))
-    for (const QByteArray& line : status.readAll().split('\n'))
-      if (line.startsWith("VmRSS:")) kilobytes = line.mid(6).trimmed().split(' ').value(0).toLong();
-  std::printf("%ld\n", kilobytes);
+  std::printf("%ld\n", ResidentKilobytes());
   std::fflush(stdout);
 }
 
