@@ -32,7 +32,7 @@ namespace brevimo {
 // What the labels of a template need: (item, height) -> width, and
 // (item, width) -> height.
 struct LabelWidths {
-  std::map<std::pair<const void*, int>, int> widthFor, heightAt;
+  std::map<std::pair<const res::DlgItem*, int>, int> widthFor, heightAt;
 };
 
 namespace {
@@ -202,7 +202,7 @@ int LabelWidthForText(QLabel* label, int height) {
 // a height, and the height at a width. The units' passes ask again at every
 // pass, and the build asks the same of the real label (the same text in the
 // same font), so the answers are kept by template item.
-int Remembered(std::map<std::pair<const void*, int>, int>* known, const res::DlgItem& item,
+int Remembered(std::map<std::pair<const res::DlgItem*, int>, int>* known, const res::DlgItem& item,
                int key, auto measure) {
   if (!known) return measure();
   const auto [it, added] = known->try_emplace({&item, key}, 0);

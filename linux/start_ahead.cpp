@@ -10,11 +10,12 @@
 
 namespace brevimo {
 
-// The locale Qt's application object sets on Linux, set before the helper
-// starts: fontconfig reads numbers by the locale, which must not change under
-// it (the application object then sets the same again).
-void PrepareFontConfiguration() { std::setlocale(LC_ALL, ""); }
-
-void LoadFontConfiguration() { FcInit(); }
+CStartAhead::CStartAhead() {
+  // The locale Qt's application object sets, set before the thread starts:
+  // fontconfig reads numbers by the locale, which must not change under it
+  // (the application object then sets the same again).
+  std::setlocale(LC_ALL, "");
+  m_thread = std::thread([] { FcInit(); });
+}
 
 } // namespace brevimo
