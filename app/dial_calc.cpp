@@ -8,10 +8,11 @@
 #include "ui/dialog_builder.h"
 #include "ui/message_box.h"
 #include "ui/page_size_cache.h"
-#include "ui/property_page.h"
+#include "pages/page_registry.h"
 #include "ui/screen_room.h"
 #include "ui/stacked_tab_bar.h"
 #include "ui/translation.h"
+#include "ui/widget_store.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -106,12 +107,10 @@ CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
   // Tab order (differs from the declaration order). The page shown first is
   // measured as it is built; the others take their sizes from an earlier
   // start where they can.
-  CPropertyPage* const pages[] = {&m_KsTCorr,  &m_RazvedSpirta, &m_CombRastv,
-                                  &m_PowerAndOut, &m_VolMasMol, &m_CalkTkip,
-                                  &m_VacPereg,  &m_ShugarConc,  &m_Peregon};
-  const int first = startPage >= 0 && startPage < static_cast<int>(std::size(pages)) ? startPage : 0;
-  for (int i = 0; i < static_cast<int>(std::size(pages)); ++i)
-    AddPage(pages[i], i == first);
+  const auto pages = brevimo::SheetPages();
+  const int first = startPage >= 0 && startPage < static_cast<int>(pages.size()) ? startPage : 0;
+  for (int i = 0; i < static_cast<int>(pages.size()); ++i)
+    AddPage(&pages[i].page(*this), i == first);
 
   connect(m_tabs, &QTabWidget::currentChanged, this, &CDial_Calc::OnTabChanged);
   m_tabs->setCurrentIndex(first);
@@ -127,10 +126,10 @@ CDial_Calc::~CDial_Calc() {
 
 void CDial_Calc::AddPage(CPropertyPage* page, bool shownFirst) {
   auto* host = new QWidget;
-  page->Attach(this, host);
+  new brevimo::WidgetStore(*page, this, host); // a child of host
   if (!m_sizes) m_sizes = std::make_unique<brevimo::PageSizeCache>(host);
   if (!shownFirst) SizePage(page);
-  m_tabs->addTab(host, page->Caption());
+  m_tabs->addTab(host, brevimo::CaptionOf(*page));
   m_tabOrder.push_back(page);
 }
 
@@ -140,16 +139,16 @@ void CDial_Calc::SizePage(CPropertyPage* page) {
   const auto& tmpl = page->Template();
   QSize size;
   if (!m_sizes->Find(tmpl, &size)) {
-    size = brevimo::DialogUnits(tmpl, page->Host()).Size(tmpl.cx, tmpl.cy);
+    size = brevimo::DialogUnits(tmpl, brevimo::HostOf(*page)).Size(tmpl.cx, tmpl.cy);
     m_sizes->Put(tmpl, size);
   }
-  page->Host()->setMinimumSize(size);
+  brevimo::HostOf(*page)->setMinimumSize(size);
 }
 
 // A built page has its real size (built, or refitted to new captions): it
 // mends a kept size that no longer holds.
 void CDial_Calc::KeepBuiltSize(CPropertyPage* page) {
-  m_sizes->Put(page->Template(), page->Host()->minimumSize());
+  m_sizes->Put(page->Template(), brevimo::HostOf(*page)->minimumSize());
 }
 
 // The tabs take as many rows as their captions need over the widest page;
@@ -157,7 +156,7 @@ void CDial_Calc::KeepBuiltSize(CPropertyPage* page) {
 void CDial_Calc::FitToScreen() {
   int pageWidth = 0;
   for (CPropertyPage* page : m_tabOrder)
-    pageWidth = std::max(pageWidth, page->Host()->minimumWidth());
+    pageWidth = std::max(pageWidth, brevimo::HostOf(*page)->minimumWidth());
   const int frame = m_tabs->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, m_tabs);
   const QMargins margins = layout()->contentsMargins();
   const QSize room = brevimo::RoomOnScreen(this).shrunkBy(margins);
@@ -236,13 +235,15 @@ void CDial_Calc::OnTabChanged(int index) {
     return;
   }
   m_active = page;
-  const QSize kept = page->Host()->minimumSize();
+  const QSize kept = brevimo::HostOf(*page)->minimumSize();
   const bool building = !page->IsCreated();
   page->OnSetActive();
+  if (auto* button = qobject_cast<QPushButton*>(brevimo::DefaultButtonOf(*page)))
+    button->setDefault(true);
   if (building) {
     KeepBuiltSize(page);
     // A size kept from an earlier start that was not right any more.
-    if (page->Host()->minimumSize() != kept && isVisible()) {
+    if (brevimo::HostOf(*page)->minimumSize() != kept && isVisible()) {
       FitToScreen();
       m_sizes->Save();
     }
@@ -253,7 +254,7 @@ void CDial_Calc::OnTabChanged(int index) {
 }
 
 void CDial_Calc::FocusFirstControl() {
-  QWidget* first = m_active ? m_active->FirstTabStop() : nullptr;
+  QWidget* first = m_active ? brevimo::FirstTabStopOf(*m_active) : nullptr;
   if (!first) return;
   first->setFocus(Qt::TabFocusReason);
   if (auto* edit = qobject_cast<QLineEdit*>(first)) edit->selectAll();
@@ -265,7 +266,7 @@ void CDial_Calc::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) brevimo::KeepOnScreen(this);
   // At start-up the first page's first control takes the focus.
   if (!event->spontaneous() &&
-      (!focusWidget() || !m_active || !m_active->GetSafeHwnd()->isAncestorOf(focusWidget())))
+      (!focusWidget() || !m_active || !brevimo::HostOf(*m_active)->isAncestorOf(focusWidget())))
     FocusFirstControl();
 }
 
@@ -289,7 +290,7 @@ void CDial_Calc::keyPressEvent(QKeyEvent* event) {
   // does.
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     auto* button = qobject_cast<QPushButton*>(focusWidget());
-    if (!button && m_active) button = qobject_cast<QPushButton*>(m_active->DefaultButton());
+    if (!button && m_active) button = qobject_cast<QPushButton*>(brevimo::DefaultButtonOf(*m_active));
     if (button && button->isVisible() && button->isEnabled()) button->click();
     event->accept();
     return;

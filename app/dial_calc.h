@@ -1,23 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator sheet: one window, a tab per calculator page.
 //
-// The sheet owns one object of each page class for its whole life and adds
-// them as tabs in a fixed order, which differs from the order of the
-// members. A page's controls are created when its tab is first shown.
-// The sheet also carries the shared concentration conversions, which pages
-// reach through their m_pSheet pointer.
+// The window's face of the calculator sheet (CCalcSheet, which owns the
+// pages): it adds them as tabs in the registry's order. A page's controls
+// are created when its tab is first shown.
 #pragma once
 
-#include "calc/concentration.h"
-#include "pages/CPP_CalkTkip.h"
-#include "pages/CPP_CombRastv.h"
-#include "pages/CPP_KsTCorr.h"
-#include "pages/CPP_Peregon.h"
-#include "pages/CPP_PowerAndOut.h"
-#include "pages/CPP_RazvedSpirta.h"
-#include "pages/CPP_ShugarConc.h"
-#include "pages/CPP_VacPereg.h"
-#include "pages/CPP_VolMasMol.h"
+#include "pages/calc_sheet.h"
 
 #include <QDialog>
 
@@ -26,7 +15,6 @@
 #include <string>
 #include <vector>
 
-class CPropertyPage;
 class CRunChart;
 namespace brevimo {
 struct DistillationRun;
@@ -38,19 +26,10 @@ class QScrollArea;
 class QTabWidget;
 class QToolButton;
 
-class CDial_Calc : public QDialog {
+class CDial_Calc : public QDialog, public CCalcSheet {
 public:
   explicit CDial_Calc(const QString& caption, QWidget* parent = nullptr, int startPage = 0);
   ~CDial_Calc() override;
-
-  static int ConvertConcentration(int fromUnit, int toUnit, double value, double* result,
-                                  double* density, std::string* errorText) {
-    return brevimo::ConvertConcentration(fromUnit, toUnit, value, result, density, errorText);
-  }
-  static int ConcentrationFromDensity(double density, int toUnit, double* result,
-                                      std::string* errorText) {
-    return brevimo::ConcentrationFromDensity(density, toUnit, result, errorText);
-  }
 
   // System commands of the window menu.
   static constexpr int IDM_ABOUTBOX = 101;
@@ -78,25 +57,14 @@ public:
   // The chart window of the distillation run, made on first use: Show puts
   // the run in it and brings it to the front; Refresh puts the run in it
   // only while it is open.
-  void ShowRunChart(std::shared_ptr<const brevimo::DistillationRun> run);
-  void RefreshRunChart(std::shared_ptr<const brevimo::DistillationRun> run);
+  void ShowRunChart(std::shared_ptr<const brevimo::DistillationRun> run) override;
+  void RefreshRunChart(std::shared_ptr<const brevimo::DistillationRun> run) override;
   // The chart window once shown, else nullptr. A template, so that only a
   // caller that includes run_chart.h (and links the chart library) needs
   // its type: the program itself never does.
   template <class Chart = CRunChart> Chart* RunChart() const {
     return static_cast<Chart*>(m_runChart);
   }
-
-  // Pages, in declaration (construction) order.
-  CPP_KsTCorr m_KsTCorr;
-  CPP_VolMasMol m_VolMasMol;
-  CPP_CalkTkip m_CalkTkip;
-  CPP_RazvedSpirta m_RazvedSpirta;
-  CPP_PowerAndOut m_PowerAndOut;
-  CPP_CombRastv m_CombRastv;
-  CPP_VacPereg m_VacPereg;
-  CPP_ShugarConc m_ShugarConc;
-  CPP_Peregon m_Peregon;
 
 protected:
   void changeEvent(QEvent* event) override; // a new language: new page sizes

@@ -6,7 +6,7 @@
 #include "run_series.h"
 #include "run_steps_model.h"
 #include "ui/message_box.h"
-#include "ui/property_page.h"
+#include "calc/number_text.h"
 #include "ui/replacing_file.h"
 #include "ui/screen_room.h"
 #include "ui/translation.h"
@@ -96,6 +96,9 @@ void SetTicks(QValueAxis* axis, double low, double high, double step) {
 }
 
 QString Number(double value) { return QString::number(value, 'g', 15); }
+
+// The run's results as the page shows them.
+QString Fixed4(double value) { return QString::fromStdString(brevimo::FormatC("%.4f", value)); }
 
 // The start or the end of a run as the user gave it.
 QString RunPoint(int kind, double value) {
@@ -294,8 +297,7 @@ void CRunChart::SetRun(std::shared_ptr<const brevimo::DistillationRun> run) {
           "CRunChart", "<b>Перегонка от %1 до %2, брага %3 л</b><br>"
                        "Отобрано %4 л крепостью %5 % об., в кубе осталось %6 л; шагов: %7")
           .arg(RunPoint(in.startKind, in.startValue), RunPoint(in.endKind, in.endValue),
-               Number(in.washVolume), FormatNumber("%.4f", r.OutVol),
-               FormatNumber("%.4f", r.OutVolCon), FormatNumber("%.4f", r.VolBak))
+               Number(in.washVolume), Fixed4(r.OutVol), Fixed4(r.OutVolCon), Fixed4(r.VolBak))
           .arg(r.steps));
 }
 

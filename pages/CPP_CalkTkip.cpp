@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CPP_CalkTkip.h"
 
-#include "app/dial_calc.h"
+#include "calc_sheet.h"
 #include "calc/boiling.h"
 #include "res/dlg_141.h"
-#include "ui/message_box.h"
+
 
 CPP_CalkTkip::CPP_CalkTkip() : CPropertyPage(brevimo::res::kDialog141, "CPP_CalkTkip") {
   OnClicked(1031, &CPP_CalkTkip::OnCalcFromConc);
@@ -42,7 +42,7 @@ int CPP_CalkTkip::MolarToMassVolume(double* molar, double* volume, double* mass)
 
 bool CPP_CalkTkip::OnInitDialog() {
   CPropertyPage::OnInitDialog();
-  m_pSheet = static_cast<CDial_Calc*>(GetParent());
+  m_pSheet = static_cast<CCalcSheet*>(GetParent());
   return true;
 }
 

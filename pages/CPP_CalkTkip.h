@@ -8,17 +8,17 @@
 // model, never the page's window, so they work before the tab was opened.
 #pragma once
 
-#include "ui/property_page.h"
+#include "pagelayer/property_page.h"
 
 #include <string>
 
-class CDial_Calc;
+class CCalcSheet;
 
 class CPP_CalkTkip : public CPropertyPage {
 public:
   CPP_CalkTkip();
 
-  CDial_Calc* m_pSheet = nullptr;
+  CCalcSheet* m_pSheet = nullptr;
   double m_dBoilTemp = 78.21; // °C
   double m_dLiqMass = 93.84;  // liquid ethanol, mass %
   double m_dLiqVol = 96.0;    // liquid ethanol, volume %
@@ -27,10 +27,10 @@ public:
   double m_dVapMol = 86.13;   // ethanol in the vapour, molar %
   double m_dVapVol = 96.15;   // ethanol in the vapour (condensate), volume %
   std::string ErrText;
-  QString m_sBoilTemp;
-  QString m_sConc = QStringLiteral("96.0");
+  std::string m_sBoilTemp;
+  std::string m_sConc = "96.0";
   int m_nUnit = 0; // 0 volume %, 1 mass %, 2 molar %
-  QString m_sVapMass, m_sVapMol, m_sVapVol;
+  std::string m_sVapMass, m_sVapMol, m_sVapVol;
 
   // Liquid mass % to boiling temperature (required) and the vapour's mass %
   // and volume % (optional). On failure ErrText is "<=0%" or ">95.57%%" and

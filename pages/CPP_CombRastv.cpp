@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CPP_CombRastv.h"
 
-#include "app/dial_calc.h"
+#include "calc_sheet.h"
 #include "calc/blending.h"
 #include "res/dlg_131.h"
-#include "ui/message_box.h"
 
-#include <QLineEdit>
+
 
 CPP_CombRastv::CPP_CombRastv() : CPropertyPage(brevimo::res::kDialog131, "CPP_CombRastv") {
   OnClicked(1004, &CPP_CombRastv::OnCalc);
@@ -16,7 +15,7 @@ CPP_CombRastv::CPP_CombRastv() : CPropertyPage(brevimo::res::kDialog131, "CPP_Co
 
 bool CPP_CombRastv::OnInitDialog() {
   CPropertyPage::OnInitDialog();
-  m_pSheet = static_cast<CDial_Calc*>(GetParent());
+  m_pSheet = static_cast<CCalcSheet*>(GetParent());
   return true;
 }
 
@@ -45,7 +44,7 @@ void CPP_CombRastv::DoDataExchange(CDataExchange* pDX) {
 }
 
 void CPP_CombRastv::SetReadOnly(int id, bool readOnly) {
-  if (auto* edit = qobject_cast<QLineEdit*>(GetDlgItem(id))) edit->setReadOnly(readOnly);
+  GetDlgItem(id).SetReadOnly(readOnly);
 }
 
 void CPP_CombRastv::OnModeMix() {

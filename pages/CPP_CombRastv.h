@@ -4,11 +4,11 @@
 #pragma once
 
 #include "calc/blending.h"
-#include "ui/property_page.h"
+#include "pagelayer/property_page.h"
 
 #include <string>
 
-class CDial_Calc;
+class CCalcSheet;
 
 class CPP_CombRastv : public CPropertyPage {
 public:
@@ -23,8 +23,8 @@ public:
   // Working values of the last calculation, not shown.
   brevimo::MixingWork m_Work;
   std::string ErrText;
-  CDial_Calc* m_pSheet = nullptr;
-  QString m_sVol1, m_sVol2, m_sVolRes, m_sPct1, m_sPct2, m_sPctRes;
+  CCalcSheet* m_pSheet = nullptr;
+  std::string m_sVol1, m_sVol2, m_sVolRes, m_sPct1, m_sPct2, m_sPctRes;
   int m_nMode = 0; // 0: solution 1 + solution 2 -> result; 1: solution 1, result -> solution 2
 
   bool OnApply() override { return false; }

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CPP_KsTCorr.h"
 
-#include "app/dial_calc.h"
+#include "calc_sheet.h"
 #include "calc/number_text.h"
 #include "res/dlg_138.h"
 
-#include <QLabel>
 
 namespace {
 
@@ -19,11 +18,7 @@ CPP_KsTCorr::CPP_KsTCorr() : CPropertyPage(brevimo::res::kDialog138, "CPP_KsTCor
 
 bool CPP_KsTCorr::OnInitDialog() {
   CPropertyPage::OnInitDialog();
-  m_pSheet = static_cast<CDial_Calc*>(GetParent());
-  // The error line is one line of text inside its frame: centred in its
-  // height, so the frame's indent is taken on the left only.
-  if (auto* line = qobject_cast<QLabel*>(GetDlgItem(kErrorLine)))
-    line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  m_pSheet = static_cast<CCalcSheet*>(GetParent());
   return true;
 }
 
@@ -41,22 +36,22 @@ void CPP_KsTCorr::DoDataExchange(CDataExchange* pDX) {
   DDX_Text(pDX, 1016, m_sTempMeasure);
   DDX_Text(pDX, 1017, m_sTempWanted);
   DDX_Text(pDX, 1018, m_sReadingFinal);
-  QString errText = QString::fromStdString(ErrText);
+  std::string errText = ErrText;
   DDX_Text(pDX, kErrorLine, errText);
-  if (pDX->m_bSaveAndValidate && !pDX->m_bFailed) ErrText = errText.toStdString();
+  if (pDX->m_bSaveAndValidate && !pDX->m_bFailed) ErrText = errText;
   DDX_Text(pDX, 1015, m_sReading);
   ReadNumber(pDX, 1015, m_sReading, m_dReading);
   ReadNumber(pDX, 1016, m_sTempMeasure, m_dTempMeasure);
   ReadNumber(pDX, 1017, m_sTempWanted, m_dTempWanted);
 }
 
-void CPP_KsTCorr::ReadNumber(CDataExchange* pDX, int id, const QString& text, double& value) {
+void CPP_KsTCorr::ReadNumber(CDataExchange* pDX, int id, const std::string& text, double& value) {
   if (pDX->m_bFailed || !pDX->m_bSaveAndValidate) return;
   double parsed = 0.0;
-  if (!brevimo::ParseFieldNumber(text.toStdString(), &parsed)) {
-    ErrText = "Please enter a number.";
-    if (auto* line = qobject_cast<QLabel*>(GetDlgItem(kErrorLine)))
-      line->setText(QString::fromStdString(ErrText));
+  if (!brevimo::ParseFieldNumber(text, &parsed)) {
+    ErrText = kEnterNumber;
+    if (brevimo::FieldStore* store = Store(); store && store->HasControl(kErrorLine))
+      store->SetText(kErrorLine, ErrText);
     pDX->Fail(id);
     return;
   }

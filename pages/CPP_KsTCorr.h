@@ -6,11 +6,11 @@
 #pragma once
 
 #include "calc/temperature_correction.h"
-#include "ui/property_page.h"
+#include "pagelayer/property_page.h"
 
 #include <string>
 
-class CDial_Calc;
+class CCalcSheet;
 
 class CPP_KsTCorr : public CPropertyPage {
 public:
@@ -22,10 +22,10 @@ public:
   double m_dTempWanted = 20.0;     // °C
   double m_dReading = 96.0;        // hydrometer reading, % vol
   double m_dReadingFinal = 96.0;   // equivalent reading at the wanted temperature, % vol
-  CDial_Calc* m_pSheet = nullptr;
-  QString m_sDensityInit, m_sDensityFinal, m_sTempMeasure, m_sTempWanted, m_sReadingFinal;
+  CCalcSheet* m_pSheet = nullptr;
+  std::string m_sDensityInit, m_sDensityFinal, m_sTempMeasure, m_sTempWanted, m_sReadingFinal;
   std::string ErrText;
-  QString m_sReading;
+  std::string m_sReading;
 
   // The lookups of the density grid; they use no page state.
   static int DensityAtTemperature(double concentration, double temperature, double* density) {
@@ -46,5 +46,5 @@ protected:
 private:
   // Reads an input text into its member; a text without a number is
   // refused in the error line, with the focus on the field.
-  void ReadNumber(CDataExchange* pDX, int id, const QString& text, double& value);
+  void ReadNumber(CDataExchange* pDX, int id, const std::string& text, double& value);
 };

@@ -1,18 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CPP_Peregon.h"
 
-#include "app/dial_calc.h"
+#include "calc_sheet.h"
 #include "calc/distillation.h"
 #include "res/dlg_136.h"
-#include "ui/message_box.h"
-#include "ui/replacing_file.h"
-#include "ui/translation.h"
 
-#include <QApplication>
-#include <QComboBox>
 
 #include <cstring>
 #include <optional>
+
+// The caption of the other quantity beside the start and the end: the
+// boiling temperature of a strength given, the strength of a temperature.
+namespace brevimo {
+constexpr const char* kAltTemperature = BREVIMO_TR_NOOP("Темпер.");
+constexpr const char* kAltStrength = BREVIMO_TR_NOOP("Об%");
+} // namespace brevimo
 
 namespace {
 
@@ -38,35 +40,29 @@ private:
 // takes the previous run's place only once complete (ReplacingFile).
 class ResultsFile final : public brevimo::DistillationSink {
 public:
-  ResultsFile() : m_file(QString::fromUtf8(brevimo::DistillationFile::kName)) {
-    if (m_file.Open())
-      m_file.Write(brevimo::DistillationFile::kHeader,
-                   static_cast<qsizetype>(std::strlen(brevimo::DistillationFile::kHeader)));
+  explicit ResultsFile(std::unique_ptr<brevimo::PageServices::OutputFile> file)
+      : m_file(std::move(file)) {
+    if (m_file)
+      m_file->Write(brevimo::DistillationFile::kHeader,
+                    std::strlen(brevimo::DistillationFile::kHeader));
   }
   void OnStep(const brevimo::DistillationStep& step) override {
+    if (!m_file) return;
     char row[brevimo::DistillationFile::kRowCapacity];
-    m_file.Write(row, static_cast<qsizetype>(brevimo::DistillationFile::FormatRow(step, row)));
+    m_file->Write(row, brevimo::DistillationFile::FormatRow(step, row));
   }
   // Puts the file in place; false, with the message to show, when it
   // could not be written.
-  bool Commit(QString* message) {
-    if (m_file.Commit()) return true;
-    *message = brevimo::WriteFailureMessage(m_file.Path(), m_file.Reason());
-    return false;
-  }
+  bool Commit(std::string* message) { return !m_file || m_file->Commit(message); }
 
 private:
-  brevimo::ReplacingFile m_file;
+  std::unique_ptr<brevimo::PageServices::OutputFile> m_file;
 };
 
-// The wait cursor for as long as it is in scope, whichever way the scope is left.
-class WaitCursor {
-public:
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
+std::unique_ptr<brevimo::PageServices::OutputFile> CreateResultsFile() {
+  brevimo::PageServices* services = brevimo::GetPageServices();
+  return services ? services->CreateFile(brevimo::DistillationFile::kName) : nullptr;
+}
 
 } // namespace
 
@@ -77,9 +73,9 @@ CPP_Peregon::CPP_Peregon() : CPropertyPage(brevimo::res::kDialog136, "CPP_Perego
 
 bool CPP_Peregon::OnInitDialog() {
   CPropertyPage::OnInitDialog();
-  m_pSheet = static_cast<CDial_Calc*>(GetParent());
+  m_pSheet = static_cast<CCalcSheet*>(GetParent());
   m_pBoilingPage = &m_pSheet->m_CalkTkip;
-  GetDlgItem(1099)->setEnabled(m_lastRun != nullptr);
+  GetDlgItem(1099).EnableWindow(m_lastRun != nullptr);
   UpdateData(false);
   return true;
 }
@@ -93,9 +89,9 @@ bool CPP_Peregon::Alternative(int kind, double value, double* alternative) {
 void CPP_Peregon::DoDataExchange(CDataExchange* pDX) {
   // The kind lists are bound by the first exchange; until then only the
   // plain fields are filled.
-  if (!pDX->m_bSaveAndValidate && m_cStartKind) {
-    m_cStartKind->setCurrentIndex(m_nStartKind);
-    m_cEndKind->setCurrentIndex(m_nEndKind);
+  if (!pDX->m_bSaveAndValidate && m_cStartKind.IsBound()) {
+    m_cStartKind.SetCurSel(m_nStartKind);
+    m_cEndKind.SetCurSel(m_nEndKind);
     m_dStartShown = m_dStart;
     m_dEndShown = m_dEnd;
     m_dWashShown = m_dWash;
@@ -117,13 +113,11 @@ void CPP_Peregon::DoDataExchange(CDataExchange* pDX) {
     } else {
       failed = true;
     }
-    if (failed) AfxMessageBox(QStringLiteral("Parameters Error"));
-    m_sAltStartLabel = m_nStartKind == brevimo::RunByStrength
-                           ? QStringLiteral(QT_TRANSLATE_NOOP("brevimo", "Темпер."))
-                           : QStringLiteral(QT_TRANSLATE_NOOP("brevimo", "Об%"));
-    m_sAltEndLabel = m_nEndKind == brevimo::RunByStrength
-                         ? QStringLiteral(QT_TRANSLATE_NOOP("brevimo", "Темпер."))
-                         : QStringLiteral(QT_TRANSLATE_NOOP("brevimo", "Об%"));
+    if (failed) AfxMessageBox("Parameters Error");
+    m_sAltStartLabel = m_nStartKind == brevimo::RunByStrength ? brevimo::kAltTemperature
+                                                              : brevimo::kAltStrength;
+    m_sAltEndLabel = m_nEndKind == brevimo::RunByStrength ? brevimo::kAltTemperature
+                                                          : brevimo::kAltStrength;
   }
   DDX_Control(pDX, 1055, m_cStartKind);
   DDX_Control(pDX, 1056, m_cEndKind);
@@ -139,9 +133,9 @@ void CPP_Peregon::DoDataExchange(CDataExchange* pDX) {
   DDX_Text(pDX, 1067, m_sVolBak);
   DDX_Check(pDX, 1064, m_nFile);
   // A field that is not a number ends the exchange before the members change.
-  if (pDX->m_bSaveAndValidate && !pDX->m_bFailed && m_cStartKind) {
-    m_nStartKind = m_cStartKind->currentIndex();
-    m_nEndKind = m_cEndKind->currentIndex();
+  if (pDX->m_bSaveAndValidate && !pDX->m_bFailed && m_cStartKind.IsBound()) {
+    m_nStartKind = m_cStartKind.GetCurSel();
+    m_nEndKind = m_cEndKind.GetCurSel();
     m_dStart = m_dStartShown;
     m_dEnd = m_dEndShown;
     m_dWash = m_dWashShown;
@@ -154,7 +148,7 @@ void CPP_Peregon::RunDistillation() {
   // A file that cannot be written costs the run nothing: the run goes on,
   // and the message follows its results.
   std::optional<ResultsFile> file;
-  if (m_nFile) file.emplace();
+  if (m_nFile) file.emplace(CreateResultsFile());
 
   auto run = std::make_shared<brevimo::DistillationRun>();
   run->input = {m_nStartKind, m_dStart, m_nEndKind, m_dEnd, m_dWash};
@@ -162,14 +156,14 @@ void CPP_Peregon::RunDistillation() {
   result = {OutVol, OutVolCon, VolBak, 0};
   int ok = 0;
   {
-    WaitCursor wait;
+    CWaitCursor wait;
     PageBoiling boiling(*m_pBoilingPage);
     // Every step is kept for the chart, and written on to the file.
     brevimo::DistillationRecorder recorder(run.get(), file ? &*file : nullptr);
     ok = brevimo::RunDistillation(run->input, boiling, &recorder, &result, &ErrText);
   }
   // The file holds the steps done, also those of a failed run.
-  QString fileMessage;
+  std::string fileMessage;
   const bool fileFailed = file && !file->Commit(&fileMessage);
   // The results of the last completed step, shown at the next refresh.
   OutVol = result.OutVol;
@@ -181,7 +175,7 @@ void CPP_Peregon::RunDistillation() {
     return;
   }
   m_lastRun = std::move(run);
-  GetDlgItem(1099)->setEnabled(true);
+  GetDlgItem(1099).EnableWindow(true);
   m_pSheet->RefreshRunChart(m_lastRun);
   UpdateData(false);
   if (fileFailed) AfxMessageBox(fileMessage);

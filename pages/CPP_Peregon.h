@@ -12,14 +12,13 @@
 // chart window.
 #pragma once
 
-#include "ui/property_page.h"
+#include "pagelayer/property_page.h"
 
 #include <memory>
 #include <string>
 
-class CDial_Calc;
+class CCalcSheet;
 class CPP_CalkTkip;
-class QComboBox;
 namespace brevimo {
 struct DistillationRun;
 }
@@ -28,7 +27,7 @@ class CPP_Peregon : public CPropertyPage {
 public:
   CPP_Peregon();
 
-  CDial_Calc* m_pSheet = nullptr;
+  CCalcSheet* m_pSheet = nullptr;
   CPP_CalkTkip* m_pBoilingPage = nullptr; // the sheet's boiling page
   int m_nStartKind = 0;                   // 0 boiling temperature, 1 strength (% vol)
   int m_nEndKind = 0;
@@ -42,13 +41,13 @@ public:
   double m_dAltEnd = 2.13;
   double m_dWorkMass = 0.0; // mass % on the way to an alternative
   std::string ErrText;
-  QComboBox* m_cStartKind = nullptr;
-  QComboBox* m_cEndKind = nullptr;
+  CComboBox m_cStartKind;
+  CComboBox m_cEndKind;
   double m_dStartShown = 92.5;
   double m_dEndShown = 98.0;
-  QString m_sOutVol, m_sOutVolCon;
+  std::string m_sOutVol, m_sOutVolCon;
   double m_dWashShown = 1.0;
-  QString m_sAltStart, m_sAltEnd, m_sAltEndLabel, m_sAltStartLabel, m_sVolBak;
+  std::string m_sAltStart, m_sAltEnd, m_sAltEndLabel, m_sAltStartLabel, m_sVolBak;
   int m_nFile = 0;
   // The last run that reached its end; a failed run leaves it.
   std::shared_ptr<const brevimo::DistillationRun> m_lastRun;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CPP_PowerAndOut.h"
 
-#include "app/dial_calc.h"
+#include "calc_sheet.h"
 #include "calc/distillation.h"
 #include "res/dlg_129.h"
-#include "ui/message_box.h"
+
 
 CPP_PowerAndOut::CPP_PowerAndOut() : CPropertyPage(brevimo::res::kDialog129, "CPP_PowerAndOut") {
   OnClicked(1004, &CPP_PowerAndOut::OnCalc);
@@ -12,7 +12,7 @@ CPP_PowerAndOut::CPP_PowerAndOut() : CPropertyPage(brevimo::res::kDialog129, "CP
 
 bool CPP_PowerAndOut::OnInitDialog() {
   CPropertyPage::OnInitDialog();
-  m_pSheet = static_cast<CDial_Calc*>(GetParent());
+  m_pSheet = static_cast<CCalcSheet*>(GetParent());
   return true;
 }
 

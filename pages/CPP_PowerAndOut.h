@@ -4,11 +4,11 @@
 // second, minute or hour.
 #pragma once
 
-#include "ui/property_page.h"
+#include "pagelayer/property_page.h"
 
 #include <string>
 
-class CDial_Calc;
+class CCalcSheet;
 
 class CPP_PowerAndOut : public CPropertyPage {
 public:
@@ -22,8 +22,8 @@ public:
   double m_dOutFlow = 0.29;   // output distillate flow, in the chosen unit
   double m_dTotalFlow = 1.16; // total distillate flow, in the chosen unit
   std::string ErrText;
-  CDial_Calc* m_pSheet = nullptr;
-  QString m_sPower, m_sLosses, m_sReflux, m_sStrength, m_sOutFlow, m_sTotalFlow;
+  CCalcSheet* m_pSheet = nullptr;
+  std::string m_sPower, m_sLosses, m_sReflux, m_sStrength, m_sOutFlow, m_sTotalFlow;
   int m_nUnit = 0; // 0 ml/s, 1 ml/min, 2 ml/h
 
   bool OnApply() override { return false; }

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CPP_RazvedSpirta.h"
 
-#include "app/dial_calc.h"
+#include "calc_sheet.h"
 #include "calc/blending.h"
 #include "res/dlg_143.h"
-#include "ui/message_box.h"
+
 
 CPP_RazvedSpirta::CPP_RazvedSpirta() : CPropertyPage(brevimo::res::kDialog143, "CPP_RazvedSpirta") {
   OnClicked(1042, &CPP_RazvedSpirta::OnCalc);
@@ -12,7 +12,7 @@ CPP_RazvedSpirta::CPP_RazvedSpirta() : CPropertyPage(brevimo::res::kDialog143, "
 
 bool CPP_RazvedSpirta::OnInitDialog() {
   CPropertyPage::OnInitDialog();
-  m_pSheet = static_cast<CDial_Calc*>(GetParent());
+  m_pSheet = static_cast<CCalcSheet*>(GetParent());
   return true;
 }
 

@@ -3,11 +3,11 @@
 // the volume of the spirit, of the water or of the result.
 #pragma once
 
-#include "ui/property_page.h"
+#include "pagelayer/property_page.h"
 
 #include <string>
 
-class CDial_Calc;
+class CCalcSheet;
 
 class CPP_RazvedSpirta : public CPropertyPage {
 public:
@@ -20,8 +20,8 @@ public:
   double m_dWaterVol = 1467.97;
   double m_dResultVol = 2400.11;
   std::string ErrText;
-  CDial_Calc* m_pSheet = nullptr;
-  QString m_sGivenVol, m_sSpiritPct, m_sResultPct, m_sSpiritVol, m_sWaterVol, m_sResultVol;
+  CCalcSheet* m_pSheet = nullptr;
+  std::string m_sGivenVol, m_sSpiritPct, m_sResultPct, m_sSpiritVol, m_sWaterVol, m_sResultVol;
   int m_nGiven = 0; // brevimo::DilutionGiven
 
   bool OnApply() override { return false; }

@@ -3,7 +3,7 @@
 
 #include "calc/sugar.h"
 #include "res/dlg_144.h"
-#include "ui/message_box.h"
+
 
 #include <string>
 

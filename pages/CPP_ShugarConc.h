@@ -4,7 +4,7 @@
 // known amount of the batch.
 #pragma once
 
-#include "ui/property_page.h"
+#include "pagelayer/property_page.h"
 
 class CPP_ShugarConc : public CPropertyPage {
 public:
@@ -20,9 +20,9 @@ public:
   double m_dResultDensity = 1038.5656; // g/l
   int m_nSugarGiven = 2;               // brevimo::SugarGiven
   int m_nSugarWanted = 0;              // brevimo::SugarWanted
-  QString m_sGiven, m_sResultVolume, m_sSugarWeight, m_sWaterVolume;
+  std::string m_sGiven, m_sResultVolume, m_sSugarWeight, m_sWaterVolume;
   int m_nGivenRadio = 0, m_nWantedRadio = 0; // carry the two kinds through the exchange
-  QString m_sResultWeight, m_sResultDensity, m_sWanted;
+  std::string m_sResultWeight, m_sResultDensity, m_sWanted;
 
   void OnCalcSugar();
 

@@ -4,10 +4,9 @@
 #include "CPP_CalkTkip.h"
 #include "calc/number_text.h"
 #include "res/dlg_132.h"
-#include "ui/message_box.h"
-#include "ui/replacing_file.h"
 
-#include <QFileInfo>
+
+#include <filesystem>
 
 #include <string>
 
@@ -17,7 +16,7 @@ CPP_TestPage::CPP_TestPage() : CPropertyPage(brevimo::res::kDialog132, "CPP_Test
 
 void CPP_TestPage::OnTest() {
   if (!m_pCalcTkip) {
-    AfxMessageBox(QStringLiteral("No CalcTkipAdress"));
+    AfxMessageBox("No CalcTkipAdress");
     return;
   }
 
@@ -32,15 +31,20 @@ void CPP_TestPage::OnTest() {
 
   // The table takes the previous one's place only once written whole: on a
   // full disk the old file stays and a message says why.
-  brevimo::ReplacingFile file(QStringLiteral("TestData.txt"));
-  if (QFileInfo(file.Path()).isDir() || !file.Open()) {
-    AfxMessageBox(QStringLiteral("Can't open file TestData.txt"));
+  constexpr char kName[] = "TestData.txt";
+  brevimo::PageServices* services = brevimo::GetPageServices();
+  std::error_code error;
+  std::unique_ptr<brevimo::PageServices::OutputFile> file;
+  if (services && !std::filesystem::is_directory(kName, error)) file = services->CreateFile(kName);
+  if (!file || !file->IsOpen()) {
+    AfxMessageBox("Can't open file TestData.txt");
     return;
   }
   // Numbers are formatted in the "C" locale, so the decimal point is a point.
   std::string text = "MasCon%\tTkip\tParMas%\tParMol%\n";
   for (int i = 0; i < kLines; ++i)
     text += brevimo::FormatC("%3d\t%.3f\t%.3f\t%.3f\n", i, boiling[i], vapourMass[i], vapourMolar[i]);
-  file.Write(text.data(), static_cast<qsizetype>(text.size()));
-  if (!file.Commit()) AfxMessageBox(brevimo::WriteFailureMessage(file.Path(), file.Reason()));
+  file->Write(text.data(), text.size());
+  std::string message;
+  if (!file->Commit(&message)) AfxMessageBox(message);
 }

@@ -5,7 +5,7 @@
 // page through m_pCalcTkip first.
 #pragma once
 
-#include "ui/property_page.h"
+#include "pagelayer/property_page.h"
 
 class CPP_CalkTkip;
 

@@ -2,9 +2,7 @@
 #include "CPP_VacPereg.h"
 
 #include "res/dlg_133.h"
-#include "ui/message_box.h"
 
-#include <QComboBox>
 
 #include <cmath>
 
@@ -16,7 +14,7 @@ namespace {
 // unknown unit leaves the member as it was. A value whose conversion, or
 // whose showing in the same unit, would overflow is refused: the page must
 // never show a number that is not finite.
-void ReadInUnit(CDataExchange* pDX, int id, const QString& text, int unit,
+void ReadInUnit(CDataExchange* pDX, int id, const std::string& text, int unit,
                 int (*toBase)(int, double, double*), int (*fromBase)(int, double, double*),
                 double& member) {
   double typed = 0.0;
@@ -26,7 +24,7 @@ void ReadInUnit(CDataExchange* pDX, int id, const QString& text, int unit,
   if (!toBase(unit, typed, &base)) return;
   fromBase(unit, base, &shown);
   if (!AllFinite({base, shown})) {
-    AfxMessageBox(QString::fromUtf8(kNonFiniteMessage));
+    AfxMessageBox(kNonFiniteMessage);
     pDX->Fail(id);
     return;
   }
@@ -35,12 +33,12 @@ void ReadInUnit(CDataExchange* pDX, int id, const QString& text, int unit,
 
 // The text of a solution field shown in a unit; an unknown unit leaves the
 // text as it was.
-void ShowInUnit(double member, int unit, int (*fromBase)(int, double, double*), QString& text) {
+void ShowInUnit(double member, int unit, int (*fromBase)(int, double, double*), std::string& text) {
   double shown = 0.0;
   if (fromBase(unit, member, &shown)) text = FormatNumber("%.2f", shown);
 }
 
-int Selection(const QComboBox* list) { return list ? list->currentIndex() : -1; }
+int Selection(const CComboBox& list) { return list.GetCurSel(); }
 
 } // namespace
 
@@ -58,9 +56,9 @@ bool CPP_VacPereg::OnInitDialog() {
   CPropertyPage::OnInitDialog();
   // The lists take the stored units only here; afterwards the controls hold
   // them and each reading copies them back.
-  if (m_cConcUnit) m_cConcUnit->setCurrentIndex(m_nConcUnit);
-  if (m_cTempUnit) m_cTempUnit->setCurrentIndex(m_nTempUnit);
-  if (m_cPressureUnit) m_cPressureUnit->setCurrentIndex(m_nPressureUnit);
+  m_cConcUnit.SetCurSel(m_nConcUnit);
+  m_cTempUnit.SetCurSel(m_nTempUnit);
+  m_cPressureUnit.SetCurSel(m_nPressureUnit);
   return true;
 }
 

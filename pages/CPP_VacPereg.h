@@ -7,11 +7,10 @@
 #pragma once
 
 #include "calc/vapour_pressure.h"
-#include "ui/property_page.h"
+#include "pagelayer/property_page.h"
 
 #include <string>
 
-class QComboBox;
 
 class CPP_VacPereg : public CPropertyPage {
 public:
@@ -28,11 +27,11 @@ public:
   int m_nTempUnit = brevimo::Celsius;
   int m_nPressureUnit = brevimo::MmHg;
   std::string ErrText;
-  QComboBox* m_cPressureUnit = nullptr;
-  QComboBox* m_cTempUnit = nullptr;
-  QComboBox* m_cConcUnit = nullptr;
-  QString m_sAlcPressure, m_sWatPressure, m_sAlcTemp, m_sWatTemp;
-  QString m_sSolTemp, m_sSolPressure, m_sConc;
+  CComboBox m_cPressureUnit;
+  CComboBox m_cTempUnit;
+  CComboBox m_cConcUnit;
+  std::string m_sAlcPressure, m_sWatPressure, m_sAlcTemp, m_sWatTemp;
+  std::string m_sSolTemp, m_sSolPressure, m_sConc;
 
   void OnOK() override {}
   bool OnApply() override { return false; }

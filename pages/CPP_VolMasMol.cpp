@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CPP_VolMasMol.h"
 
-#include "app/dial_calc.h"
+#include "calc_sheet.h"
 #include "calc/concentration.h"
 #include "res/dlg_140.h"
-#include "ui/message_box.h"
+
 
 CPP_VolMasMol::CPP_VolMasMol() : CPropertyPage(brevimo::res::kDialog140, "CPP_VolMasMol") {
   OnClicked(1028, &CPP_VolMasMol::OnCalcVolume);
@@ -17,7 +17,7 @@ CPP_VolMasMol::CPP_VolMasMol() : CPropertyPage(brevimo::res::kDialog140, "CPP_Vo
 
 bool CPP_VolMasMol::OnInitDialog() {
   CPropertyPage::OnInitDialog();
-  m_pSheet = static_cast<CDial_Calc*>(GetParent());
+  m_pSheet = static_cast<CCalcSheet*>(GetParent());
   return true;
 }
 

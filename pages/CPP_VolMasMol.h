@@ -3,17 +3,17 @@
 // pycnometer reading and the make-up of N litres and N kilograms.
 #pragma once
 
-#include "ui/property_page.h"
+#include "pagelayer/property_page.h"
 
 #include <string>
 
-class CDial_Calc;
+class CCalcSheet;
 
 class CPP_VolMasMol : public CPropertyPage {
 public:
   CPP_VolMasMol();
 
-  CDial_Calc* m_pSheet = nullptr;
+  CCalcSheet* m_pSheet = nullptr;
   double m_dVolPct = 96.0;
   double m_dMassPct = 93.84;
   double m_dMolPct = 85.63;
@@ -29,11 +29,11 @@ public:
   double m_dN = 1.0;
   double m_dPycnometer = 0.8089;
   std::string ErrText;
-  QString m_sMassPct, m_sMolPct, m_sVolPct, m_sDensity;
-  QString m_sAlcMassKg, m_sAlcMassL, m_sAlcVolKg, m_sAlcVolL;
-  QString m_sWatMassKg, m_sWatMassL, m_sWatVolKg, m_sWatVolL;
+  std::string m_sMassPct, m_sMolPct, m_sVolPct, m_sDensity;
+  std::string m_sAlcMassKg, m_sAlcMassL, m_sAlcVolKg, m_sAlcVolL;
+  std::string m_sWatMassKg, m_sWatMassL, m_sWatVolKg, m_sWatVolL;
   int m_nContraction = 1; // volumes of the pure liquids before mixing
-  QString m_sN, m_sSpecVolume, m_sPycnometer;
+  std::string m_sN, m_sSpecVolume, m_sPycnometer;
 
   bool OnApply() override { return false; }
 

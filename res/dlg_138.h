@@ -24,7 +24,7 @@ inline constexpr DlgItem kDialog138Items[] = {
     {IDC_STATIC, Ctl::GroupBox, BREVIMO_TR_NOOP("Результат"), 190, 15, 180, 59},
     {1020, Ctl::Edit, "", 250, 55, 40, 14, kReadOnly},
     {IDC_STATIC, Ctl::Label, BREVIMO_TR_NOOP("Конечная\nплотность\n(кг/л)"), 250, 25, 45, 25},
-    {1024, Ctl::Label, "--", 95, 80, 265, 10, kSunken},
+    {1024, Ctl::Label, "--", 95, 80, 265, 10, kSunken | kVCenter}, // one line, centred in its frame
     {IDC_STATIC, Ctl::Label, BREVIMO_TR_NOOP("Ошибка:"), 60, 80, 30, 10, kRight | kVCenter},
     {IDC_STATIC, Ctl::Label,
      BREVIMO_TR_NOOP(

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "message_box.h"
 
+#include "pagelayer/property_page.h"
 #include "translation.h"
 
 #include <QCoreApplication>

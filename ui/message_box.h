@@ -34,11 +34,7 @@ QWidget* MainWindow();
 
 } // namespace brevimo
 
-inline constexpr int IDOK = 1;
-
-// Shows text with an OK button and the exclamation icon; returns IDOK.
+// Shows text with an OK button and the exclamation icon; returns IDOK (1).
+// Pages show theirs through the page layer's AfxMessageBox, which comes
+// here in the window.
 int AfxMessageBox(const QString& text);
-// The same for a UTF-8 text, such as a page's ErrText.
-inline int AfxMessageBox(const std::string& text) {
-  return AfxMessageBox(QString::fromStdString(text));
-}

@@ -96,7 +96,7 @@ TEST_F(HelpTest, F1OpensTheSectionOfEachPageInOneWindow) {
     EXPECT_TRUE(help->isVisible());
     EXPECT_FALSE(help->isModal());
     EXPECT_EQ(help->Browser()->source().fragment(), anchor);
-    EXPECT_TRUE(HeadingShown(help->Browser(), anchor).contains(Sheet().GetPage(i)->Caption()));
+    EXPECT_TRUE(HeadingShown(help->Browser(), anchor).contains(brevimo::CaptionOf(*Sheet().GetPage(i))));
     // The calculator stays on its page and open to input.
     EXPECT_EQ(Sheet().GetActivePage(), Sheet().GetPage(i));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);

@@ -32,7 +32,7 @@ protected:
     CPropertyPage* page = Sheet().GetActivePage();
     std::vector<QWidget*> stops;
     for (const auto& item : page->Template().items) {
-      QWidget* control = page->GetDlgItem(item.id);
+      QWidget* control = brevimo::ControlOf(*page, item.id);
       if (!control || !control->isEnabled() || !(control->focusPolicy() & Qt::TabFocus)) continue;
       stops.push_back(control);
     }
@@ -51,7 +51,7 @@ TEST_F(KeyboardTest, EnterPressesTheFocusedButtonOnEveryPage) {
     ASSERT_TRUE(Sheet().SetActivePage(p));
     CPropertyPage* page = Sheet().GetActivePage();
     const QList<QPushButton*> buttons =
-        page->GetSafeHwnd()->findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly);
+        brevimo::CreatedHostOf(*page)->findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly);
     for (QPushButton* button : buttons) {
       if (!button->isEnabled()) continue;
       for (const auto& [key, modifiers] : {std::pair{Qt::Key_Return, Qt::NoModifier},
@@ -86,7 +86,7 @@ TEST_F(KeyboardTest, EnterOnTheMassButtonComputesFromTheMassPercent) {
   ASSERT_TRUE(brevimo::ConvertConcentration(brevimo::MassPct, brevimo::VolPct, 50.0, &volume,
                                             nullptr, nullptr));
   EXPECT_EQ(Text(1026), "50.00");
-  EXPECT_EQ(Text(1025), FormatNumber("%.2f", volume));
+  EXPECT_EQ(Text(1025).toStdString(), FormatNumber("%.2f", volume));
   // in a field, Enter runs the default button (the volume calculation)
   Type(1025, "40");
   QSignalSpy volumeButton(Control<QPushButton>(1028), &QPushButton::clicked);
@@ -100,7 +100,7 @@ TEST_F(KeyboardTest, EnterOnTheMassButtonComputesFromTheMassPercent) {
 // the focus, its text selected; Tab walks the page in template order and
 // wraps through the tab rows and the menu button; Shift+Tab walks back.
 TEST_F(KeyboardTest, TabWalksThePageInTemplateOrderAndWraps) {
-  EXPECT_EQ(Focus(), Sheet().GetPage(0)->FirstTabStop());
+  EXPECT_EQ(Focus(), brevimo::FirstTabStopOf(*Sheet().GetPage(0)));
   for (int p = 0; p < Sheet().GetPageCount(); ++p) {
     if (p > 0) Press(Qt::Key_Tab, Qt::ControlModifier);
     ASSERT_EQ(Sheet().GetActivePage(), Sheet().GetPage(p));

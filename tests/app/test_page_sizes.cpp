@@ -44,8 +44,8 @@ protected:
       CPropertyPage* page = sheet.GetPage(i);
       if (page->IsCreated()) continue;
       const auto& tmpl = page->Template();
-      EXPECT_EQ(page->Host()->minimumSize(),
-                brevimo::DialogUnits(tmpl, page->Host()).Size(tmpl.cx, tmpl.cy))
+      EXPECT_EQ(brevimo::HostOf(*page)->minimumSize(),
+                brevimo::DialogUnits(tmpl, brevimo::HostOf(*page)).Size(tmpl.cx, tmpl.cy))
           << page->ClassName();
     }
   }
@@ -82,12 +82,12 @@ TEST_F(PageSizesTest, AWrongKeptSizeIsMendedWhenThePageIsBuilt) {
   // The widest page: built, it must widen the window beyond the first page.
   int widest = 1;
   for (int i = 1; i < sheet.GetPageCount(); ++i)
-    if (Sheet().GetPage(i)->Host()->minimumWidth() > Sheet().GetPage(widest)->Host()->minimumWidth())
+    if (brevimo::HostOf(*Sheet().GetPage(i))->minimumWidth() > brevimo::HostOf(*Sheet().GetPage(widest))->minimumWidth())
       widest = i;
   CPropertyPage* page = sheet.GetPage(widest);
-  const QSize real = Sheet().GetPage(widest)->Host()->minimumSize();
-  ASSERT_GT(real.width(), sheet.GetPage(0)->Host()->minimumWidth());
-  ASSERT_EQ(page->Host()->minimumSize(), QSize(7, 5));
+  const QSize real = brevimo::HostOf(*Sheet().GetPage(widest))->minimumSize();
+  ASSERT_GT(real.width(), brevimo::HostOf(*sheet.GetPage(0))->minimumWidth());
+  ASSERT_EQ(brevimo::HostOf(*page)->minimumSize(), QSize(7, 5));
 
   const auto areaWidth = [](CDial_Calc& s) {
     return s.findChild<QWidget*>(QStringLiteral("pages"))->width();
@@ -95,10 +95,10 @@ TEST_F(PageSizesTest, AWrongKeptSizeIsMendedWhenThePageIsBuilt) {
   ASSERT_LT(areaWidth(sheet), areaWidth(Sheet()));
 
   ASSERT_TRUE(sheet.SetActivePage(widest));
-  EXPECT_EQ(page->Host()->minimumSize(), real);
+  EXPECT_EQ(brevimo::HostOf(*page)->minimumSize(), real);
   EXPECT_EQ(areaWidth(sheet), areaWidth(Sheet())); // as wide as with the right sizes
   QSize kept;
-  EXPECT_TRUE(brevimo::PageSizeCache(page->Host()).Find(page->Template(), &kept));
+  EXPECT_TRUE(brevimo::PageSizeCache(brevimo::HostOf(*page)).Find(page->Template(), &kept));
   EXPECT_EQ(kept, real); // and kept for the next start
 }
 

@@ -69,7 +69,7 @@ TEST_P(ScreenFitTest, MainWindowStaysOnTheScreenWithEveryControlInReach) {
   for (int i = 0; i < Sheet().GetPageCount(); ++i) {
     ASSERT_TRUE(Sheet().SetActivePage(i));
     QApplication::processEvents();
-    const QWidget* host = Sheet().GetPage(i)->GetSafeHwnd();
+    const QWidget* host = brevimo::CreatedHostOf(*Sheet().GetPage(i));
     SCOPED_TRACE(Sheet().GetPage(i)->ClassName());
     EXPECT_TRUE(Room().contains(Sheet().frameGeometry()));
     EXPECT_TRUE(Sheet().rect().contains(QRect(menu->mapTo(&Sheet(), QPoint()), menu->size())));

@@ -54,7 +54,7 @@ TEST_F(SheetTest, EveryPageShowsItsControlsWhenItsTabIsSelected) {
     CPropertyPage* page = Sheet().GetPage(i);
     ASSERT_TRUE(page->IsCreated());
     const QList<QWidget*> controls =
-        page->GetSafeHwnd()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        brevimo::CreatedHostOf(*page)->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     ASSERT_FALSE(controls.isEmpty());
     for (QWidget* control : controls)
       EXPECT_TRUE(control->isVisible())

@@ -20,7 +20,7 @@ protected:
     ASSERT_TRUE(m_dir.isValid());
     m_previousDir = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
-    m_page.Attach(&Sheet(), &m_host);
+    new brevimo::WidgetStore(m_page, &Sheet(), &m_host); // a child of m_host
     m_page.OnSetActive();
     m_host.show();
   }
@@ -52,7 +52,7 @@ protected:
 };
 
 TEST_F(TestPageTest, IsNotInTheSheet) {
-  EXPECT_EQ(m_page.Caption(), U("Тестовая страница"));
+  EXPECT_EQ(brevimo::CaptionOf(m_page), U("Тестовая страница"));
   EXPECT_EQ(m_page.m_pCalcTkip, nullptr);
   for (int i = 0; i < Sheet().GetPageCount(); ++i)
     EXPECT_STRNE(Sheet().GetPage(i)->ClassName(), "CPP_TestPage");

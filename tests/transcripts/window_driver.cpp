@@ -5,6 +5,7 @@
 #include "pages/CPP_TestPage.h"
 #include "ui/message_box.h"
 #include "ui/translation.h"
+#include "ui/widget_store.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -48,7 +49,7 @@ public:
       m_testHost = std::make_unique<QWidget>();
       m_testPage = std::make_unique<CPP_TestPage>();
       m_testPage->m_pCalcTkip = &m_sheet->m_CalkTkip;
-      m_testPage->Attach(m_sheet.get(), m_testHost.get());
+      new WidgetStore(*m_testPage, m_sheet.get(), m_testHost.get()); // a child of the host
       m_testPage->OnSetActive();
       m_testHost->show();
       m_testHost->activateWindow();

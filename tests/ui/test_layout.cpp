@@ -6,7 +6,7 @@
 #include "app/dial_about.h"
 #include "app/dial_calc.h"
 #include "ui/message_box.h"
-#include "ui/property_page.h"
+#include "ui/widget_store.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -157,7 +157,7 @@ TEST_P(LayoutTest, EveryPageFitsItsCaptionsWithoutOverlaps) {
   sheet.show();
   for (int i = 0; i < sheet.GetPageCount(); ++i) {
     ASSERT_TRUE(sheet.SetActivePage(i));
-    const QWidget* host = sheet.GetPage(i)->GetSafeHwnd();
+    const QWidget* host = brevimo::CreatedHostOf(*sheet.GetPage(i));
     ASSERT_NE(host, nullptr);
     SCOPED_TRACE(sheet.GetPage(i)->ClassName());
     CheckLayout(host, QRect(QPoint(0, 0), host->minimumSize()));

@@ -7,7 +7,7 @@
 
 #include "app/dial_calc.h"
 #include "ui/message_box.h"
-#include "ui/property_page.h"
+#include "ui/widget_store.h"
 
 #include <QAbstractButton>
 #include <QApplication>

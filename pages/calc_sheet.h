@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The calculator sheet as the pages see it: it owns one object of each page
+// class for its whole life, carries the shared concentration conversion
+// that pages reach through their m_pSheet pointer, and shows the
+// distillation run's chart where its face has one. The window (CDial_Calc)
+// and the web app are faces over it.
+#pragma once
+
+#include "calc/concentration.h"
+#include "pages/CPP_CalkTkip.h"
+#include "pages/CPP_CombRastv.h"
+#include "pages/CPP_KsTCorr.h"
+#include "pages/CPP_Peregon.h"
+#include "pages/CPP_PowerAndOut.h"
+#include "pages/CPP_RazvedSpirta.h"
+#include "pages/CPP_ShugarConc.h"
+#include "pages/CPP_VacPereg.h"
+#include "pages/CPP_VolMasMol.h"
+#include "pagelayer/property_page.h"
+
+#include <memory>
+#include <string>
+
+namespace brevimo {
+struct DistillationRun;
+}
+
+class CCalcSheet : public CPropertySheet {
+public:
+  static int ConcentrationFromDensity(double density, int toUnit, double* result,
+                                      std::string* errorText) {
+    return brevimo::ConcentrationFromDensity(density, toUnit, result, errorText);
+  }
+
+  // The chart of the distillation run: Show puts the run in it and brings
+  // it to the front; Refresh puts the run in it only while it is open. A
+  // face without a chart window ignores both.
+  virtual void ShowRunChart(std::shared_ptr<const brevimo::DistillationRun> run) {
+    static_cast<void>(run);
+  }
+  virtual void RefreshRunChart(std::shared_ptr<const brevimo::DistillationRun> run) {
+    static_cast<void>(run);
+  }
+
+  // Pages, in declaration (construction) order; the tab order is the
+  // registry's (page_registry.h).
+  CPP_KsTCorr m_KsTCorr;
+  CPP_VolMasMol m_VolMasMol;
+  CPP_CalkTkip m_CalkTkip;
+  CPP_RazvedSpirta m_RazvedSpirta;
+  CPP_PowerAndOut m_PowerAndOut;
+  CPP_CombRastv m_CombRastv;
+  CPP_VacPereg m_VacPereg;
+  CPP_ShugarConc m_ShugarConc;
+  CPP_Peregon m_Peregon;
+};
