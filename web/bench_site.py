@@ -104,11 +104,13 @@ def main():
 
     with tempfile.TemporaryDirectory() as tmp:
         exe = os.path.join(tmp, "bench_native")
-        calc = [os.path.join(SOURCE, "calc", f) for f in os.listdir(os.path.join(SOURCE, "calc"))
-                if f.endswith(".cpp")]
+        sources = [os.path.join(SOURCE, d, f) for d in ("calc", "pagelayer", "pages")
+                   for f in os.listdir(os.path.join(SOURCE, d))
+                   if f.endswith(".cpp") and f != "CPP_TestPage.cpp"]
         subprocess.run(["g++", "-std=c++20", "-O3", "-DNDEBUG", "-I", SOURCE, "-o", exe,
                         os.path.join(SOURCE, "web", "bench_native.cpp"),
-                        os.path.join(SOURCE, "web", "page_exchange.cpp"), *calc], check=True)
+                        os.path.join(SOURCE, "web", "web_sheet.cpp"),
+                        os.path.join(SOURCE, "web", "form_store.cpp"), *sources], check=True)
         native = float(subprocess.run([exe, "200000"], capture_output=True, text=True, check=True).stdout)
     print(f"one calculation (dilution, page exchange + calc): browser {per_call:.2f} µs, "
           f"native {native:.2f} µs ({per_call / native:.1f}×); "

@@ -1,25 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The pages' calculations for the web pages' JavaScript (embind): one page
-// object per class name, fed with the fields' texts and choices by control
+// The pages for the web pages' JavaScript (embind): the calculator sheet's
+// pages over form stores, fed with the fields' texts and choices by control
 // ID, answering with what the page shows and the messages it gave.
-#include "page_exchange.h"
+#include "calc/distillation.h"
+#include "web_sheet.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
 #include <cstdlib>
-#include <map>
 
 using emscripten::val;
 
 namespace brevimo::web {
 namespace {
 
-Page* PageOf(const std::string& className) {
-  static std::map<std::string, std::unique_ptr<Page>> pages;
-  auto it = pages.find(className);
-  if (it == pages.end()) it = pages.emplace(className, MakePage(className)).first;
-  return it->second.get();
+WebSheet& Sheet() {
+  static WebSheet sheet;
+  return sheet;
 }
 
 std::vector<int> Ids(const val& object) {
@@ -32,54 +30,48 @@ std::vector<int> Ids(const val& object) {
   return ids;
 }
 
-Exchange FromJs(const val& state) {
-  Exchange x;
-  const val text = state["text"], choice = state["choice"], readOnly = state["readOnly"];
+FormInput FromJs(const val& state) {
+  FormInput input;
+  const val text = state["text"], choice = state["choice"];
   for (int id : Ids(text))
-    x.text[id] = text[std::to_string(id)].as<std::string>();
+    input.text[id] = text[std::to_string(id)].as<std::string>();
   for (int id : Ids(choice))
-    x.choice[id] = choice[std::to_string(id)].as<int>();
-  if (!readOnly.isUndefined()) {
-    const int n = readOnly["length"].as<int>();
-    for (int i = 0; i < n; ++i)
-      x.readOnly.insert(readOnly[i].as<int>());
-  }
-  return x;
+    input.choice[id] = choice[std::to_string(id)].as<int>();
+  return input;
 }
 
-val ToJs(const Exchange& x) {
-  val out = val::object(), text = val::object(), choice = val::object(), messages = val::array();
-  for (const auto& [id, t] : x.text)
+val ToJs(const FormState& state) {
+  val out = val::object(), text = val::object(), choice = val::object();
+  val readOnly = val::array(), disabled = val::array(), messages = val::array();
+  for (const auto& [id, t] : state.text)
     text.set(std::to_string(id), t);
-  for (const auto& [id, c] : x.choice)
+  for (const auto& [id, c] : state.choice)
     choice.set(std::to_string(id), c);
-  for (const std::string& m : x.messages)
+  for (int id : state.readOnly)
+    readOnly.call<void>("push", id);
+  for (int id : state.disabled)
+    disabled.call<void>("push", id);
+  for (const std::string& m : state.messages)
     messages.call<void>("push", m);
   out.set("text", text);
   out.set("choice", choice);
+  out.set("readOnly", readOnly);
+  out.set("disabled", disabled);
   out.set("messages", messages);
-  out.set("failed", x.failed);
+  out.set("focus", state.focus);
   return out;
 }
 
-val Show(const std::string& className) {
-  Exchange x;
-  Page* page = PageOf(className);
-  if (page) page->Show(x);
-  return ToJs(x);
-}
+val Show(const std::string& className) { return ToJs(Sheet().Show(className)); }
 
 val Click(const std::string& className, int id, const val& state) {
-  Exchange x = FromJs(state);
-  if (Page* page = PageOf(className)) page->Click(id, x);
-  return ToJs(x);
+  return ToJs(Sheet().Click(className, id, FromJs(state)));
 }
 
 // The last run's steps as the results file has them, with its header; the
 // separator "," gives CSV, "\t" the file itself.
-std::string RunSteps(const std::string& className, const std::string& separator) {
-  Page* page = PageOf(className);
-  const DistillationRun* run = page ? page->LastRun() : nullptr;
+std::string RunSteps(const std::string& separator) {
+  const DistillationRun* run = Sheet().m_Peregon.m_lastRun.get();
   if (!run) return {};
   const char sep = separator.empty() ? '\t' : separator[0];
   std::string out;

@@ -1,16 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writes the pages' dialog templates as JSON for the site generator, so that
-// the web pages take their captions, items and control IDs from the same
-// data as the window. Built for Node and run at build time.
-#include "res/dlg_129.h"
-#include "res/dlg_131.h"
-#include "res/dlg_133.h"
-#include "res/dlg_136.h"
-#include "res/dlg_138.h"
-#include "res/dlg_140.h"
-#include "res/dlg_141.h"
-#include "res/dlg_143.h"
-#include "res/dlg_144.h"
+// Writes the pages of the registry, in tab order, with their dialog
+// templates as JSON for the site generator, so that the web pages take
+// their list, captions, items and control IDs from the same data as the
+// window. Built for Node and run at build time.
+#include "pages/page_registry.h"
 
 #include <cstdio>
 #include <string>
@@ -77,15 +70,9 @@ void Dump(const char* className, const DlgTemplate& t, bool last) {
 
 int main() {
   std::printf("{\n");
-  Dump("CPP_KsTCorr", kDialog138, false);
-  Dump("CPP_RazvedSpirta", kDialog143, false);
-  Dump("CPP_CombRastv", kDialog131, false);
-  Dump("CPP_PowerAndOut", kDialog129, false);
-  Dump("CPP_VolMasMol", kDialog140, false);
-  Dump("CPP_CalkTkip", kDialog141, false);
-  Dump("CPP_VacPereg", kDialog133, false);
-  Dump("CPP_ShugarConc", kDialog144, false);
-  Dump("CPP_Peregon", kDialog136, true);
+  const auto pages = brevimo::SheetPages();
+  for (std::size_t i = 0; i < pages.size(); ++i)
+    Dump(pages[i].className, *pages[i].dialog, i + 1 == pages.size());
   std::printf("}\n");
   return 0;
 }

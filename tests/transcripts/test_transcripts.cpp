@@ -27,21 +27,6 @@ std::string GoldenPath(const std::string& className) {
   return std::string(BREVIMO_TRANSCRIPTS_DIR) + "/" + className + ".txt";
 }
 
-// Where two transcripts first part: the line, its scenario and both texts.
-std::string FirstDifference(const std::string& expected, const std::string& actual) {
-  std::istringstream e(expected), a(actual);
-  std::string le, la, scenario = "start";
-  for (int n = 1;; ++n) {
-    const bool he = static_cast<bool>(std::getline(e, le));
-    const bool ha = static_cast<bool>(std::getline(a, la));
-    if (!he && !ha) return "the same";
-    if (he && le.rfind("scenario ", 0) == 0) scenario = le.substr(9);
-    if (he != ha || le != la)
-      return "line " + std::to_string(n) + " (" + scenario + ")\n  golden: " + (he ? le : "<end>") +
-             "\n  now:    " + (ha ? la : "<end>");
-  }
-}
-
 class TranscriptTest : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(TranscriptTest, PageBehavesAsRecorded) {

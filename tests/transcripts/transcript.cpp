@@ -1,31 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "transcript.h"
 
-#include "res/dlg_129.h"
-#include "res/dlg_131.h"
+#include "pages/page_registry.h"
 #include "res/dlg_132.h"
-#include "res/dlg_133.h"
-#include "res/dlg_136.h"
-#include "res/dlg_138.h"
-#include "res/dlg_140.h"
-#include "res/dlg_141.h"
-#include "res/dlg_143.h"
-#include "res/dlg_144.h"
 
 #include <cstdio>
+#include <sstream>
 
 namespace brevimo::transcript {
 
 const std::vector<PageSpec>& Pages() {
-  using namespace brevimo::res;
-  // The run page's chart button opens a window of its own: left out.
-  static const std::vector<PageSpec> pages = {
-      {"CPP_KsTCorr", &kDialog138, 1024, {}},  {"CPP_RazvedSpirta", &kDialog143, 0, {}},
-      {"CPP_CombRastv", &kDialog131, 0, {}},   {"CPP_PowerAndOut", &kDialog129, 0, {}},
-      {"CPP_VolMasMol", &kDialog140, 0, {}},   {"CPP_CalkTkip", &kDialog141, 0, {}},
-      {"CPP_VacPereg", &kDialog133, 0, {}},    {"CPP_ShugarConc", &kDialog144, 0, {}},
-      {"CPP_Peregon", &kDialog136, 0, {1099}}, {"CPP_TestPage", &kDialog132, 0, {}},
-  };
+  static const std::vector<PageSpec> pages = [] {
+    std::vector<PageSpec> list;
+    for (const PageEntry& entry : SheetPages()) {
+      PageSpec spec{entry.className, entry.dialog, 0, {}};
+      const std::string name = entry.className;
+      // The correction page refuses in its error line; the run page's chart
+      // button opens a window of its own: left out.
+      if (name == "CPP_KsTCorr") spec.errorLine = 1024;
+      if (name == "CPP_Peregon") spec.leftOut = {1099};
+      list.push_back(spec);
+    }
+    list.push_back({"CPP_TestPage", &res::kDialog132, 0, {}});
+    return list;
+  }();
   return pages;
 }
 
@@ -33,6 +31,21 @@ const PageSpec* FindPage(const std::string& className) {
   for (const PageSpec& page : Pages())
     if (className == page.className) return &page;
   return nullptr;
+}
+
+// Where two transcripts first part: the line, its scenario and both texts.
+std::string FirstDifference(const std::string& expected, const std::string& actual) {
+  std::istringstream e(expected), a(actual);
+  std::string le, la, scenario = "start";
+  for (int n = 1;; ++n) {
+    const bool he = static_cast<bool>(std::getline(e, le));
+    const bool ha = static_cast<bool>(std::getline(a, la));
+    if (!he && !ha) return "the same";
+    if (he && le.rfind("scenario ", 0) == 0) scenario = le.substr(9);
+    if (he != ha || le != la)
+      return "line " + std::to_string(n) + " (" + scenario + ")\n  golden: " + (he ? le : "<end>") +
+             "\n  now:    " + (ha ? la : "<end>");
+  }
 }
 
 std::string Quote(const std::string& text) {

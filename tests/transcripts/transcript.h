@@ -82,6 +82,9 @@ std::vector<Scenario> HandScenarios(const PageSpec& page);
 // Seeded random scenarios, the same on every platform and standard library.
 std::vector<Scenario> RandomScenarios(const PageSpec& page, std::uint32_t seed, int count);
 
+// Where two transcripts first part: the line, its scenario and both texts.
+std::string FirstDifference(const std::string& expected, const std::string& actual);
+
 // A text in double quotes, with \\ \" \n \t and \xNN for other control bytes.
 std::string Quote(const std::string& text);
 

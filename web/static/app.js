@@ -64,14 +64,10 @@ function fields() {
   return page.querySelectorAll("input[type=text]");
 }
 
-// The page's state as the core reads it: texts, choices, read-only fields.
+// What the user typed and chose, as the core reads it.
 function state() {
-  const s = {text: {}, choice: {}, readOnly: []};
-  for (const input of fields()) {
-    s.text[input.id] = input.value;
-    if (input.readOnly) s.readOnly.push(Number(input.id));
-  }
-  for (const line of page.querySelectorAll("output.errline")) s.text[line.id] = line.dataset.tr || "";
+  const s = {text: {}, choice: {}};
+  for (const input of fields()) s.text[input.id] = input.value;
   for (const group of page.querySelectorAll("[data-group]")) {
     const radios = [...group.querySelectorAll("input[type=radio]")];
     s.choice[group.dataset.group] = radios.findIndex((r) => r.checked);
@@ -99,17 +95,26 @@ function apply(result, buttonId) {
       element.selectedIndex = index;
     }
   }
+  // The page decides which fields are typed in and which are results.
+  const readOnly = new Set(result.readOnly);
+  for (const input of fields()) {
+    const ro = readOnly.has(Number(input.id));
+    if (input.readOnly === ro) continue;
+    input.readOnly = ro;
+    input.className = ro ? "result" : "input";
+    if (ro) input.removeAttribute("inputmode");
+    else input.setAttribute("inputmode", "decimal");
+  }
   const messages = result.messages;
   if (buttonId && messages.length) {
     const out = document.getElementById("m" + buttonId);
     setText(out, messages.join("\n"));
     out.classList.add("shown");
   }
-  if (result.failed) {
-    const field = document.getElementById(String(result.failed));
+  if (result.focus) {
+    const field = document.getElementById(String(result.focus));
     if (field) field.focus();
   }
-  if (pageName === "CPP_CombRastv") modeFields();
 }
 
 function click(buttonId) {
@@ -122,22 +127,10 @@ function click(buttonId) {
   if (pageName === "CPP_Peregon" && buttonId === 1062) showRun();
 }
 
-// The mixing page: the mode decides which solution is typed in.
-function modeFields() {
-  const findSecond = document.getElementById("1018").checked;
-  for (const [id, readOnly] of [[1013, findSecond], [1012, findSecond], [1015, !findSecond], [1014, !findSecond]]) {
-    const input = document.getElementById(String(id));
-    input.readOnly = readOnly;
-    input.className = readOnly ? "result" : "input";
-    if (readOnly) input.removeAttribute("inputmode");
-    else input.setAttribute("inputmode", "decimal");
-  }
-}
-
 // ---- the distillation run: chart, steps table, CSV ----
 
 function showRun() {
-  const csv = core.runSteps(pageName, ",");
+  const csv = core.runSteps(",");
   const section = document.getElementById("run");
   if (!csv) return;
   const lines = csv.trim().split("\n");
@@ -216,8 +209,10 @@ if (page && pageName !== "index") {
   BrevimoCore().then((module) => {
     core = module;
     apply(core.show(pageName), 0);
-    if (pageName === "CPP_CombRastv") {
-      for (const id of ["1017", "1018"]) document.getElementById(id).addEventListener("change", modeFields);
+    // A choice is a click on the page, as in the window: the page may
+    // answer it (the mixing page's mode switches its fields).
+    for (const choice of page.querySelectorAll("input[type=radio], input[type=checkbox]")) {
+      choice.addEventListener("change", () => apply(core.click(pageName, Number(choice.id), state()), 0));
     }
     for (const button of page.querySelectorAll("button.calc")) button.disabled = false;
     page.dataset.readyAt = String(performance.now());

@@ -28,8 +28,18 @@ from selenium.webdriver.support.ui import WebDriverWait
 SITE = os.path.abspath(sys.argv[1]) if len(sys.argv) > 1 else ""
 CALC = os.path.abspath(sys.argv[2]) if len(sys.argv) > 2 else ""
 SOURCE = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-PAGES = ["CPP_KsTCorr", "CPP_RazvedSpirta", "CPP_CombRastv", "CPP_PowerAndOut", "CPP_VolMasMol",
-         "CPP_CalkTkip", "CPP_VacPereg", "CPP_ShugarConc", "CPP_Peregon"]
+
+
+def site_pages():
+    """The calculator pages in tab order, as the start page links them."""
+    import re
+    if not SITE:
+        return []
+    with open(os.path.join(SITE, "index.html"), encoding="utf-8") as f:
+        return re.findall(r'<a href="(CPP_\w+)\.html"', f.read())
+
+
+PAGES = site_pages()
 ENTER_NUMBER = "Please enter a number."
 # The English of messages with numbers (the translation has their printf
 # pattern) and of those the window leaves as they are.
