@@ -80,15 +80,6 @@ QString CRunStepsModel::Text(int first, int last, int firstColumn, int lastColum
 }
 
 QByteArray CRunStepsModel::Csv() const {
-  QByteArray csv;
-  for (const brevimo::DistillationColumn& c : kDistillationColumns) {
-    csv += c.name;
-    csv += &c == &kDistillationColumns[kDistillationColumnCount - 1] ? '\n' : ',';
-  }
-  if (!m_run) return csv;
-  csv.reserve(csv.size() + static_cast<qsizetype>(m_run->steps.size()) * 48);
-  char row[DistillationFile::kRowCapacity];
-  for (const brevimo::DistillationStep& step : m_run->steps)
-    csv.append(row, static_cast<qsizetype>(DistillationFile::FormatRow(step, row, ',')));
-  return csv;
+  return QByteArray::fromStdString(
+      m_run ? DistillationFile::Text(m_run->steps, ',') : DistillationFile::Header(','));
 }

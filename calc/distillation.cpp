@@ -162,6 +162,24 @@ std::size_t DistillationFile::FormatValue(double value, int decimals, char* buff
   return FormatFixed(value, decimals, buffer, kValueCapacity);
 }
 
+std::string DistillationFile::Header(char separator) {
+  std::string header;
+  for (const DistillationColumn& c : kDistillationColumns) {
+    header += c.name;
+    header += &c == &kDistillationColumns[kDistillationColumnCount - 1] ? '\n' : separator;
+  }
+  return header;
+}
+
+std::string DistillationFile::Text(const std::vector<DistillationStep>& steps, char separator) {
+  std::string text = Header(separator);
+  text.reserve(text.size() + steps.size() * 48);
+  char row[kRowCapacity];
+  for (const DistillationStep& step : steps)
+    text.append(row, FormatRow(step, row, separator));
+  return text;
+}
+
 namespace {
 
 // Latent heats of evaporation divided by 100: water 2256 J/g, ethanol

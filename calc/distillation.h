@@ -133,6 +133,12 @@ public:
   // no terminating zero); returns its length.
   static constexpr std::size_t kValueCapacity = 330;
   static std::size_t FormatValue(double value, int decimals, char* buffer);
+
+  // The header line with another separator (',' gives CSV's).
+  static std::string Header(char separator = '\t');
+  // The whole table: the header, then a row per step; the page's file, the
+  // chart's and the web app's CSV.
+  static std::string Text(const std::vector<DistillationStep>& steps, char separator = '\t');
 };
 
 // A whole run as the chart and its table show it: the inputs, the results

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "translation.h"
 
+#include "calc/message_translation.h"
+
 #include "dialog_builder.h"
 #include "message_box.h"
 
@@ -184,73 +186,15 @@ QString TrTemplate(const char* text) { return QCoreApplication::translate(kTempl
 QString TrMessage(const QString& text) {
   const QString translated = Lookup(kMessageContext, text);
   if (translated != text || text.isEmpty()) return translated;
-
-  // The pattern that printf formats would have made this text from: each
-  // number (-?digits, with .digits or not) becomes "%d" or
-  // "%.<decimals>f", a percent sign "%%". Scanned by hand: a regular
-  // expression would load PCRE for every page shown.
-  const auto digit = [](const QString& s, qsizetype i) {
-    return i < s.size() && s[i] >= u'0' && s[i] <= u'9';
-  };
-  QString pattern;
-  QStringList numbers;
-  qsizetype last = 0;
-  for (qsizetype i = 0; i < text.size();) {
-    const qsizetype start = i;
-    qsizetype end = text[i] == u'-' ? i + 1 : i;
-    if (!digit(text, end)) {
-      ++i;
-      continue;
-    }
-    while (digit(text, end)) ++end;
-    qsizetype decimals = 0;
-    if (end < text.size() && text[end] == u'.' && digit(text, end + 1)) {
-      const qsizetype point = end++;
-      while (digit(text, end)) ++end;
-      decimals = end - point - 1;
-    }
-    pattern += text.mid(last, start - last).replace(QLatin1Char('%'), QStringLiteral("%%"));
-    pattern += decimals > 0 ? QStringLiteral("%.%1f").arg(decimals) : QStringLiteral("%d");
-    numbers << text.mid(start, end - start);
-    last = i = end;
-  }
-  if (numbers.isEmpty()) return text;
-  pattern += text.mid(last).replace(QLatin1Char('%'), QStringLiteral("%%"));
-  const QString translatedPattern = Lookup(kMessageContext, pattern);
-  if (translatedPattern == pattern) return text;
-
-  // The numbers go back in their order, exactly as they were written, at
-  // each "%d" or "%.<n>f"; "%%" is a percent sign.
-  QString result;
-  qsizetype next = 0;
-  last = 0;
-  for (qsizetype i = 0; i < translatedPattern.size(); ++i) {
-    if (translatedPattern[i] != u'%') continue;
-    qsizetype end = i + 1;
-    if (end < translatedPattern.size() &&
-        (translatedPattern[end] == u'%' || translatedPattern[end] == u'd')) {
-      ++end;
-    } else if (end < translatedPattern.size() && translatedPattern[end] == u'.' &&
-               digit(translatedPattern, end + 1)) {
-      end += 2;
-      while (digit(translatedPattern, end)) ++end;
-      if (end >= translatedPattern.size() || translatedPattern[end] != u'f') continue;
-      ++end;
-    } else {
-      continue;
-    }
-    result += translatedPattern.mid(last, i - last);
-    if (end - i == 2 && translatedPattern[i + 1] == u'%') {
-      result += QLatin1Char('%');
-    } else {
-      if (next >= numbers.size()) return text;
-      result += numbers[next++];
-    }
-    last = end;
-    i = end - 1;
-  }
-  if (next != numbers.size()) return text;
-  return result + translatedPattern.mid(last);
+  // A message printf made from a translated pattern.
+  const std::string message = TranslateMessage(
+      text.toStdString(), [](std::string_view source) -> std::optional<std::string> {
+        const QString pattern = QString::fromUtf8(source.data(), qsizetype(source.size()));
+        const QString english = Lookup(kMessageContext, pattern);
+        if (english == pattern) return std::nullopt;
+        return english.toStdString();
+      });
+  return QString::fromStdString(message);
 }
 
 QString Tr(const char* context, const QString& source) {

@@ -3,6 +3,7 @@
 // pages over form stores, fed with the fields' texts and choices by control
 // ID, answering with what the page shows and the messages it gave.
 #include "calc/distillation.h"
+#include "translations/english_messages.h"
 #include "web_sheet.h"
 
 #include <emscripten/bind.h>
@@ -73,17 +74,7 @@ val Click(const std::string& className, int id, const val& state) {
 std::string RunSteps(const std::string& separator) {
   const DistillationRun* run = Sheet().m_Peregon.m_lastRun.get();
   if (!run) return {};
-  const char sep = separator.empty() ? '\t' : separator[0];
-  std::string out;
-  for (const DistillationColumn& c : kDistillationColumns) {
-    if (!out.empty()) out += sep;
-    out += c.name;
-  }
-  out += '\n';
-  char row[DistillationFile::kRowCapacity];
-  for (const DistillationStep& step : run->steps)
-    out.append(row, DistillationFile::FormatRow(step, row, sep));
-  return out;
+  return DistillationFile::Text(run->steps, separator.empty() ? '\t' : separator[0]);
 }
 
 } // namespace
@@ -93,4 +84,5 @@ EMSCRIPTEN_BINDINGS(brevimo) {
   emscripten::function("show", &brevimo::web::Show);
   emscripten::function("click", &brevimo::web::Click);
   emscripten::function("runSteps", &brevimo::web::RunSteps);
+  emscripten::function("translate", &brevimo::EnglishOf);
 }

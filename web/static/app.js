@@ -19,31 +19,9 @@ let lang = chosenLanguage();
 function tr(source) {
   if (lang !== "en" || !source) return source;
   const english = BREVIMO_EN[source];
-  return english === undefined ? trFormatted(source) : english;
-}
-
-// A message that printf made from a translated pattern, as the window
-// translates it: each number stands for "%d" or "%.<decimals>f", and goes
-// back into the English pattern as it was written.
-function trFormatted(text) {
-  const numbers = [];
-  let pattern = "", last = 0;
-  for (const m of text.matchAll(/-?\d+(?:\.(\d+))?/g)) {
-    pattern += text.slice(last, m.index).replace(/%/g, "%%") + (m[1] ? `%.${m[1].length}f` : "%d");
-    numbers.push(m[0]);
-    last = m.index + m[0].length;
-  }
-  if (!numbers.length) return text;
-  pattern += text.slice(last).replace(/%/g, "%%");
-  const english = BREVIMO_EN[pattern];
-  if (english === undefined) return text;
-  let next = 0, ok = true;
-  const result = english.replace(/%(?:%|d|\.\d+f)/g, (p) => {
-    if (p === "%%") return "%";
-    if (next >= numbers.length) ok = false;
-    return numbers[next++];
-  });
-  return ok && next === numbers.length ? result : text;
+  if (english !== undefined) return english;
+  // A message with numbers in it, translated as the window translates it.
+  return core ? core.translate(source) : source;
 }
 
 // Shows a source text translated and keeps the source for a later switch.

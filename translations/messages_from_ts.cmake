@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Writes the English messages of brevimo-calc from the translations file, so
-# that one file holds every translation and the program needs no Qt:
+# Writes the English messages for the faces without Qt (brevimo-calc, the
+# web app) from the translations file, so that one file holds every
+# translation:
 #   cmake -DTS_FILE=brevimo_en.ts -DOUTPUT=messages_en.inc -P messages_from_ts.cmake
 # Each entry of the message context ("brevimo") becomes a line
 #   {R"tr(source)tr", R"tr(translation)tr"},
@@ -27,7 +28,7 @@ function(unescape var text)
   set(${var} "${text}" PARENT_SCOPE)
 endfunction()
 
-set(out "// Generated from translations/brevimo_en.ts by cli/messages_from_ts.cmake.\n")
+set(out "// Generated from translations/brevimo_en.ts by translations/messages_from_ts.cmake.\n")
 foreach(message IN LISTS messages)
   if(NOT message MATCHES "<source>(.*)</source>")
     continue()
