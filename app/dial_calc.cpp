@@ -6,6 +6,7 @@
 #include "res/icon128.h"
 #include "run_chart_module.h"
 #include "ui/dialog_builder.h"
+#include "ui/language_menu.h"
 #include "ui/message_box.h"
 #include "ui/page_size_cache.h"
 #include "pages/page_registry.h"

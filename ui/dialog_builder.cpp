@@ -382,6 +382,12 @@ QRect DialogUnits::Rect(int x, int y, int cx, int cy) const {
 }
 
 void BuildDialog(const res::DlgTemplate& tmpl, QWidget* parent) {
+  // A new language gives the captions new lengths: built dialogs fit their
+  // controls to them, and fields are named after them anew.
+  AddRetranslateHook([](QWidget* root) {
+    RefitDialogs(root);
+    NameFields(root);
+  });
   LabelWidths labelWidths; // measured for the units, asked again of the real labels
   const DialogUnits units(tmpl, parent, &labelWidths);
   parent->setProperty(kTemplateProp, QVariant::fromValue(reinterpret_cast<quintptr>(&tmpl)));

@@ -3,12 +3,9 @@
 
 #include "calc/message_translation.h"
 
-#include "dialog_builder.h"
-#include "message_box.h"
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QActionGroup>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -25,6 +22,9 @@
 #include <QToolButton>
 #include <QTranslator>
 #include <QWidget>
+
+#include <algorithm>
+#include <vector>
 
 namespace brevimo {
 namespace {
@@ -49,6 +49,11 @@ struct State {
 State& Current() {
   static State state;
   return state;
+}
+
+std::vector<RetranslateHook>& RetranslateHooks() {
+  static std::vector<RetranslateHook> hooks;
+  return hooks;
 }
 
 QSettings Settings() { return QSettings(QStringLiteral("Brevimo"), QStringLiteral("Brevimo")); }
@@ -230,13 +235,19 @@ void Retranslate(QObject* root) {
   const QList<QObject*> objects = root->findChildren<QObject*>();
   for (QObject* object : objects)
     RetranslateObject(object);
-  // Captions have new lengths: built dialogs fit their controls to them;
-  // fields are named after them anew.
-  if (auto* widget = qobject_cast<QWidget*>(root)) {
-    RefitDialogs(widget);
-    NameFields(widget);
-  }
+  // Captions have new lengths: those who keep widgets after them (the
+  // dialog builder) fit them anew.
+  if (auto* widget = qobject_cast<QWidget*>(root))
+    for (RetranslateHook hook : RetranslateHooks())
+      hook(widget);
 }
+
+void AddRetranslateHook(RetranslateHook hook) {
+  auto& hooks = RetranslateHooks();
+  if (std::find(hooks.begin(), hooks.end(), hook) == hooks.end()) hooks.push_back(hook);
+}
+
+QString SettingsFileName() { return Settings().fileName(); }
 
 void InstallRetranslation(QWidget* window) { window->installEventFilter(new Retranslator(window)); }
 
@@ -308,38 +319,6 @@ QString SettingNotSavedMessage(const QString& file) {
                        "brevimo", "Язык переключен, но выбор не сохранен: файл %1 не записан. "
                                   "При следующем запуске он не будет восстановлен.")))
       .arg(QDir::toNativeSeparators(file));
-}
-
-void AddLanguageMenu(QMenu* menu) {
-  // The same in every language, so that a user finds it in one they cannot
-  // read; each language is named in itself.
-  QMenu* languages = menu->addMenu(QStringLiteral("Язык / Language"));
-  languages->setObjectName(QStringLiteral("104"));
-  languages->menuAction()->setObjectName(QStringLiteral("104"));
-  auto* group = new QActionGroup(languages);
-  const struct {
-    int id;
-    const char* name;
-    Language language;
-  } entries[] = {{105, "Русский", Language::Russian}, {106, "English", Language::English}};
-  for (const auto& entry : entries) {
-    QAction* action = languages->addAction(QString::fromUtf8(entry.name));
-    action->setObjectName(QString::number(entry.id));
-    action->setCheckable(true);
-    group->addAction(action);
-    const Language language = entry.language;
-    QObject::connect(action, &QAction::triggered, action, [language] {
-      // The switch holds for this session even when it cannot be remembered.
-      if (SetLanguage(language) && !SaveLanguage(language))
-        AfxMessageBox(SettingNotSavedMessage(Settings().fileName()));
-    });
-  }
-  // The check follows the language, however it was chosen.
-  QObject::connect(languages, &QMenu::aboutToShow, languages, [languages] {
-    const bool english = CurrentLanguage() == Language::English;
-    for (QAction* action : languages->actions())
-      action->setChecked(action->objectName() == QLatin1String(english ? "106" : "105"));
-  });
 }
 
 } // namespace brevimo

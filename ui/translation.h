@@ -61,6 +61,9 @@ QString SourceText(const QObject* object, const QString& shown);
 // SetTranslated, into tab captions, and refits built dialogs to the new
 // captions.
 void Retranslate(QObject* root);
+// Called by Retranslate after the texts under root are in the new language.
+using RetranslateHook = void (*)(QWidget* root);
+void AddRetranslateHook(RetranslateHook hook);
 // Retranslates window (and what it holds) on every language change.
 void InstallRetranslation(QWidget* window);
 
@@ -85,9 +88,7 @@ bool SaveLanguage(Language language);
 // The message that the choice, kept in file, will not be remembered; in the
 // interface language.
 QString SettingNotSavedMessage(const QString& file);
-
-// The "Язык / Language" submenu of the window menu: switches at once and
-// remembers the choice, or says that it cannot.
-void AddLanguageMenu(QMenu* menu);
+// The file (or registry key) the choice is kept in.
+QString SettingsFileName();
 
 } // namespace brevimo
