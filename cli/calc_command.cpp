@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc_command.h"
 
+#include "parse_again.h"
 #include "quoted_text.h"
 #include "shell_words.h"
 
@@ -1041,6 +1042,7 @@ Answer CommandLine::Evaluate(const std::vector<std::string>& args, Language lang
     CheckNames(app, words);
     // CLI11 takes the arguments in reverse order.
     std::reverse(words.begin(), words.end());
+    ForgetParsedOptions(app);
     try {
       app.parse(std::move(words));
     } catch (const CLI::Success&) {
