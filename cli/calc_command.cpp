@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc_command.h"
 
+#include "parse_again.h"
+#include "quoted_text.h"
 #include "shell_words.h"
 
 #include "calc/blending.h"
@@ -108,6 +110,8 @@ std::size_t EditDistance(std::string_view a, std::string_view b) {
 } // namespace
 
 std::string NearestName(std::string_view word, const std::vector<std::string>& names) {
+  // Far longer than any name: no near miss, and no time spent comparing.
+  if (word.size() > 64) return {};
   const std::size_t letters = word.size() - std::min(word.find_first_not_of('-'), word.size());
   std::string best;
   std::size_t bestDistance = std::string::npos;
@@ -166,13 +170,30 @@ CLI::Option* AddNumber(CLI::App* app, const std::string& name, Number& number,
         case NumberText::Ok:
           return std::string();
         case NumberText::OutOfRange:
-          return "\"" + text + "\" is beyond the range of a double";
+          return QuotedWord(text) + " is beyond the range of a double";
         default:
-          return "not a number: \"" + text + "\"";
+          return "not a number: " + QuotedWord(text);
         }
       },
       "", "NUMBER"));
   return number.option->type_name("NUMBER");
+}
+
+// --digits: a whole number 0..17 (CLI11's range check quotes no text).
+void AddDigits(CLI::App* app, int& digits, const char* help) {
+  app->add_option("--digits", digits, help)
+      ->check(CLI::Validator(
+          [](std::string& text) {
+            double value = 0.0;
+            const bool whole = text.find_first_of(".,eE") == std::string::npos &&
+                               ReadNumber(text, &value) == NumberText::Ok;
+            if (!whole || value < 0 || value > 17)
+              return "not a whole number from 0 to 17: " + QuotedWord(text);
+            text = std::to_string(static_cast<int>(value)); // as CLI11 reads it
+            return std::string();
+          },
+          "", "N"))
+      ->type_name("N");
 }
 
 // An option that takes one of a few words, each standing for a value.
@@ -194,7 +215,7 @@ CLI::Option* AddChoice(CLI::App* app, const std::string& name, T& target,
       [choices, words](std::string& text) {
         for (const auto& choice : choices)
           if (choice.first == text) return std::string();
-        return text + " is not one of " + words;
+        return QuotedWord(text) + " is not one of " + words;
       },
       "", "WORDS"));
   return option->type_name(words);
@@ -591,7 +612,10 @@ Outcome RunResults(const RunArgs& a, std::vector<Results>* steps) {
 
 // --- writing ---------------------------------------------------------------
 
-std::string JsonString(const std::string& text) { return nlohmann::json(text).dump(); }
+// Never throws: a byte that is not UTF-8 (there should be none) becomes U+FFFD.
+std::string JsonString(const std::string& text) {
+  return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
 
 std::string JsonObject(const Results& results, int digits) {
   std::string text = "{";
@@ -611,13 +635,14 @@ std::string JsonArray(const std::vector<Results>& rows, int digits) {
 
 // The answer of one command line, as brevimo-calc writes it.
 int Write(const Answer& a, std::ostream& out, std::ostream& err) {
+  const std::string message = ValidUtf8(a.message);
   if (a.status == ExitUsage) {
-    err << "brevimo-calc: " << a.message << "\nRun with --help for more information.\n";
+    err << "brevimo-calc: " << message << "\nRun with --help for more information.\n";
     return ExitUsage;
   }
   if (a.status == ExitRefused) {
-    err << a.message << '\n';
-    if (a.json) out << "{\"error\":" << JsonString(a.message) << "}\n";
+    err << message << '\n';
+    if (a.json) out << "{\"error\":" << JsonString(message) << "}\n";
     return ExitRefused;
   }
   if (!a.text.empty()) {
@@ -712,7 +737,7 @@ const CLI::Option* FindOption(const CLI::App* command, const std::string& name) 
 // with the nearest valid name when there is one.
 void CheckNames(const CLI::App& app, const std::vector<std::string>& words) {
   const auto unknown = [](const char* what, const std::string& word, const std::string& nearest) {
-    throw UsageError{"unknown " + std::string(what) + " \"" + word + "\"" +
+    throw UsageError{"unknown " + std::string(what) + " " + QuotedWord(word) +
                      (nearest.empty() ? "" : "; did you mean \"" + nearest + "\"?")};
   };
   const CLI::App* command = &app;
@@ -727,7 +752,10 @@ void CheckNames(const CLI::App& app, const std::vector<std::string>& words) {
       if (option->get_items_expected_min() != 0 && name.size() == word.size()) ++i;
       continue;
     }
-    if (command != &app) continue; // a stray word: CLI11 reports it
+    // A stray word, quoted (CLI11's message would cut it at a NUL byte).
+    if (command != &app)
+      throw UsageError{command->get_name() +
+                       ": The following argument was not expected: " + QuotedWord(word)};
     std::vector<std::string> names;
     for (const CLI::App* sub : app.get_subcommands({}))
       names.push_back(sub->get_name());
@@ -797,9 +825,7 @@ CommandLine::CommandLine() {
   const char* kJsonHelp = "Write the results as JSON on one line";
   const char* kDigitsHelp = "Round every number to N decimals (default: full precision)";
   app.add_flag("--json", in_.json, kJsonHelp);
-  app.add_option("--digits", in_.digits, kDigitsHelp)
-      ->check(CLI::Range(0, 17).description(""))
-      ->type_name("N");
+  AddDigits(&app, in_.digits, kDigitsHelp);
   app.footer(kGeneralFooter);
 
   auto& convert = in_.convert;
@@ -1001,9 +1027,7 @@ CommandLine::CommandLine() {
   for (CLI::App* command : app.get_subcommands({})) {
     command->group("Commands");
     command->add_flag("--json", in_.json, kJsonHelp);
-    command->add_option("--digits", in_.digits, kDigitsHelp)
-        ->check(CLI::Range(0, 17).description(""))
-        ->type_name("N");
+    AddDigits(command, in_.digits, kDigitsHelp);
   }
 }
 
@@ -1018,6 +1042,7 @@ Answer CommandLine::Evaluate(const std::vector<std::string>& args, Language lang
     CheckNames(app, words);
     // CLI11 takes the arguments in reverse order.
     std::reverse(words.begin(), words.end());
+    ForgetParsedOptions(app);
     try {
       app.parse(std::move(words));
     } catch (const CLI::Success&) {
@@ -1081,9 +1106,9 @@ Answer CommandLine::Evaluate(const std::vector<std::string>& args, Language lang
 // tabs, or one JSON object; a refused or malformed line its message.
 std::string BatchLine(const Answer& a, bool json, int digits, long line) {
   if (a.status != ExitOk) {
+    std::string message = ValidUtf8(a.message);
     if (json)
-      return "{\"error\":" + JsonString(a.message) + ",\"line\":" + std::to_string(line) + "}";
-    std::string message = a.message;
+      return "{\"error\":" + JsonString(message) + ",\"line\":" + std::to_string(line) + "}";
     std::replace(message.begin(), message.end(), '\n', ' ');
     std::replace(message.begin(), message.end(), '\t', ' ');
     return "error=" + message + "\tline=" + std::to_string(line);

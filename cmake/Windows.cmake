@@ -59,4 +59,5 @@ set(BREVIMO_WINE_EXCLUDED
     Locale.RussianLocaleDoesNotChangeNumbers ResultsFile.RowsAreFormattedLikePrintfWhateverTheLocale
     VolMasMolTest.RussianLocaleKeepsThePoint TestPageTest.WritesTheHeaderAndOneLinePerWholePercent
     PeregonTest.FileHoldsTheRunByteForByteAndIsReplacedByTheNextRun
-    PeregonTest.ChartExportsHoldTheResultsFilesValues PeregonTest.ResultsFileNeverWritesThroughALink)
+    PeregonTest.ChartExportsHoldTheResultsFilesValues PeregonTest.ResultsFileNeverWritesThroughALink
+    PageSizesTest.OnlyARegularFileIsRead)

@@ -31,7 +31,8 @@ QString& FileOverride() {
 class Fingerprint {
 public:
   void Add(const QByteArray& bytes) {
-    for (char c : bytes) Mix(static_cast<unsigned char>(c));
+    for (char c : bytes)
+      Mix(static_cast<unsigned char>(c));
     Mix(0xff); // ends the field: "ab","c" differs from "a","bc"
   }
   void Add(long long value) { Add(QByteArray::number(value)); }
@@ -96,12 +97,17 @@ QString PageSizeCache::File() {
 
 void PageSizeCache::SetFile(const QString& path) { FileOverride() = path; }
 
-PageSizeCache::PageSizeCache(const QWidget* host) : m_key(Key(host)) {
+PageSizeCache::PageSizeCache(const QWidget* host) : m_key(Key(host)), m_units(host->font()) {
+  // Only a regular file: opening a FIFO would wait for a writer for ever,
+  // and a device may never end.
+  if (!QFileInfo(File()).isFile()) return;
   QFile file(File());
-  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return;
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Text) || file.isSequential()) return;
   // Small as it is, a file far larger than its sizes is not this one.
-  if (file.size() > 64 * 1024) return;
-  const QList<QByteArray> lines = file.readAll().split('\n');
+  constexpr qint64 kLargest = 64 * 1024;
+  const QByteArray text = file.read(kLargest + 1);
+  if (text.size() > kLargest) return;
+  const QList<QByteArray> lines = text.split('\n');
   if (lines.size() < 2 || lines[0] != kHeader || QString::fromUtf8(lines[1]) != m_key) return;
   for (qsizetype i = 2; i < lines.size(); ++i) {
     // "<width> <height> <fingerprint> <caption>"
@@ -112,8 +118,8 @@ PageSizeCache::PageSizeCache(const QWidget* host) : m_key(Key(host)) {
     const int height = fields[1].toInt(&okH);
     const quint64 print = fields[2].toULongLong(&okF, 16);
     if (!okW || !okH || !okF || width <= 0 || height <= 0) continue;
-    const QString caption = QString::fromUtf8(lines[i].mid(fields[0].size() + fields[1].size() +
-                                                           fields[2].size() + 3));
+    const QString caption =
+        QString::fromUtf8(lines[i].mid(fields[0].size() + fields[1].size() + fields[2].size() + 3));
     m_sizes[{caption, print}] = QSize(width, height);
   }
 }
@@ -121,7 +127,16 @@ PageSizeCache::PageSizeCache(const QWidget* host) : m_key(Key(host)) {
 bool PageSizeCache::Find(const res::DlgTemplate& tmpl, QSize* size) const {
   const auto it = m_sizes.find({QString::fromUtf8(tmpl.caption), TemplateFingerprint(tmpl)});
   if (it == m_sizes.end()) return false;
-  *size = it->second;
+  // A page is built in the font's units, widened or heightened for its
+  // captions as needed, never narrowed: a kept size below that, or beyond
+  // kMostGrowth times it, is no size of this page on this screen.
+  constexpr int kMostGrowth = 3;
+  const QSize least = m_units.Size(tmpl.cx, tmpl.cy);
+  const QSize kept = it->second;
+  if (kept.width() < least.width() || kept.height() < least.height() ||
+      kept.width() > kMostGrowth * least.width() || kept.height() > kMostGrowth * least.height())
+    return false;
+  *size = kept;
   return true;
 }
 
@@ -135,7 +150,8 @@ void PageSizeCache::Put(const res::DlgTemplate& tmpl, QSize size) {
     int kept = 0;
     for (const auto& [other, _] : m_sizes)
       kept += other.first == caption;
-    if (kept >= kPerPage) std::erase_if(m_sizes, [&](const auto& e) { return e.first.first == caption; });
+    if (kept >= kPerPage)
+      std::erase_if(m_sizes, [&](const auto& e) { return e.first.first == caption; });
   }
   m_sizes[key] = size;
   m_changed = true;

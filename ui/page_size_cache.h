@@ -11,9 +11,12 @@
 // checks its kept size against the real one and mends it.
 //
 // The file is only a copy of what can be measured again: one that cannot be
-// read or written costs a slower start, never a message.
+// read or written costs a slower start, never a message; nor does anything
+// in its place that is not a regular file (a FIFO, a device), nor a kept
+// size that no page can have on this screen.
 #pragma once
 
+#include "dialog_builder.h"
 #include "res/dialog_template.h"
 
 #include <QSize>
@@ -44,7 +47,8 @@ public:
   static void SetFile(const QString& path);
 
 private:
-  QString m_key; // what every size of the file depends on
+  QString m_key;       // what every size of the file depends on
+  DialogUnits m_units; // the least units a page is built in, from the font
   std::map<std::pair<QString, quint64>, QSize> m_sizes; // (caption, template) -> size
   bool m_changed = false;
 };
