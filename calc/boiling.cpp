@@ -77,17 +77,6 @@ namespace {
 using V = VleTable;
 constexpr int kLast = V::kRows - 1;
 
-// Molar masses of ethanol and water, and their difference per percent.
-constexpr double kEthanolMolar = 46.0;
-constexpr double kWaterMolar = 18.0;
-constexpr double kMolarDiff = 0.28;
-
-// x = 18 m / (46 - 0.28 m)
-double MolarFromMass(double m) { return kWaterMolar * m / (kEthanolMolar - kMolarDiff * m); }
-
-// m = 46 x / (18 + 0.28 x)
-double MassFromMolar(double x) { return kEthanolMolar * x / (kWaterMolar + kMolarDiff * x); }
-
 // Rows k and k + 1 of the table and the fraction f between them; every column
 // is interpolated with the same f: y[k] + f (y[k + 1] - y[k]).
 struct Segment {
