@@ -150,6 +150,23 @@ int VleFromBoiling(double boiling, double* liquidMass, double* vapourMass, doubl
   return 1;
 }
 
+int VleLiquidFromVapour(double vapourMass, double* liquidMass) {
+  if (!(vapourMass >= V::VapourMass[0] && vapourMass <= V::VapourMass[kLast])) return 0;
+  // Binary search for VapourMass[k] < v <= VapourMass[k + 1] (k = 0 for v = 0):
+  // the column planned runs step through many times a step.
+  int lo = 0, hi = kLast;
+  while (hi - lo > 1) {
+    const int mid = (lo + hi) / 2;
+    if (V::VapourMass[mid] < vapourMass)
+      lo = mid;
+    else
+      hi = mid;
+  }
+  const Segment seg{lo, (vapourMass - V::VapourMass[lo]) / (V::VapourMass[lo + 1] - V::VapourMass[lo])};
+  *liquidMass = seg.At(V::Liquid);
+  return 1;
+}
+
 int BoilingLookup(double liquidMass, double* boiling, double* vapourMass, double* vapourMolar) {
   return VleFromLiquid(liquidMass, boiling, vapourMass, vapourMolar, nullptr);
 }

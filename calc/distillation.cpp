@@ -80,9 +80,8 @@ int StillState::Charge(double m0, double rho0, double volume, std::string* error
 
 int StillState::BoilOff(double streamMass, BoilingOperations& boiling, DistillationStep* step,
                         std::string* errorText) {
-  const double dM = M * kRunStepFraction;
-  dA = dM * streamMass * 0.01;
-  dW = dM - dA;
+  dA = NextAlcohol(streamMass);
+  dW = M * kRunStepFraction - dA;
   Ac += dA;
   Wc += dW;
   A -= dA;

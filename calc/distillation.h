@@ -130,6 +130,8 @@ struct StillState {
   // Fills the still with `volume` of liquid of mass % m0 and density rho0.
   // Fails when the masses would not be finite.
   int Charge(double m0, double rho0, double volume, std::string* errorText);
+  // The ethanol of the next step's portion, for a stream of streamMass mass %.
+  double NextAlcohol(double streamMass) const { return M * kRunStepFraction * streamMass * 0.01; }
   // One step: kRunStepFraction of the still's liquid leaves as a stream of
   // streamMass mass %. Fills every field of *step but ParVolCon. Fails when
   // the still's strength does not fall (a stream no stronger than the
