@@ -162,7 +162,8 @@ int VleLiquidFromVapour(double vapourMass, double* liquidMass) {
     else
       hi = mid;
   }
-  const Segment seg{lo, (vapourMass - V::VapourMass[lo]) / (V::VapourMass[lo + 1] - V::VapourMass[lo])};
+  const Segment seg{lo,
+                    (vapourMass - V::VapourMass[lo]) / (V::VapourMass[lo + 1] - V::VapourMass[lo])};
   *liquidMass = seg.At(V::Liquid);
   return 1;
 }

@@ -163,8 +163,7 @@ struct Cut {
   double value;
 };
 
-int ReadCut(int kind, double value, BoilingOperations& boiling, Cut* cut,
-            std::string* errorText) {
+int ReadCut(int kind, double value, BoilingOperations& boiling, Cut* cut, std::string* errorText) {
   cut->pot = kind != RunByStrength;
   if (cut->pot) return RunPointMassPercent(kind, value, boiling, &cut->value, nullptr, errorText);
   if (!(value > 0.0 && value < 100.0)) return Fail(errorText, kStreamCutRange);
@@ -177,8 +176,8 @@ struct Stream {
   double mass = 0.0, vol = 0.0, density = 0.0;
 };
 
-int StreamOf(double potMass, int plates, double reflux, BoilingOperations& boiling,
-             Stream* stream, std::string* errorText) {
+int StreamOf(double potMass, int plates, double reflux, BoilingOperations& boiling, Stream* stream,
+             std::string* errorText) {
   if (plates == 0) {
     // The pot's vapour, looked up as the run does.
     double t = 0.0;
@@ -233,8 +232,7 @@ int PlanRun(const RunPlanInput& input, BoilingOperations& boiling, RunPlan* plan
     if (cut.pot && !(m0 > cut.value)) return Fail(errorText, kStartNotAboveCut);
 
   double t0 = 0.0;
-  if (!boiling.BoilingFromLiquid(m0, &t0, nullptr, nullptr))
-    return FailBoiling(errorText, boiling);
+  if (!boiling.BoilingFromLiquid(m0, &t0, nullptr, nullptr)) return FailBoiling(errorText, boiling);
   Stream stream;
   if (!StreamOf(m0, plates, reflux, boiling, &stream, errorText)) return 0;
   for (const Cut& cut : {hearts, end})
@@ -247,9 +245,7 @@ int PlanRun(const RunPlanInput& input, BoilingOperations& boiling, RunPlan* plan
     f.endPotBoiling = t0;
     f.endStreamVol = stream.vol;
   }
-  auto passed = [&](const Cut& cut) {
-    return !((cut.pot ? still.m : stream.vol) >= cut.value);
-  };
+  auto passed = [&](const Cut& cut) { return !((cut.pot ? still.m : stream.vol) >= cut.value); };
 
   double mass[kPlanFractions] = {}, alcohol[kPlanFractions] = {};
   double clock = 0.0; // minutes
@@ -270,8 +266,7 @@ int PlanRun(const RunPlanInput& input, BoilingOperations& boiling, RunPlan* plan
     // A step belongs to the heads while the middle of its alcohol lies
     // below theirs (the heads come within half a step of their share), to
     // the hearts until their cut is passed.
-    if (fraction == PlanHeads &&
-        !(still.Ac + 0.5 * still.NextAlcohol(stream.mass) < headsAlcohol))
+    if (fraction == PlanHeads && !(still.Ac + 0.5 * still.NextAlcohol(stream.mass) < headsAlcohol))
       fraction = PlanHearts;
     if (fraction == PlanHearts && passed(hearts)) fraction = PlanTails;
 
@@ -280,11 +275,10 @@ int PlanRun(const RunPlanInput& input, BoilingOperations& boiling, RunPlan* plan
     if (!still.BoilOff(stream.mass, boiling, &step, errorText)) return 0;
     const double stepMass = still.dA + still.dW;
     // l over ml/s, in minutes.
-    const double minutes =
-        stepMass / stream.density * 1000.0 /
-        DistillateOutputPerSecond(input.power, input.losses, reflux, stream.mass,
-                                  stream.density, nullptr) /
-        60.0;
+    const double minutes = stepMass / stream.density * 1000.0 /
+                           DistillateOutputPerSecond(input.power, input.losses, reflux, stream.mass,
+                                                     stream.density, nullptr) /
+                           60.0;
     clock += minutes;
     if (!std::isfinite(clock)) return Fail(errorText, kNonFiniteMessage);
     mass[fraction] += stepMass;
@@ -298,8 +292,8 @@ int PlanRun(const RunPlanInput& input, BoilingOperations& boiling, RunPlan* plan
       plan->fractions[later].endPotBoiling = step.TKipBak;
       plan->fractions[later].endStreamVol = stream.vol;
     }
-    plan->course.push_back({step.TKipBak, step.VConBak, step.VolBak, stream.vol, step.OutVol,
-                            clock, fraction});
+    plan->course.push_back(
+        {step.TKipBak, step.VConBak, step.VolBak, stream.vol, step.OutVol, clock, fraction});
     ++plan->steps;
   }
 

@@ -23,8 +23,8 @@
 namespace brevimo {
 
 // Limits of the inputs, for the faces to show.
-inline constexpr int kPlanMaxPlates = 50;       // theoretical plates above the pot
-inline constexpr double kPlanMaxHeads = 50.0;   // heads, % of the absolute alcohol charged
+inline constexpr int kPlanMaxPlates = 50;     // theoretical plates above the pot
+inline constexpr double kPlanMaxHeads = 50.0; // heads, % of the absolute alcohol charged
 inline constexpr double kPlanMaxReflux = kFlowMaxReflux;
 inline constexpr double kPlanMaxLosses = kFlowMaxLosses;
 
@@ -70,10 +70,10 @@ struct PlanLiquid {
 
 struct RunPlanFraction {
   PlanLiquid liquid;
-  double minutes = 0.0;        // how long it takes
-  double endMinutes = 0.0;     // clock at its end, minutes from the start
-  double endPotBoiling = 0.0;  // the pot's temperature at its end, °C
-  double endStreamVol = 0.0;   // the stream's strength at its end, % vol
+  double minutes = 0.0;       // how long it takes
+  double endMinutes = 0.0;    // clock at its end, minutes from the start
+  double endPotBoiling = 0.0; // the pot's temperature at its end, °C
+  double endStreamVol = 0.0;  // the stream's strength at its end, % vol
   int steps = 0;
 };
 
@@ -91,8 +91,8 @@ struct RunPlanStep {
 struct RunPlan {
   PlanLiquid charge;
   RunPlanFraction fractions[kPlanFractions];
-  PlanLiquid pot;            // left in the pot
-  double heartsShare = 0.0;  // hearts' alcohol, % of the alcohol charged
+  PlanLiquid pot;           // left in the pot
+  double heartsShare = 0.0; // hearts' alcohol, % of the alcohol charged
   int steps = 0;
   std::vector<RunPlanStep> course; // every step, in order
 };
