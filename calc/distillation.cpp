@@ -203,9 +203,10 @@ constexpr double kEthanolHeat = 8.415468;
 
 int CheckStillInput(double power, double losses, double reflux, std::string* errorText) {
   if (!(power > 0.0)) return Fail(errorText, BREVIMO_TR_NOOP("Мощность <=0"));
-  if (losses < 0.0 || losses > kFlowMaxLosses)
+  // The negated tests refuse NaN as well.
+  if (!(losses >= 0.0 && losses <= kFlowMaxLosses))
     return Fail(errorText, BREVIMO_TR_NOOP("Процент потерь 0..99.9"));
-  if (reflux < 0.0 || reflux > kFlowMaxReflux)
+  if (!(reflux >= 0.0 && reflux <= kFlowMaxReflux))
     return Fail(errorText, BREVIMO_TR_NOOP("Флегмовое число 0..1000"));
   return 1;
 }

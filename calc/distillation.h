@@ -223,7 +223,7 @@ inline constexpr double kFlowMaxReflux = 1000.0;
 inline constexpr double kFlowMaxStrength = 97.17;
 
 // Refuses a heater power (W) not above 0, losses outside 0..kFlowMaxLosses
-// or a reflux ratio outside 0..kFlowMaxReflux, in this order.
+// or a reflux ratio outside 0..kFlowMaxReflux (NaN included), in this order.
 int CheckStillInput(double power, double losses, double reflux, std::string* errorText);
 
 // The distillate drawn off (ml/s) for checked still inputs and a distillate

@@ -171,6 +171,9 @@ int ReadCut(int kind, double value, BoilingOperations& boiling, Cut* cut, std::s
   return 1;
 }
 
+// The largest share of the pot's ethanol a step of a column takes.
+constexpr double kStepMaxEthanolShare = 0.5;
+
 // The stream drawn off a pot of potMass mass %: mass %, % vol and density.
 struct Stream {
   double mass = 0.0, vol = 0.0, density = 0.0;
@@ -183,8 +186,13 @@ int StreamOf(double potMass, int plates, double reflux, BoilingOperations& boili
     double t = 0.0;
     if (!boiling.BoilingFromLiquid(potMass, &t, &stream->mass, &stream->vol))
       return FailBoiling(errorText, boiling);
-  } else if (!ColumnDistillate(potMass, plates, reflux, stream->mass, &stream->mass)) {
-    return Fail(errorText, kNonFiniteMessage);
+  } else {
+    if (!ColumnDistillate(potMass, plates, reflux, stream->mass, &stream->mass))
+      return Fail(errorText, kNonFiniteMessage);
+    // With much reflux the column strips a nearly spent pot of its ethanol
+    // faster than a step's share of its mass would carry: a step takes at
+    // most half of the ethanol left, so the pot never runs below none.
+    stream->mass = std::min(stream->mass, kStepMaxEthanolShare * potMass / kRunStepFraction);
   }
   double vol = 0.0;
   if (!ConvertConcentration(MassPct, VolPct, stream->mass, &vol, &stream->density, errorText))
@@ -220,6 +228,8 @@ int PlanRun(const RunPlanInput& input, BoilingOperations& boiling, RunPlan* plan
   const int plates = input.plates;
   const double reflux = plates > 0 ? input.reflux : 0.0;
   if (!CheckStillInput(input.power, input.losses, reflux, errorText)) return 0;
+  // An endless power would take no time.
+  if (!std::isfinite(input.power)) return Fail(errorText, kNonFiniteMessage);
   if (!(input.heads >= 0.0 && input.heads <= kPlanMaxHeads)) return Fail(errorText, kHeadsRange);
   Cut hearts{}, end{};
   if (!ReadCut(input.heartsEndKind, input.heartsEndValue, boiling, &hearts, errorText) ||

@@ -10,7 +10,9 @@
 // overflow, total condenser, reflux ratio R): the composition x_D whose
 // stepping down the stages, along the operating line
 // y = R/(R+1) x + x_D/(R+1) and the boiling table's equilibrium in molar
-// terms, ends at the vapour of the pot. It never passes the azeotrope.
+// terms, ends at the vapour of the pot. It never passes the azeotrope, and
+// a step takes at most half of the pot's ethanol (much reflux strips a
+// nearly spent pot faster than a step's share of its mass would carry).
 // Each step lasts its distillate's volume over the output flow of the still
 // (DistillateOutputPerSecond) at that strength.
 #pragma once

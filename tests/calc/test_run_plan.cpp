@@ -97,9 +97,15 @@ TEST(PlanRun, WithoutPlatesItIsTheRunStepForStep) {
 }
 
 TEST(PlanRun, MassesAreKeptAndTheClockAddsUp) {
-  for (int plates : {0, 5, 30}) {
-    const Planned p = Plan({RunByStrength, 10.0, 100.0, plates, 3.0, 2000.0, 10.0, 5.0,
-                            RunByBoiling, 96.0, RunByBoiling, 99.0});
+  // The last: a column that strips the pot of its ethanol.
+  struct Case {
+    int plates;
+    double reflux, end;
+  };
+  for (auto [plates, reflux, end] :
+       {Case{0, 3.0, 99.0}, Case{5, 3.0, 99.0}, Case{30, 3.0, 99.0}, Case{30, 1000.0, 99.9}}) {
+    const Planned p = Plan({RunByStrength, 10.0, 100.0, plates, reflux, 2000.0, 10.0, 5.0,
+                            RunByBoiling, 96.0, RunByBoiling, end});
     ASSERT_EQ(p.ok, 1) << p.err;
     const RunPlan& plan = p.plan;
     double mass = plan.pot.mass, alcohol = plan.pot.alcoholMass, minutes = 0;
@@ -122,7 +128,7 @@ TEST(PlanRun, MassesAreKeptAndTheClockAddsUp) {
         << plates;
     // The first step lasts its volume over the still's output at its strength.
     double total = 0, output = 0;
-    ASSERT_EQ(DistillateFlow(2000.0, 10.0, plates ? 3.0 : 0.0, plan.course[0].stream, PerMinute,
+    ASSERT_EQ(DistillateFlow(2000.0, 10.0, plates ? reflux : 0.0, plan.course[0].stream, PerMinute,
                              &total, &output, nullptr, nullptr),
               1);
     EXPECT_NEAR(plan.course[0].minutes, plan.course[0].collected * 1000.0 / output,
@@ -193,7 +199,9 @@ TEST(PlanRun, RefusesBadInput) {
       {"negative plates", [](RunPlanInput* in) { in->plates = -1; },
        "Число теоретических тарелок 0..50"},
       {"reflux", [](RunPlanInput* in) { in->reflux = 1000.5; }, "Флегмовое число 0..1000"},
+      {"no reflux", [](RunPlanInput* in) { in->reflux = std::nan(""); }, "Флегмовое число 0..1000"},
       {"power", [](RunPlanInput* in) { in->power = 0.0; }, "Мощность <=0"},
+      {"no losses", [](RunPlanInput* in) { in->losses = std::nan(""); }, "Процент потерь 0..99.9"},
       {"losses", [](RunPlanInput* in) { in->losses = 100.0; }, "Процент потерь 0..99.9"},
       {"heads", [](RunPlanInput* in) { in->heads = 50.5; }, "Головы 0..50 % от абсолютного спирта"},
       {"stream cut", [](RunPlanInput* in) { in->heartsEndValue = 0.0; },
