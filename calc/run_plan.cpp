@@ -95,7 +95,9 @@ double SolveColumn(const Column& column, double target, double lo, double flo, d
 int ColumnDistillate(double potMass, int plates, double reflux, double hint,
                      double* distillateMass) {
   double vapourMass = 0.0;
-  if (plates < 0 || !VleFromLiquid(potMass, nullptr, &vapourMass, nullptr, nullptr)) return 0;
+  if (plates < 0 || !(reflux >= 0.0) ||
+      !VleFromLiquid(potMass, nullptr, &vapourMass, nullptr, nullptr))
+    return 0;
   if (plates == 0) {
     *distillateMass = vapourMass;
     return 1;

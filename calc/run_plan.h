@@ -102,7 +102,8 @@ struct RunPlan {
 // The stream of a column: the distillate (mass %) of `plates` equilibrium
 // stages with reflux ratio `reflux` (infinity: total reflux) above a pot of
 // potMass mass %. hint, when above 0, is a previous answer the search
-// starts from. Returns 0 outside 0 < potMass <= 95.57 or for plates < 0.
+// starts from. Returns 0 outside 0 < potMass <= 95.57, for plates < 0 or
+// for a reflux not at least 0 (NaN).
 int ColumnDistillate(double potMass, int plates, double reflux, double hint,
                      double* distillateMass);
 
