@@ -10,11 +10,11 @@
 // overflow, total condenser, reflux ratio R): the composition x_D whose
 // stepping down the stages, along the operating line
 // y = R/(R+1) x + x_D/(R+1) and the boiling table's equilibrium in molar
-// terms, ends at the vapour of the pot. It never passes the azeotrope, and
-// a step takes at most half of the pot's ethanol (much reflux strips a
-// nearly spent pot faster than a step's share of its mass would carry).
-// Each step lasts its distillate's volume over the output flow of the still
-// (DistillateOutputPerSecond) at that strength.
+// terms (its liquid and vapour mass % turned molar in closed form, so that
+// R = 0 gives the pot's vapour again), ends at the vapour of the pot. It never passes the
+// azeotrope, and a step takes at most half of the pot's ethanol (much reflux strips a nearly spent
+// pot faster than a step's share of its mass would carry). Each step lasts its distillate's volume
+// over the output flow of the still (DistillateOutputPerSecond) at that strength.
 #pragma once
 
 #include "distillation.h"
@@ -49,7 +49,9 @@ struct RunPlanInput {
   double reflux = 3.0;   // reflux ratio; ignored without plates
   double power = 2000.0; // heater, W
   double losses = 10.0;  // heat losses, % of the power
-  // The cuts. Heads: a share of the absolute alcohol charged. The hearts'
+  // The cuts. Heads: a share of the absolute alcohol charged, met to
+  // within half a step (a step is heads while the middle of its alcohol
+  // lies below the share). The hearts'
   // end and the run's end: RunByStrength is the stream's strength (% vol)
   // falling below the value, RunByBoiling the pot's boiling temperature
   // (°C) passing it, as a run's end.
