@@ -28,18 +28,6 @@ int CPP_CalkTkip::BoilingLookup(double liquidMass, double* boiling, double* vapo
   return brevimo::BoilingLookup(liquidMass, boiling, vapourMass, vapourMolar);
 }
 
-int CPP_CalkTkip::VolumeToMassMolar(double* volume, double* mass, double* molar) {
-  return brevimo::VolumeToMassMolar(volume, mass, molar, &ErrText);
-}
-
-int CPP_CalkTkip::MassToVolumeMolar(double* mass, double* volume, double* molar) {
-  return brevimo::MassToVolumeMolar(mass, volume, molar, &ErrText);
-}
-
-int CPP_CalkTkip::MolarToMassVolume(double* molar, double* volume, double* mass) {
-  return brevimo::MolarToMassVolume(molar, volume, mass, &ErrText);
-}
-
 bool CPP_CalkTkip::OnInitDialog() {
   CPropertyPage::OnInitDialog();
   m_pSheet = static_cast<CCalcSheet*>(GetParent());

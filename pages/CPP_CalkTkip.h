@@ -45,12 +45,6 @@ public:
   static int BoilingLookup(double liquidMass, double* boiling, double* vapourMass,
                            double* vapourMolar);
 
-  // Unit helpers: complete a liquid composition from one kind; failures
-  // leave their message in ErrText.
-  int VolumeToMassMolar(double* volume, double* mass, double* molar);
-  int MassToVolumeMolar(double* mass, double* volume, double* molar);
-  int MolarToMassVolume(double* molar, double* volume, double* mass);
-
   bool OnApply() override { return false; }
 
   void OnCalcFromConc();

@@ -27,14 +27,6 @@ public:
   std::string ErrText;
   std::string m_sReading;
 
-  // The lookups of the density grid; they use no page state.
-  static int DensityAtTemperature(double concentration, double temperature, double* density) {
-    return brevimo::DensityAtTemperature(concentration, temperature, density);
-  }
-  static int ConcentrationAtTemperature(double density, double temperature, double* concentration) {
-    return brevimo::ConcentrationAtTemperature(density, temperature, concentration);
-  }
-
   bool OnApply() override { return false; }
 
   void OnCalcCorrection();

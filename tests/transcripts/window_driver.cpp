@@ -142,20 +142,26 @@ public:
       }
       s.controls.push_back(c);
     }
-    QWidget* focus = QApplication::focusWidget();
-    s.focus = "-";
-    for (std::size_t i = 0; i < m_controls.size(); ++i)
-      if (focus && m_controls[i] == focus) {
-        const int id = m_page->dialog->items[i].id;
-        s.focus = id == res::IDC_STATIC ? "#" + std::to_string(i) : std::to_string(id);
-      }
-    if (focus && s.focus == "-") s.focus = "outside:" + Utf8(focus->objectName());
+    s.focus = FocusName(QApplication::focusWidget());
     return s;
   }
 
   std::vector<std::string> TakeBoxes() override { return std::exchange(m_boxes, {}); }
 
 private:
+  // The focus control's ID, "#<index>" for a static, "-" for none, or
+  // "outside:<name>".
+  std::string FocusName(const QWidget* focus) const {
+    if (!focus) return std::string(1, '-');
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+      if (m_controls[i] != focus) continue;
+      const int id = m_page->dialog->items[i].id;
+      return id == res::IDC_STATIC ? std::string(1, '#').append(std::to_string(i))
+                                   : std::to_string(id);
+    }
+    return std::string("outside:").append(Utf8(focus->objectName()));
+  }
+
   QWidget* Control(int id) const {
     for (std::size_t i = 0; i < m_controls.size(); ++i)
       if (m_page->dialog->items[i].id == id) return m_controls[i];

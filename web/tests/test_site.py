@@ -61,6 +61,37 @@ def english_texts():
     return table
 
 
+def unquote_transcript(quoted):
+    """A transcript's quoted text, with its backslash escapes undone."""
+    quoted = quoted.strip()
+    assert quoted.startswith('"') and quoted.endswith('"'), quoted
+    out, body, i = bytearray(), quoted[1:-1], 0
+    while i < len(body):
+        c = body[i]
+        if c == "\\":
+            n = body[i + 1]
+            if n == "x":
+                out.append(int(body[i + 2:i + 4], 16))
+                i += 4
+                continue
+            out += {"n": b"\n", "t": b"\t"}.get(n, n.encode())
+            i += 2
+            continue
+        out += c.encode()
+        i += 1
+    return out.decode("utf-8", "replace")
+
+
+def parse_transcript_control(line):
+    """A control line of a transcript's start block or of a change: (ID, kind,
+    read-only, text), or None."""
+    import re
+    m = re.match(r'^  (?:= )?\d+ (\d+|-) (\w+)((?: ro)?)(?: off)?(?: (?:on|-|-?\d+))? (".*")$', line)
+    if not m or m.group(1) == "-":
+        return None
+    return m.group(1), m.group(2), bool(m.group(3)), unquote_transcript(m.group(4))
+
+
 class ExampleTables(html.parser.HTMLParser):
     """The manual's worked examples: [(page, [(action, id, value)])]."""
 
@@ -261,6 +292,92 @@ class SiteTest(unittest.TestCase):
             source = "Выход за пределы допустимых температур"
             self.assertEqual(self.el(1024).text, source if lang == "ru" else self.en[source])
             self.assertEqual(self.value(1018), "-1.00")
+
+    def test_golden_transcripts_replayed_in_the_browser(self):
+        # A sample of the window's golden transcripts (the first scenarios of
+        # each page, in order, as the state carries over): typed texts,
+        # choices and clicks give the same fields, read-only fields and
+        # messages in the browser. The site has no "Файл", "Tmp" or "График"
+        # button: actions on them are left out, as they change nothing else.
+        for page in PAGES:
+            with self.subTest(page=page):
+                self.open(page)
+                self.assertGreaterEqual(self.replay_transcript(page, 40), 40, page)
+
+    # One scenario's actions in the page, then what it shows: the messages of
+    # each click, the fields' values and read-only states, the labels' texts.
+    REPLAY = """
+        const [actions] = arguments, said = [];
+        for (const [kind, id, arg] of actions) {
+          const e = document.getElementById(id);
+          if (kind === "type") e.value = arg;
+          else if (kind === "choose" && e.tagName === "SELECT") e.selectedIndex = arg;
+          else if (kind === "choose") { if (e.checked !== (arg === 1)) e.click(); }
+          else {
+            e.click();
+            const m = document.getElementById("m" + id), line = document.getElementById("1024");
+            said.push([m ? m.textContent : null, line ? line.textContent : null]);
+          }
+        }
+        const fields = {};
+        for (const f of document.querySelectorAll("main input[type=text]")) fields[f.id] = [f.value, f.readOnly];
+        const labels = {};
+        for (const l of document.querySelectorAll("main span.dynamic, main output.errline")) labels[l.id] = l.dataset.tr || "";
+        return [said, fields, labels];"""
+
+    def replay_transcript(self, page, count):
+        path = os.path.join(SOURCE, "tests", "transcripts", "golden", page + ".txt")
+        with open(path, encoding="utf-8") as f:
+            lines = f.read().split("\n")
+        on_site = set(self.d.execute_script(
+            "return [...document.querySelectorAll('main [id]')].map(e => e.id)"))
+        state, actions, expected_said, name, scenarios = {}, [], [], None, 0
+        for index, line in enumerate(lines + ["scenario end"]):
+            parsed = parse_transcript_control(line)
+            if parsed:
+                cid, kind, ro, text = parsed
+                state[cid] = (kind, ro, text)
+            elif line.startswith("scenario "):
+                if name is not None:
+                    said, fields, labels = self.d.execute_script(self.REPLAY, actions)
+                    where = f"{page}: {name}"
+                    for (box, line_text), (want_box, want_line) in zip(said, expected_said):
+                        if box is not None:
+                            self.assertEqual(box, want_box, where)
+                        if want_line is not None:
+                            self.assertEqual(line_text, want_line, where)
+                    for cid, (kind, ro, text) in state.items():
+                        if kind == "edit" and cid in fields:
+                            self.assertEqual(fields[cid], [text, ro], f"{where}: {cid}")
+                        elif kind == "label" and cid in labels:
+                            self.assertEqual(labels[cid], text, f"{where}: {cid}")
+                    scenarios += 1
+                    if scenarios >= count:
+                        break
+                name, actions, expected_said = line[len("scenario "):], [], []
+            elif name is not None and line.startswith("  ") and not line.startswith("   "):
+                words = line.split(" ")
+                kind, cid = words[2], words[3] if len(words) > 3 else ""
+                if kind not in ("type", "choose", "click") or line.endswith(" skipped") or \
+                        cid not in on_site:
+                    continue
+                if kind == "type":
+                    actions.append(["type", cid, unquote_transcript(line.split(" ", 4)[4])])
+                elif kind == "choose":
+                    actions.append(["choose", cid, int(words[4])])
+                else:
+                    actions.append(["click", cid, 0])
+                    boxes, error_line = [], None
+                    for follow in lines[index + 1:]:
+                        if not follow.startswith("    "):
+                            break
+                        what, _, quoted = follow.strip().partition(" ")
+                        if what == "box":
+                            boxes.append(unquote_transcript(quoted))
+                        elif what == "line":
+                            error_line = unquote_transcript(quoted)
+                    expected_said.append(["\n".join(boxes), error_line])
+        return scenarios
 
     def calc(self, *args):
         done = subprocess.run([CALC, "--json", *args], capture_output=True, text=True)
