@@ -11,6 +11,7 @@
 #include "pages/CPP_CombRastv.h"
 #include "pages/CPP_KsTCorr.h"
 #include "pages/CPP_Peregon.h"
+#include "pages/CPP_PlanPeregon.h"
 #include "pages/CPP_PowerAndOut.h"
 #include "pages/CPP_RazvedSpirta.h"
 #include "pages/CPP_ShugarConc.h"
@@ -53,4 +54,5 @@ public:
   CPP_VacPereg m_VacPereg;
   CPP_ShugarConc m_ShugarConc;
   CPP_Peregon m_Peregon;
+  CPP_PlanPeregon m_PlanPeregon;
 };

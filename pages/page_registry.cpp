@@ -11,6 +11,7 @@
 #include "res/dlg_141.h"
 #include "res/dlg_143.h"
 #include "res/dlg_144.h"
+#include "res/dlg_145.h"
 
 #include <cstring>
 
@@ -30,6 +31,7 @@ constexpr PageEntry kPages[] = {
     {"CPP_VacPereg", &res::kDialog133, &PageOf<&CCalcSheet::m_VacPereg>},
     {"CPP_ShugarConc", &res::kDialog144, &PageOf<&CCalcSheet::m_ShugarConc>},
     {"CPP_Peregon", &res::kDialog136, &PageOf<&CCalcSheet::m_Peregon>},
+    {"CPP_PlanPeregon", &res::kDialog145, &PageOf<&CCalcSheet::m_PlanPeregon>},
 };
 
 } // namespace
