@@ -139,6 +139,13 @@ int RunDistillation(const DistillationInput& input, BoilingOperations& boiling,
   return 1;
 }
 
+int RecordDistillation(DistillationRun* run, BoilingOperations& boiling, bool keepSteps,
+                       DistillationSink* next, std::string* errorText) {
+  if (!keepSteps) return RunDistillation(run->input, boiling, next, &run->result, errorText);
+  DistillationRecorder recorder(run, next);
+  return RunDistillation(run->input, boiling, &recorder, &run->result, errorText);
+}
+
 bool RunPointAlternative(int kind, double value, BoilingOperations& boiling, double* liquidMass,
                          double* alternative) {
   if (kind == RunByStrength)
@@ -187,20 +194,18 @@ namespace {
 constexpr double kWaterHeat = 22.56;
 constexpr double kEthanolHeat = 8.415468;
 
-constexpr double kMaxLosses = 99.9;    // %
-constexpr double kMaxReflux = 1000.0;  // reflux ratio
-constexpr double kMaxStrength = 97.17; // % vol
+static_assert(kFlowMaxStrength == kAzeotropeVol);
 
 } // namespace
 
 int DistillateFlow(double power, double losses, double reflux, double strength, int unit,
                    double* totalFlow, double* outputFlow, double* massPct, std::string* errorText) {
   if (!(power > 0.0)) return Fail(errorText, BREVIMO_TR_NOOP("Мощность <=0"));
-  if (losses < 0.0 || losses > kMaxLosses)
+  if (losses < 0.0 || losses > kFlowMaxLosses)
     return Fail(errorText, BREVIMO_TR_NOOP("Процент потерь 0..99.9"));
-  if (reflux < 0.0 || reflux > kMaxReflux)
+  if (reflux < 0.0 || reflux > kFlowMaxReflux)
     return Fail(errorText, BREVIMO_TR_NOOP("Флегмовое число 0..1000"));
-  if (strength < 0.0 || strength > kMaxStrength)
+  if (strength < 0.0 || strength > kFlowMaxStrength)
     return Fail(errorText, BREVIMO_TR_NOOP("% дистиллята 0..97.17"));
 
   double m = 0.0, density = 0.0; // density in kg/l, that is g/ml

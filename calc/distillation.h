@@ -170,6 +170,14 @@ private:
   DistillationSink* m_next;
 };
 
+// A run as the distillation page and the command line make it: run->input
+// is run on from run->result as it stands; with keepSteps every completed
+// step is kept in run->steps (DistillationRecorder), and each is handed on
+// to next when given. Returns RunDistillation's result, its message in
+// *errorText.
+int RecordDistillation(DistillationRun* run, BoilingOperations& boiling, bool keepSteps,
+                       DistillationSink* next, std::string* errorText);
+
 // The other quantity of a run's start or end: for a strength (% vol) the
 // boiling temperature of that liquid, for a temperature the strength of the
 // liquid boiling at it. The liquid's mass % on the way goes to *liquidMass.
@@ -183,6 +191,12 @@ enum FlowUnit : int {
   PerMinute = 1,
   PerHour = 2,
 };
+
+// Bounds of the flows' inputs, both ends included: heat losses (% of the
+// power), reflux ratio and distillate strength (% vol, the azeotrope's).
+inline constexpr double kFlowMaxLosses = 99.9;
+inline constexpr double kFlowMaxReflux = 1000.0;
+inline constexpr double kFlowMaxStrength = 97.17;
 
 // The flows of a still: heater power (W), heat losses (% of the power, 0..99.9),
 // reflux ratio (0..1000) and distillate strength (% vol, 0..97.17) give the

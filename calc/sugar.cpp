@@ -144,16 +144,19 @@ struct WantedRange {
 };
 
 constexpr WantedRange kPerLitre{0.0,
-                                1208.41,
+                                kSugarPerLitreMax,
                                 0.1,
                                 kSugarContentMin,
                                 kSugarContentMax,
                                 BREVIMO_TR_NOOP("Масса сахара на 1 л раствора 0..1208.41 г")};
-constexpr WantedRange kDensity{
-    1000.0,           1441.7,           0.001,
-    kSugarDensityMin, kSugarDensityMax, BREVIMO_TR_NOOP("Плотность раствора 1000..1441.7 г/л")};
+constexpr WantedRange kDensity{kSugarPageDensityMin,
+                               kSugarPageDensityMax,
+                               0.001,
+                               kSugarDensityMin,
+                               kSugarDensityMax,
+                               BREVIMO_TR_NOOP("Плотность раствора 1000..1441.7 г/л")};
 constexpr WantedRange kPerKilogram{0.0,
-                                   840.0,
+                                   kSugarPerKgMax,
                                    0.1,
                                    kSugarMassFractionMin,
                                    kSugarMassFractionMax,
