@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "messages.h"
 
+#include "user_locale.h"
+
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
@@ -42,7 +44,8 @@ Language LanguageFromEnvironment() {
     const char* value = std::getenv(variable);
     if (value && *value) return LanguageOfLocale(value);
   }
-  return Language::Russian;
+  const std::string user = UserInterfaceLocale();
+  return LanguageOfLocale(user.c_str());
 }
 
 std::string TranslateMessage(const std::string& message, Language language) {
