@@ -6,7 +6,10 @@ set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_PACKAGE_FILE_NAME brevimo-${PROJECT_VERSION}-win64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Brevimo)
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Brevimo)
-set(CPACK_STRIP_FILES OFF) # the SDK's DLLs come stripped; objcopy of MinGW is not CPack's strip
+set(CPACK_STRIP_FILES OFF) # CPack strips only installed targets, with the host's strip
+# Every staged .exe and .dll stripped with MinGW's strip (win/package_stage.cmake).
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/win/package_stage.cmake)
+set(CPACK_BREVIMO_STRIP ${CMAKE_STRIP})
 # The per-user template (win/nsis: CMake's, with RequestExecutionLevel user
 # and the current user's folders and registry).
 list(PREPEND CMAKE_MODULE_PATH ${CMAKE_SOURCE_DIR}/win/nsis)
