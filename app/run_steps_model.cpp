@@ -92,3 +92,10 @@ QByteArray CRunStepsModel::Csv() const {
     csv.append(row, static_cast<qsizetype>(DistillationFile::FormatRow(step, row, ',')));
   return csv;
 }
+
+QByteArray CRunStepsModel::ExcelCsv() const {
+  QByteArray csv = Csv();
+  for (char& c : csv) // the names hold no point, the numbers no comma
+    c = c == ',' ? ';' : c == '.' ? ',' : c;
+  return csv;
+}
