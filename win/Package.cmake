@@ -19,6 +19,10 @@ set(CPACK_NSIS_DISPLAY_NAME "Brevimo ${PROJECT_VERSION}")
 set(CPACK_NSIS_PUBLISHER "The Brevimo developers")
 set(CPACK_NSIS_MUI_ICON ${CMAKE_BINARY_DIR}/win/brevimo.ico)
 set(CPACK_NSIS_MUI_UNIICON ${CMAKE_BINARY_DIR}/win/brevimo.ico)
+# The program's pictures on the installer's pages (win/CMakeLists.txt); its
+# name and version where NSIS names itself (the template's BrandingText).
+set(CPACK_NSIS_BREVIMO_HEADER_BITMAP ${CMAKE_BINARY_DIR}/win/nsis-header.bmp)
+set(CPACK_NSIS_BREVIMO_WELCOME_BITMAP ${CMAKE_BINARY_DIR}/win/nsis-welcome.bmp)
 set(CPACK_NSIS_INSTALLED_ICON_NAME brevimo.exe)
 set(CPACK_NSIS_URL_INFO_ABOUT ${CPACK_PACKAGE_HOMEPAGE_URL})
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
@@ -30,7 +34,7 @@ set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS
 # results file lands (CreateShortCut takes the output folder as "Start in");
 # the desktop shortcut is the install-options page's choice.
 set(CPACK_CREATE_DESKTOP_LINKS brevimo)
-set(CPACK_NSIS_MODIFY_PATH ON) # shows the install-options page (PATH untouched by default)
+set(CPACK_NSIS_MODIFY_PATH ON) # shows the install-options page: the user's PATH (untouched by default), desktop shortcut
 set(CPACK_NSIS_CREATE_ICONS_EXTRA
     "SetOutPath '$DOCUMENTS'
   CreateShortCut '$SMPROGRAMS\\\\$STARTMENU_FOLDER\\\\Brevimo.lnk' '$INSTDIR\\\\brevimo.exe'
