@@ -76,7 +76,9 @@ windows: setup
 	cmake --preset windows -DBREVIMO_WINDOWS_SDK=$(abspath $(WINDOWS_SDK))
 	cmake --build --preset windows -j $(JOBS)
 
+# Signed when a certificate is given (README, "Windows"): one line otherwise.
 windows-package: windows
+	@[ -n "$$BREVIMO_SIGN_CERT" ] || echo "Signing skipped: no certificate given (BREVIMO_SIGN_CERT)"
 	cd build-windows && cpack
 
 # Skipped, with one line saying so, only where the SDK is missing.

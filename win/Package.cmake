@@ -7,9 +7,13 @@ set(CPACK_PACKAGE_FILE_NAME brevimo-${PROJECT_VERSION}-win64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Brevimo)
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Brevimo)
 set(CPACK_STRIP_FILES OFF) # CPack strips only installed targets, with the host's strip
-# Every staged .exe and .dll stripped with MinGW's strip (win/package_stage.cmake).
+# Every staged .exe and .dll stripped with MinGW's strip, ours then signed
+# when a certificate is given (win/package_stage.cmake, win/cpack_options.cmake).
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/win/package_stage.cmake)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_SOURCE_DIR}/win/cpack_options.cmake)
 set(CPACK_BREVIMO_STRIP ${CMAKE_STRIP})
+set(CPACK_BREVIMO_SIGN_SCRIPT ${CMAKE_SOURCE_DIR}/win/sign.sh)
+set(CPACK_BREVIMO_SIGNED brevimo.exe brevimo-calc.exe libbrevimo_ui.dll libbrevimo_chart.dll)
 # The per-user template (win/nsis: CMake's, with RequestExecutionLevel user
 # and the current user's folders and registry).
 list(PREPEND CMAKE_MODULE_PATH ${CMAKE_SOURCE_DIR}/win/nsis)
