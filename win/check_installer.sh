@@ -8,7 +8,7 @@
 # English; installs again over it (an update: the settings are
 # kept), then uninstalls silently and checks that the prefix holds nothing
 # of ours any more: files, shortcuts, "Apps & features" entry, PATH,
-# settings and caches.
+# settings and caches. A PATH too long for the installer stays untouched.
 set -euo pipefail
 build=$1 installer=$2
 export WINEPREFIX=$build/_wine WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
@@ -121,6 +121,20 @@ if run reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Brevi
   fail "Apps & features entry left behind"
 fi
 [ "$(path_value)" = "$user_path" ] || fail "the user's PATH is left as '$(path_value)'"
+# A user's PATH longer than the installer reads (1024 characters) is left
+# as it is, not overwritten.
+long_path="C:\\Tools\\$(printf 'x%.0s' $(seq 1100))"
+run reg add 'HKCU\Environment' /v PATH /t REG_EXPAND_SZ /d "$long_path" /f >/dev/null
+run "$installer" /S /ADDTOPATH
+[ "$(path_value)" = "$long_path" ] || fail "a long PATH was changed: $(path_value | head -c 80)"
+run "$unix_dir/Uninstall.exe" /S
+for i in $(seq 30); do [ -e "$unix_dir" ] || break; sleep 1; done
+[ "$(path_value)" = "$long_path" ] || fail "the uninstaller changed a long PATH"
+if [ -n "$user_path" ]; then
+  run reg add 'HKCU\Environment' /v PATH /t REG_EXPAND_SZ /d "$user_path" /f >/dev/null
+else
+  run reg delete 'HKCU\Environment' /v PATH /f >/dev/null
+fi
 snapshot >"$work/after"
 diff "$work/before" "$work/after" >"$work/diff" || fail "left in the prefix:
 $(grep '^[<>]' "$work/diff" | head -20)"
