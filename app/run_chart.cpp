@@ -378,8 +378,8 @@ void CRunChart::Save(const char* title, const char* suffix, std::initializer_lis
   for (const Format& format : formats)
     filters << Tr(format.filter);
   QString chosen = filters.front();
-  const QString path = QFileDialog::getSaveFileName(
-      this, Tr(title), QDir::current().filePath(name), filters.join(QLatin1String(";;")), &chosen);
+  const QString path = QFileDialog::getSaveFileName(this, Tr(title), QDir::current().filePath(name),
+                                                    filters.join(QLatin1String(";;")), &chosen);
   if (path.isEmpty()) return;
   const qsizetype index = std::max<qsizetype>(filters.indexOf(chosen), 0);
   (this->*(formats.begin()[index].save))(path);
