@@ -3,10 +3,10 @@
 """same_answers.py LINUX_CALC WINE_RUN WINDOWS_CALC
 
 The same random cases of every brevimo-calc command (a fixed seed), answered
-by the Linux build and by the Windows build under Wine, one batch each: the
-answers must be the same byte for byte (line ends aside: the Windows program
-ends its lines in CR LF). One run of a distillation with every step too, as
-that writes the results file's rows."""
+by the Linux build and by the Windows build under Wine, one batch each (as
+text and as JSON): the answers must be the same byte for byte (line ends
+aside: the Windows program ends its lines in CR LF). One run of a
+distillation with every step too, as that writes the results file's rows."""
 import os
 import random
 import subprocess
@@ -87,6 +87,8 @@ commands = [
             + rnd.choice(["", f" --to {num(-25, 40, 1)}"]),
 ]
 cases = [make() for make in commands for _ in range(30)]
+# some rounded to fewer decimals
+cases = [c + f" --digits {rnd.randint(0, 6)}" if rnd.random() < 0.2 else c for c in cases]
 steps = ["run", "--start-temperature", "88", "--end-temperature", "99", "--wash", "20", "--steps"]
 
 env = dict(os.environ, LC_ALL="ru_RU.UTF-8", WINEDEBUG="-all")
@@ -101,7 +103,8 @@ def answers(program, args, stdin=None):
 
 batch = "".join(line + "\n" for line in cases).encode()
 failures = 0
-for args, stdin, names in ((["batch"], batch, cases), (steps, None, None)):
+for args, stdin, names in ((["batch"], batch, cases), (["batch", "--json"], batch, cases),
+                           (steps, None, None)):
     linux = answers([linux_calc], args, stdin)
     windows = answers([wine_run, windows_calc], args, stdin)
     if len(linux) != len(windows):
@@ -113,5 +116,5 @@ for args, stdin, names in ((["batch"], batch, cases), (steps, None, None)):
             failures += 1
             what = names[i] if names and i < len(names) else f"line {i + 1} of {' '.join(args)}"
             print(f"{what}\n  Linux:   {a.decode()}\n  Windows: {b.decode()}")
-print(f"{len(cases)} cases and one run's {len(linux) - 2} steps: {failures} differ")
+print(f"{len(cases)} cases (text and JSON) and one run's {len(linux) - 2} steps: {failures} differ")
 sys.exit(1 if failures else 0)
