@@ -136,6 +136,6 @@ else
   run reg delete 'HKCU\Environment' /v PATH /f >/dev/null
 fi
 snapshot >"$work/after"
-diff "$work/before" "$work/after" >"$work/diff" || fail "left in the prefix:
-$(grep '^[<>]' "$work/diff" | head -20)"
+diff -a "$work/before" "$work/after" >"$work/diff" || fail "left in the prefix:
+$(head -20 "$work/diff")"
 echo "installed, found by the PATH, answered, showed its window, kept the settings over an update and uninstalled without a trace"
