@@ -58,7 +58,7 @@ const char* const kGeneralFooter =
     "  numbers               the shortest text that reads back as the same double, or with "
     "--digits N rounded to N decimals; never \"-0\"\n"
     "  messages              in English under an English locale (LC_ALL, LC_MESSAGES, "
-    "LANG), in Russian otherwise\n"
+    "LANG; on Windows, where none is set, the interface language), in Russian otherwise\n"
     "\n"
     "Exit status:\n"
     "  0                     results written (in a batch: every line answered)\n"
