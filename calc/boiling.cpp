@@ -77,17 +77,6 @@ namespace {
 using V = VleTable;
 constexpr int kLast = V::kRows - 1;
 
-// Molar masses of ethanol and water, and their difference per percent.
-constexpr double kEthanolMolar = 46.0;
-constexpr double kWaterMolar = 18.0;
-constexpr double kMolarDiff = 0.28;
-
-// x = 18 m / (46 - 0.28 m)
-double MolarFromMass(double m) { return kWaterMolar * m / (kEthanolMolar - kMolarDiff * m); }
-
-// m = 46 x / (18 + 0.28 x)
-double MassFromMolar(double x) { return kEthanolMolar * x / (kWaterMolar + kMolarDiff * x); }
-
 // Rows k and k + 1 of the table and the fraction f between them; every column
 // is interpolated with the same f: y[k] + f (y[k + 1] - y[k]).
 struct Segment {
@@ -158,6 +147,24 @@ int VleFromBoiling(double boiling, double* liquidMass, double* vapourMass, doubl
   SetOptional(liquidMass, seg.At(V::Liquid));
   SetOptional(vapourMass, seg.At(V::VapourMass));
   SetOptional(vapourMolar, seg.At(V::VapourMolar));
+  return 1;
+}
+
+int VleLiquidFromVapour(double vapourMass, double* liquidMass) {
+  if (!(vapourMass >= V::VapourMass[0] && vapourMass <= V::VapourMass[kLast])) return 0;
+  // Binary search for VapourMass[k] < v <= VapourMass[k + 1] (k = 0 for v = 0):
+  // the column planned runs step through many times a step.
+  int lo = 0, hi = kLast;
+  while (hi - lo > 1) {
+    const int mid = (lo + hi) / 2;
+    if (V::VapourMass[mid] < vapourMass)
+      lo = mid;
+    else
+      hi = mid;
+  }
+  const Segment seg{lo,
+                    (vapourMass - V::VapourMass[lo]) / (V::VapourMass[lo + 1] - V::VapourMass[lo])};
+  *liquidMass = seg.At(V::Liquid);
   return 1;
 }
 

@@ -55,6 +55,11 @@ int VleFromLiquid(double liquidMass, double* boiling, double* vapourMass, double
 int VleFromBoiling(double boiling, double* liquidMass, double* vapourMass, double* vapourMolar,
                    int* outside);
 
+// The inverse of the vapour: the liquid mass % whose vapour holds vapourMass
+// mass % of ethanol, interpolated between the same two rows as the forward
+// lookup. Accepts 0 <= vapourMass <= 95.57; writes nothing otherwise.
+int VleLiquidFromVapour(double vapourMass, double* liquidMass);
+
 // Liquid mass % to boiling temperature and vapour; all three outputs
 // required; no message on failure.
 int BoilingLookup(double liquidMass, double* boiling, double* vapourMass, double* vapourMolar);

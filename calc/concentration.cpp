@@ -116,15 +116,15 @@ Bracket BracketIncreasing(const double* q, double x) {
   return {k - 1, (x - q[k - 1]) / (q[k] - q[k - 1])};
 }
 
+bool IsUnit(int unit) { return unit == MassPct || unit == VolPct || unit == MolPct; }
+
+} // namespace
+
 // w = 46 x / (0.28 x + 18)
 double MassFromMolar(double x) { return kEthanolMolar * x / (kMolarDiff * x + kWaterMolar); }
 
 // x = 18 w / (46 - 0.28 w)
 double MolarFromMass(double w) { return kWaterMolar * w / (kEthanolMolar - kMolarDiff * w); }
-
-bool IsUnit(int unit) { return unit == MassPct || unit == VolPct || unit == MolPct; }
-
-} // namespace
 
 int ConvertConcentration(int fromUnit, int toUnit, double value, double* result, double* density,
                          std::string* errorText) {

@@ -41,6 +41,11 @@ inline constexpr double kDensityMin = 0.78927, kDensityMax = 0.99823;
 int ConvertConcentration(int fromUnit, int toUnit, double value, double* result, double* density,
                          std::string* errorText);
 
+// Mass % and molar % of ethanol in closed form (molar masses 46 and 18), for
+// any value in 0..100; no range check.
+double MassFromMolar(double molarPct);
+double MolarFromMass(double massPct);
+
 // The concentration of kind toUnit of a mixture of the given density (kg/l).
 // Fails outside the tabulated densities or for an unknown kind.
 int ConcentrationFromDensity(double density, int toUnit, double* result, std::string* errorText);

@@ -39,18 +39,6 @@ int FailBoiling(std::string* errorText, const BoilingOperations& boiling) {
   return 0;
 }
 
-// The still liquid's mass % at the start or the end of a run, and at the
-// start also its density (kg/l).
-int LiquidMassPercent(int kind, double value, BoilingOperations& boiling, double* mass,
-                      double* density, std::string* errorText) {
-  if (kind == RunByStrength)
-    return ConvertConcentration(VolPct, MassPct, value, mass, density, errorText);
-  if (!boiling.LiquidFromBoiling(value, mass)) return FailBoiling(errorText, boiling);
-  if (!density) return 1;
-  double volume = 0.0;
-  return ConvertConcentration(MassPct, VolPct, *mass, &volume, density, errorText);
-}
-
 } // namespace
 
 int TableBoiling::LiquidFromBoiling(double boiling, double* liquidMass) {
@@ -62,17 +50,73 @@ int TableBoiling::BoilingFromLiquid(double liquidMass, double* boiling, double* 
   return brevimo::BoilingFromLiquid(liquidMass, boiling, vapourMass, vapourVolume, &ErrText);
 }
 
+int CheckWashVolume(double washVolume, std::string* errorText) {
+  // NaN and infinities are refused as well.
+  if (!(washVolume > 0.0 && std::isfinite(washVolume))) return Fail(errorText, kWashNotPositive);
+  return 1;
+}
+
+int RunPointMassPercent(int kind, double value, BoilingOperations& boiling, double* mass,
+                        double* density, std::string* errorText) {
+  if (kind == RunByStrength)
+    return ConvertConcentration(VolPct, MassPct, value, mass, density, errorText);
+  if (!boiling.LiquidFromBoiling(value, mass)) return FailBoiling(errorText, boiling);
+  if (!density) return 1;
+  double volume = 0.0;
+  return ConvertConcentration(MassPct, VolPct, *mass, &volume, density, errorText);
+}
+
+int StillState::Charge(double m0, double rho0, double volume, std::string* errorText) {
+  *this = StillState{};
+  M0 = rho0 * volume;
+  M = M0;
+  A = M * m0 * 0.01;
+  W = M - A;
+  m = m0;
+  // A charge too big for a double ends here rather than in NaN masses.
+  if (!std::isfinite(A) || !std::isfinite(W)) return Fail(errorText, kNonFiniteMessage);
+  return 1;
+}
+
+int StillState::BoilOff(double streamMass, BoilingOperations& boiling, DistillationStep* step,
+                        std::string* errorText) {
+  dA = NextAlcohol(streamMass);
+  dW = M * kRunStepFraction - dA;
+  Ac += dA;
+  Wc += dW;
+  A -= dA;
+  W -= dW;
+  M = W + A;
+  const double mNext = A / M * 100.0;
+  // Below the azeotrope every step lowers the strength; a step that does
+  // not (at the azeotrope, or once the masses underflow) would repeat
+  // forever. The negated test also stops on NaN.
+  if (!(mNext < m)) return Fail(errorText, kNoProgress);
+  m = mNext;
+
+  if (!boiling.BoilingFromLiquid(m, &step->TKipBak, nullptr, nullptr))
+    return FailBoiling(errorText, boiling);
+  double rhoStill = 0.0, rhoOut = 0.0;
+  if (!ConvertConcentration(MassPct, VolPct, m, &step->VConBak, &rhoStill, errorText)) return 0;
+  const double D = Wc + Ac;
+  if (!ConvertConcentration(MassPct, VolPct, Ac / D * 100.0, &step->OutVolCon, &rhoOut, errorText))
+    return 0;
+  step->OutVol = D / rhoOut;
+  step->VolBak = (M0 - Ac - Wc) / rhoStill;
+  if (!std::isfinite(step->OutVol) || !std::isfinite(step->VolBak))
+    return Fail(errorText, kNonFiniteMessage);
+  return 1;
+}
+
 int RunDistillation(const DistillationInput& input, BoilingOperations& boiling,
                     DistillationSink* sink, DistillationResult* result, std::string* errorText) {
   result->steps = 0;
-  // NaN and infinities are refused as well.
-  if (!(input.washVolume > 0.0 && std::isfinite(input.washVolume)))
-    return Fail(errorText, kWashNotPositive);
+  if (!CheckWashVolume(input.washVolume, errorText)) return 0;
 
   double m0 = 0.0, rho0 = 0.0, mEnd = 0.0;
-  if (!LiquidMassPercent(input.startKind, input.startValue, boiling, &m0, &rho0, errorText))
+  if (!RunPointMassPercent(input.startKind, input.startValue, boiling, &m0, &rho0, errorText))
     return 0;
-  if (!LiquidMassPercent(input.endKind, input.endValue, boiling, &mEnd, nullptr, errorText))
+  if (!RunPointMassPercent(input.endKind, input.endValue, boiling, &mEnd, nullptr, errorText))
     return 0;
   if (!(m0 > mEnd)) return Fail(errorText, kStartNotAboveEnd);
   // The still never runs quite dry of ethanol, so an end of 0 % is never passed.
@@ -81,16 +125,10 @@ int RunDistillation(const DistillationInput& input, BoilingOperations& boiling,
   if (!boiling.BoilingFromLiquid(m0, &tKip, nullptr, nullptr))
     return FailBoiling(errorText, boiling);
 
-  const double M0 = rho0 * input.washVolume; // masses in kg per litre of volume unit
-  double M = M0;
-  double A = M * m0 * 0.01;  // ethanol in the still
-  double W = M - A;          // water in the still
-  double m = m0;             // mass % of the still liquid
-  double Ac = 0.0, Wc = 0.0; // ethanol and water collected
-  // A charge too big for a double ends here rather than in NaN masses.
-  if (!std::isfinite(A) || !std::isfinite(W)) return Fail(errorText, kNonFiniteMessage);
+  StillState still;
+  if (!still.Charge(m0, rho0, input.washVolume, errorText)) return 0;
 
-  while (m >= mEnd) {
+  while (still.m >= mEnd) {
     if (result->steps >= kRunMaxSteps) {
       if (errorText)
         *errorText =
@@ -100,35 +138,9 @@ int RunDistillation(const DistillationInput& input, BoilingOperations& boiling,
     }
     DistillationStep step{};
     double y = 0.0; // vapour mass %
-    if (!boiling.BoilingFromLiquid(m, &tKip, &y, &step.ParVolCon))
+    if (!boiling.BoilingFromLiquid(still.m, &tKip, &y, &step.ParVolCon))
       return FailBoiling(errorText, boiling);
-
-    const double dM = M * kRunStepFraction;
-    const double dA = dM * y * 0.01;
-    const double dW = dM - dA;
-    Ac += dA;
-    Wc += dW;
-    A -= dA;
-    W -= dW;
-    M = W + A;
-    const double mNext = A / M * 100.0;
-    // Below the azeotrope every step lowers the strength; a step that does
-    // not (at the azeotrope, or once the masses underflow) would repeat
-    // forever. The negated test also stops on NaN.
-    if (!(mNext < m)) return Fail(errorText, kNoProgress);
-    m = mNext;
-
-    if (!boiling.BoilingFromLiquid(m, &step.TKipBak, nullptr, nullptr))
-      return FailBoiling(errorText, boiling);
-    double rhoStill = 0.0, rhoOut = 0.0;
-    if (!ConvertConcentration(MassPct, VolPct, m, &step.VConBak, &rhoStill, errorText)) return 0;
-    const double D = Wc + Ac;
-    if (!ConvertConcentration(MassPct, VolPct, Ac / D * 100.0, &step.OutVolCon, &rhoOut, errorText))
-      return 0;
-    step.OutVol = D / rhoOut;
-    step.VolBak = (M0 - Ac - Wc) / rhoStill;
-    if (!std::isfinite(step.OutVol) || !std::isfinite(step.VolBak))
-      return Fail(errorText, kNonFiniteMessage);
+    if (!still.BoilOff(y, boiling, &step, errorText)) return 0;
 
     result->OutVol = step.OutVol;
     result->OutVolCon = step.OutVolCon;
@@ -198,26 +210,39 @@ static_assert(kFlowMaxStrength == kAzeotropeVol);
 
 } // namespace
 
+int CheckStillInput(double power, double losses, double reflux, std::string* errorText) {
+  if (!(power > 0.0)) return Fail(errorText, BREVIMO_TR_NOOP("Мощность <=0"));
+  // The negated tests refuse NaN as well.
+  if (!(losses >= 0.0 && losses <= kFlowMaxLosses))
+    return Fail(errorText, BREVIMO_TR_NOOP("Процент потерь 0..99.9"));
+  if (!(reflux >= 0.0 && reflux <= kFlowMaxReflux))
+    return Fail(errorText, BREVIMO_TR_NOOP("Флегмовое число 0..1000"));
+  return 1;
+}
+
+double DistillateOutputPerSecond(double power, double losses, double reflux, double massPct,
+                                 double density, double* totalFlow) {
+  // Useful power, W = J/s.
+  const double useful = (100.0 - losses) * power * 0.01;
+  // Heat to evaporate one ml of the distillate, J/ml (density in kg/l is
+  // g/ml). Only the ethanol term is weighted by the density.
+  const double heat = (100.0 - massPct) * kWaterHeat + density * massPct * kEthanolHeat;
+  const double total = useful / heat; // ml/s
+  if (totalFlow) *totalFlow = total;
+  return total / (reflux + 1); // one part drawn off per reflux-ratio parts returned
+}
+
 int DistillateFlow(double power, double losses, double reflux, double strength, int unit,
                    double* totalFlow, double* outputFlow, double* massPct, std::string* errorText) {
-  if (!(power > 0.0)) return Fail(errorText, BREVIMO_TR_NOOP("Мощность <=0"));
-  if (losses < 0.0 || losses > kFlowMaxLosses)
-    return Fail(errorText, BREVIMO_TR_NOOP("Процент потерь 0..99.9"));
-  if (reflux < 0.0 || reflux > kFlowMaxReflux)
-    return Fail(errorText, BREVIMO_TR_NOOP("Флегмовое число 0..1000"));
+  if (!CheckStillInput(power, losses, reflux, errorText)) return 0;
   if (strength < 0.0 || strength > kFlowMaxStrength)
     return Fail(errorText, BREVIMO_TR_NOOP("% дистиллята 0..97.17"));
 
-  double m = 0.0, density = 0.0; // density in kg/l, that is g/ml
+  double m = 0.0, density = 0.0;
   if (!ConvertConcentration(VolPct, MassPct, strength, &m, &density, errorText)) return 0;
   if (massPct) *massPct = m;
-  // Useful power, W = J/s.
-  const double useful = (100.0 - losses) * power * 0.01;
-  // Heat to evaporate one ml of the distillate, J/ml. Only the ethanol term
-  // is weighted by the density.
-  const double heat = (100.0 - m) * kWaterHeat + density * m * kEthanolHeat;
-  double total = useful / heat;         // ml/s
-  double output = total / (reflux + 1); // one part drawn off per reflux-ratio parts returned
+  double total = 0.0;
+  double output = DistillateOutputPerSecond(power, losses, reflux, m, density, &total);
   if (unit == PerMinute) {
     total *= 60.0;
     output *= 60.0;

@@ -108,6 +108,38 @@ inline constexpr double kRunStepFraction = 0.001;
 // still then holds less than 1e-43 of its charge.
 inline constexpr int kRunMaxSteps = 100000;
 
+// ---- The pieces of a run, shared with the planned run (run_plan.h) ----
+
+// Refuses a wash volume that is not a finite number above 0.
+int CheckWashVolume(double washVolume, std::string* errorText);
+
+// The still liquid's ethanol mass % at a run's start or end, given by its
+// kind and value; with density, also its density (kg/l).
+int RunPointMassPercent(int kind, double value, BoilingOperations& boiling, double* mass,
+                        double* density, std::string* errorText);
+
+// A still being boiled off. Masses are in kg per litre of the volume unit.
+struct StillState {
+  double M0 = 0.0;           // mass of the charge
+  double M = 0.0;            // liquid mass in the still
+  double A = 0.0, W = 0.0;   // ethanol and water in the still
+  double m = 0.0;            // ethanol mass % of the still liquid
+  double Ac = 0.0, Wc = 0.0; // ethanol and water collected
+  double dA = 0.0, dW = 0.0; // ethanol and water of the last step's portion
+
+  // Fills the still with `volume` of liquid of mass % m0 and density rho0.
+  // Fails when the masses would not be finite.
+  int Charge(double m0, double rho0, double volume, std::string* errorText);
+  // The ethanol of the next step's portion, for a stream of streamMass mass %.
+  double NextAlcohol(double streamMass) const { return M * kRunStepFraction * streamMass * 0.01; }
+  // One step: kRunStepFraction of the still's liquid leaves as a stream of
+  // streamMass mass %. Fills every field of *step but ParVolCon. Fails when
+  // the still's strength does not fall (a stream no stronger than the
+  // still) or a value would not be finite.
+  int BoilOff(double streamMass, BoilingOperations& boiling, DistillationStep* step,
+              std::string* errorText);
+};
+
 // Runs the simulation. Returns 1 when the run reached its end, 0 with the
 // failure's message in *errorText otherwise (a boiling failure's message is
 // the boiling object's ErrorText()). The sink, when given, receives every
@@ -197,6 +229,16 @@ enum FlowUnit : int {
 inline constexpr double kFlowMaxLosses = 99.9;
 inline constexpr double kFlowMaxReflux = 1000.0;
 inline constexpr double kFlowMaxStrength = 97.17;
+
+// Refuses a heater power (W) not above 0, losses outside 0..kFlowMaxLosses
+// or a reflux ratio outside 0..kFlowMaxReflux (NaN included), in this order.
+int CheckStillInput(double power, double losses, double reflux, std::string* errorText);
+
+// The distillate drawn off (ml/s) for checked still inputs and a distillate
+// of massPct mass % and density (kg/l); the whole vapour flow to
+// *totalFlow when given.
+double DistillateOutputPerSecond(double power, double losses, double reflux, double massPct,
+                                 double density, double* totalFlow);
 
 // The flows of a still: heater power (W), heat losses (% of the power, 0..99.9),
 // reflux ratio (0..1000) and distillate strength (% vol, 0..97.17) give the

@@ -431,6 +431,26 @@ or below that of ethanol</translation>
         <source>Язык переключен, но выбор не сохранен: файл %1 не записан. При следующем запуске он не будет восстановлен.</source>
         <translation>The language is switched, but the choice was not saved: the file %1 could not be written. It will not be remembered at the next start.</translation>
     </message>
+    <message>
+        <source>Число теоретических тарелок 0..50</source>
+        <translation>Theoretical plates 0..50</translation>
+    </message>
+    <message>
+        <source>Головы 0..50 % от абсолютного спирта</source>
+        <translation>Heads 0..50 % of the absolute alcohol</translation>
+    </message>
+    <message>
+        <source>Крепость отбора на отсечке должна быть больше 0 и меньше 100 % об.</source>
+        <translation>The stream strength of a cut must be above 0 and below 100 % vol</translation>
+    </message>
+    <message>
+        <source>Ошибка, тело должно кончиться не позже конца перегонки</source>
+        <translation>Error: the hearts must end no later than the run</translation>
+    </message>
+    <message>
+        <source>Ошибка, крепость отбора в начале перегонки не выше крепости отсечки</source>
+        <translation>Error: the stream at the start of the run is not stronger than the cut</translation>
+    </message>
 </context>
 <context>
     <name>brevimo::res</name>
