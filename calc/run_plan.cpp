@@ -26,8 +26,6 @@ const char* const kStartNotAboveCut =
 const char* const kStreamNotAboveCut =
     BREVIMO_TR_NOOP("Ошибка, крепость отбора в начале перегонки не выше крепости отсечки");
 
-// The azeotrope closes the boiling table: its liquid and vapour are alike.
-const double kAzeotropeMass = VleTable::Liquid[VleTable::kRows - 1];
 const double kEthanolDensity = WaterAlcoholTable::Density[WaterAlcoholTable::kRows - 1];
 
 int Fail(std::string* errorText, const char* message) {
