@@ -15,7 +15,8 @@
 #   make test-web builds it and runs its tests in headless Chromium
 #   make windows          cross-builds the Windows programs and tests (build-windows/)
 #   make windows-package  the Windows installer and ZIP: build-windows/brevimo-<version>-win64.{exe,zip}
-#   make test-windows     both, and the Windows tests under Wine
+#   make test-windows     both, and the Windows tests under Wine (against the
+#                         dev build's brevimo-calc)
 .PHONY: run test setup package dist test-debian web test-web windows windows-package test-windows
 
 JOBS ?= $(shell nproc)
@@ -75,7 +76,9 @@ windows: setup
 	cmake --preset windows -DBREVIMO_WINDOWS_SDK=$(abspath $(WINDOWS_SDK))
 	cmake --build --preset windows -j $(JOBS)
 
+# Signed when a certificate is given (README, "Windows"): one line otherwise.
 windows-package: windows
+	@[ -n "$$BREVIMO_SIGN_CERT" ] || echo "Signing skipped: no certificate given (BREVIMO_SIGN_CERT)"
 	cd build-windows && cpack
 
 # Skipped, with one line saying so, only where the SDK is missing.
@@ -83,5 +86,6 @@ test-windows:
 	@if [ ! -f $(WINDOWS_SDK)/qt-6.4.2-mingw64.tar.xz ]; then \
 	  echo "Windows stage skipped: $(WINDOWS_SDK)/qt-6.4.2-mingw64.tar.xz (Qt for MinGW) is missing"; \
 	else \
+	  cmake --preset dev && cmake --build --preset dev --target brevimo-calc -j $(JOBS) && \
 	  $(MAKE) windows-package && ctest --preset windows -j $(JOBS); \
 	fi

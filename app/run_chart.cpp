@@ -231,15 +231,17 @@ CRunChart::CRunChart(QWidget* parent)
   });
   addButton(IDC_SAVE_CSV, QT_TRANSLATE_NOOP("CRunChart", "Сохранить CSV…"), [this] {
     Save(QT_TRANSLATE_NOOP("CRunChart", "Сохранить таблицу шагов"), ".csv",
-         QT_TRANSLATE_NOOP("CRunChart", "Таблица CSV (*.csv)"), &CRunChart::SaveCsv);
+         {{QT_TRANSLATE_NOOP("CRunChart", "Таблица CSV (*.csv)"), &CRunChart::SaveCsv},
+          {QT_TRANSLATE_NOOP("CRunChart", "CSV для Excel с десятичной запятой (*.csv)"),
+           &CRunChart::SaveExcelCsv}});
   });
   addButton(IDC_SAVE_PNG, QT_TRANSLATE_NOOP("CRunChart", "Сохранить PNG…"), [this] {
     Save(QT_TRANSLATE_NOOP("CRunChart", "Сохранить график"), ".png",
-         QT_TRANSLATE_NOOP("CRunChart", "Изображение PNG (*.png)"), &CRunChart::SavePng);
+         {{QT_TRANSLATE_NOOP("CRunChart", "Изображение PNG (*.png)"), &CRunChart::SavePng}});
   });
   addButton(IDC_SAVE_SVG, QT_TRANSLATE_NOOP("CRunChart", "Сохранить SVG…"), [this] {
     Save(QT_TRANSLATE_NOOP("CRunChart", "Сохранить график"), ".svg",
-         QT_TRANSLATE_NOOP("CRunChart", "Рисунок SVG (*.svg)"), &CRunChart::SaveSvg);
+         {{QT_TRANSLATE_NOOP("CRunChart", "Рисунок SVG (*.svg)"), &CRunChart::SaveSvg}});
   });
   buttons->addStretch();
 
@@ -371,13 +373,18 @@ void CRunChart::CopyTable() {
   QApplication::clipboard()->setText(m_model->Text(first, last, firstColumn, lastColumn));
 }
 
-void CRunChart::Save(const char* title, const char* suffix, const char* filter,
-                     bool (CRunChart::*save)(const QString&)) {
+void CRunChart::Save(const char* title, const char* suffix, std::initializer_list<Format> formats) {
   const QString name =
       QCoreApplication::translate("CRunChart", "Перегонка") + QLatin1String(suffix);
-  const QString path =
-      QFileDialog::getSaveFileName(this, Tr(title), QDir::current().filePath(name), Tr(filter));
-  if (!path.isEmpty()) (this->*save)(path);
+  QStringList filters;
+  for (const Format& format : formats)
+    filters << Tr(format.filter);
+  QString chosen = filters.front();
+  const QString path = QFileDialog::getSaveFileName(this, Tr(title), QDir::current().filePath(name),
+                                                    filters.join(QLatin1String(";;")), &chosen);
+  if (path.isEmpty()) return;
+  const qsizetype index = std::max<qsizetype>(filters.indexOf(chosen), 0);
+  (this->*(formats.begin()[index].save))(path);
 }
 
 bool CRunChart::WriteFile(const QString& path, const QByteArray& bytes) {
@@ -396,6 +403,8 @@ bool CRunChart::WriteFile(const QString& path, const QByteArray& bytes) {
 }
 
 bool CRunChart::SaveCsv(const QString& path) { return WriteFile(path, m_model->Csv()); }
+
+bool CRunChart::SaveExcelCsv(const QString& path) { return WriteFile(path, m_model->ExcelCsv()); }
 
 bool CRunChart::SavePng(const QString& path) {
   QByteArray bytes;

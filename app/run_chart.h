@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <cstddef>
+#include <initializer_list>
 #include <memory>
 
 class CRunStepsModel;
@@ -57,6 +58,9 @@ public:
 
   // Export; false (with a message box) when the file cannot be written.
   bool SaveCsv(const QString& path);
+  // The CSV as Excel opens it in columns where the decimal separator is a
+  // comma (Russian and most European settings): ";" between the values.
+  bool SaveExcelCsv(const QString& path);
   bool SavePng(const QString& path);
   bool SaveSvg(const QString& path);
 
@@ -66,8 +70,13 @@ protected:
 private:
   void Retranslate();
   void SetUpAxes();
-  void Save(const char* title, const char* suffix, const char* filter,
-            bool (CRunChart::*save)(const QString&));
+  // A save dialog offering one format per filter; the filter chosen picks
+  // the function that writes the file.
+  struct Format {
+    const char* filter;
+    bool (CRunChart::*save)(const QString&);
+  };
+  void Save(const char* title, const char* suffix, std::initializer_list<Format> formats);
   bool WriteFile(const QString& path, const QByteArray& bytes);
 
   std::shared_ptr<const brevimo::DistillationRun> m_run;

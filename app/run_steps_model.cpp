@@ -83,3 +83,10 @@ QByteArray CRunStepsModel::Csv() const {
   return QByteArray::fromStdString(
       m_run ? DistillationFile::Text(m_run->steps, ',') : DistillationFile::Header(','));
 }
+
+QByteArray CRunStepsModel::ExcelCsv() const {
+  QByteArray csv = Csv();
+  for (char& c : csv) // the names hold no point, the numbers no comma
+    c = c == ',' ? ';' : c == '.' ? ',' : c;
+  return csv;
+}

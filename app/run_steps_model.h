@@ -30,6 +30,9 @@ public:
   // The whole table as CSV: comma-separated, the file's column names in the
   // header, a point as decimal separator, each line ended by "\n".
   QByteArray Csv() const;
+  // The same with ";" between the values and a decimal comma, as Excel
+  // reads a CSV where the decimal separator is a comma.
+  QByteArray ExcelCsv() const;
 
 private:
   std::shared_ptr<const brevimo::DistillationRun> m_run;

@@ -48,14 +48,15 @@ int DiluteSpirit(int given, double volume, double spiritMassPct, double spiritDe
   SolutionMasses(1.0, resultMassPct, resultDensity, &af, &wf);
 
   // Alcohol is conserved: a0 * V0 = af * Vr. The water added is the water of
-  // the result less that of the spirit, read as a volume at 1 kg/l.
+  // the result less that of the spirit, read as a volume at
+  // kDilutionWaterDensity.
   double v0, vw, vr;
   switch (given) {
   case GivenSpirit: {
     v0 = volume;
     const double alcohol = a0 * v0;
     vr = (alcohol + (100.0 - resultMassPct) * alcohol / resultMassPct) / resultDensity;
-    vw = vr * wf - v0 * w0;
+    vw = (vr * wf - v0 * w0) / kDilutionWaterDensity;
     break;
   }
   case GivenWater: {
@@ -70,14 +71,14 @@ int DiluteSpirit(int given, double volume, double spiritMassPct, double spiritDe
       return 0;
     }
     vw = volume;
-    v0 = vw / waterPerSpirit;
+    v0 = vw * kDilutionWaterDensity / waterPerSpirit;
     vr = v0 * a0 / af;
     break;
   }
   default: // GivenResult
     vr = volume;
     v0 = vr * af / a0;
-    vw = vr * wf - v0 * w0;
+    vw = (vr * wf - v0 * w0) / kDilutionWaterDensity;
     break;
   }
   if (sameStrength) {
@@ -105,7 +106,7 @@ int CheckMixingInputs(double volume1, double strength1, double volume2, double s
     SetError(errorText, BREVIMO_TR_NOOP("% спирта <0"));
     return 0;
   }
-  if (strength1 > 100.0 || strength2 > 100.0) {
+  if (strength1 > kPercentMax || strength2 > kPercentMax) {
     SetError(errorText, BREVIMO_TR_NOOP("% спирта >100"));
     return 0;
   }
@@ -126,7 +127,7 @@ int CheckSecondSolutionInputs(double volume1, double strength1, double resultVol
     SetError(errorText, BREVIMO_TR_NOOP("% спирта <0"));
     return 0;
   }
-  if (strength1 > 100.0 || resultStrength > 100.0) {
+  if (strength1 > kPercentMax || resultStrength > kPercentMax) {
     SetError(errorText, BREVIMO_TR_NOOP("% спирта >100"));
     return 0;
   }

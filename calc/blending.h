@@ -29,6 +29,9 @@ enum DilutionGiven : int {
 // at `density` kg/l (kg per litre of volume unit).
 void SolutionMasses(double volume, double massPct, double density, double* alcohol, double* water);
 
+// The density the water added in a dilution is counted at, kg/l.
+inline constexpr double kDilutionWaterDensity = 1.0;
+
 // Dilution of spirit (spiritMassPct at spiritDensity) with water to a weaker
 // result (resultMassPct at resultDensity). `volume` is the volume named by
 // `given`; all three volumes are written, the given one copied. The water

@@ -202,7 +202,7 @@ int LiquidFromBoiling(double boiling, double* liquidMass, std::string* errorText
 }
 
 int VolumeToMassMolar(const double* volume, double* mass, double* molar, std::string* errorText) {
-  if (!(*volume >= 0.0 && *volume <= 100.0)) {
+  if (!(*volume >= kPercentMin && *volume <= kPercentMax)) {
     SetError(errorText, kRangeMessage);
     return 0;
   }
@@ -222,7 +222,7 @@ int MassToVolumeMolar(const double* mass, double* volume, double* molar, std::st
 }
 
 int MolarToMassVolume(double* molar, double* volume, double* mass, std::string* errorText) {
-  if (!(*molar >= 0.0 && *molar <= 100.0)) {
+  if (!(*molar >= kPercentMin && *molar <= kPercentMax)) {
     SetError(errorText, kRangeMessage);
     return 0;
   }
@@ -232,9 +232,15 @@ int MolarToMassVolume(double* molar, double* volume, double* mass, std::string* 
   return MassToVolumeMolar(&m, volume, molar, errorText);
 }
 
-int BoilingFromStrength(int kind, double* liquidVol, double* liquidMass, double* liquidMol,
-                        double* boiling, double* vapourMass, double* vapourMol, double* vapourVol,
-                        std::string* errorText) {
+namespace {
+
+// Above the azeotrope the limit is told in the kind typed; by LiquidKind.
+const char* const kAboveAzeotrope[] = {">97.17%", ">95.57%", ">89.41%"};
+
+// BoilingFromStrength, telling in *outside which end of the table refused.
+int BoilingOfStrength(int kind, double* liquidVol, double* liquidMass, double* liquidMol,
+                      double* boiling, double* vapourMass, double* vapourMol, double* vapourVol,
+                      int* outside, std::string* errorText) {
   int ok = 0;
   switch (kind) {
   case LiquidVolume:
@@ -252,17 +258,70 @@ int BoilingFromStrength(int kind, double* liquidVol, double* liquidMass, double*
   if (!ok) return 0;
 
   double t = 0.0, vm = 0.0, vmol = 0.0;
-  int outside = 0;
-  if (!VleFromLiquid(*liquidMass, &t, &vm, &vmol, &outside)) {
-    // Above the azeotrope the limit is told in the kind typed.
-    static const char* const kAbove[] = {">97.17%", ">95.57%", ">89.41%"};
-    SetError(errorText, outside == VleBelow ? "<=0%" : kAbove[kind]);
+  if (!VleFromLiquid(*liquidMass, &t, &vm, &vmol, outside)) {
+    SetError(errorText, *outside == VleBelow ? "<=0%" : kAboveAzeotrope[kind]);
     return 0;
   }
   *boiling = t;
   *vapourMass = vm;
   *vapourMol = vmol;
   MassToVolumeMolar(vapourMass, vapourVol, nullptr, errorText);
+  return 1;
+}
+
+} // namespace
+
+double AzeotropeIn(int kind) {
+  switch (kind) {
+  case LiquidVolume:
+    return kAzeotropeVol;
+  case LiquidMass:
+    return kAzeotropeMass;
+  case LiquidMolar:
+    return kAzeotropeMol;
+  default:
+    return 0.0;
+  }
+}
+
+int BoilingFromStrength(int kind, double* liquidVol, double* liquidMass, double* liquidMol,
+                        double* boiling, double* vapourMass, double* vapourMol, double* vapourVol,
+                        std::string* errorText) {
+  int outside = 0;
+  return BoilingOfStrength(kind, liquidVol, liquidMass, liquidMol, boiling, vapourMass, vapourMol,
+                           vapourVol, &outside, errorText);
+}
+
+int BoilingUpToAzeotrope(int kind, double strength, double* boiling, double* vapourMass,
+                         double* vapourMol, double* vapourVol, std::string* errorText) {
+  if (kind != LiquidVolume && kind != LiquidMass && kind != LiquidMolar) return 0;
+  if (strength > AzeotropeIn(kind)) {
+    SetError(errorText, kAboveAzeotrope[kind]);
+    return 0;
+  }
+  double liquid[3] = {0.0, 0.0, 0.0}; // by LiquidKind
+  liquid[kind] = strength;
+  double t = 0.0, vm = 0.0, vmol = 0.0, vv = 0.0;
+  int outside = 0;
+  std::string error;
+  if (!BoilingOfStrength(kind, &liquid[LiquidVolume], &liquid[LiquidMass], &liquid[LiquidMolar], &t,
+                         &vm, &vmol, &vv, &outside, &error)) {
+    // Refused as above the table while within the azeotrope: the azeotrope.
+    if (outside != VleAbove) {
+      SetError(errorText, error.c_str());
+      return 0;
+    }
+    liquid[LiquidMass] = kAzeotropeMass;
+    if (!BoilingOfStrength(LiquidMass, &liquid[LiquidVolume], &liquid[LiquidMass],
+                           &liquid[LiquidMolar], &t, &vm, &vmol, &vv, &outside, &error)) {
+      SetError(errorText, error.c_str());
+      return 0;
+    }
+  }
+  *boiling = t;
+  *vapourMass = vm;
+  *vapourMol = vmol;
+  *vapourVol = vv;
   return 1;
 }
 

@@ -27,6 +27,15 @@ struct VleTable {
   static const double VapourMolar[kRows]; // ethanol in the vapour, molar %
 };
 
+// The ends of the table: the azeotrope, as a liquid of each kind (the
+// table's last row, 95.57 % mass, reads 97.17 % vol and 89.41 % mol rounded
+// to the limits the pages name), and the boiling range it spans, °C.
+inline constexpr double kAzeotropeVol = 97.17;
+inline constexpr double kAzeotropeMass = 95.57;
+inline constexpr double kAzeotropeMol = 89.41;
+inline constexpr double kAzeotropeBoiling = 78.15;
+inline constexpr double kWaterBoiling = 100.0;
+
 // Which end of the table a refused search key lies beyond.
 enum VleOutside : int {
   VleBelow = -1, // liquid <= 0 %, or temperature < 78.15 °C
@@ -96,6 +105,19 @@ enum LiquidKind : int {
 int BoilingFromStrength(int kind, double* liquidVol, double* liquidMass, double* liquidMol,
                         double* boiling, double* vapourMass, double* vapourMol, double* vapourVol,
                         std::string* errorText);
+
+// The azeotrope in a kind of LiquidKind; 0 for an unknown kind.
+double AzeotropeIn(int kind);
+
+// The calculation from a liquid of BoilingFromStrength, accepting a strength
+// up to exactly the azeotrope in its kind: above it the limit is told in
+// that kind, as there; a strength within it that the conversion puts a
+// trace past the table's last row (89.41 % mol reads 95.5706 % mass) is the
+// azeotrope itself. The strength is passed by value; the outputs are the
+// boiling temperature and the vapour's mass %, molar % and volume %.
+// Nothing is written on failure; the error text is left alone on success.
+int BoilingUpToAzeotrope(int kind, double strength, double* boiling, double* vapourMass,
+                         double* vapourMol, double* vapourVol, std::string* errorText);
 
 // The boiling page's calculation from a boiling temperature (°C): the liquid
 // in all three kinds and the vapour's mass %, molar % and volume %. Nothing

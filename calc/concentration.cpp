@@ -129,7 +129,7 @@ double MolarFromMass(double w) { return kWaterMolar * w / (kEthanolMolar - kMola
 int ConvertConcentration(int fromUnit, int toUnit, double value, double* result, double* density,
                          std::string* errorText) {
   // The negated test also refuses NaN.
-  if (!(value >= 0.0 && value <= 100.0)) {
+  if (!(value >= kPercentMin && value <= kPercentMax)) {
     SetError(errorText, BREVIMO_TR_NOOP("Ошибка в параметрах. Концентрация 0..100 (%)"));
     return 0;
   }
@@ -229,7 +229,7 @@ const char* const kMolarRangeMessage = BREVIMO_TR_NOOP("Ошибка в пара
 } // namespace
 
 int CompleteStrengths(int unit, double value, Strengths* out, std::string* errorText) {
-  if (unit == MolPct && !(value >= 0.0 && value <= 100.0)) {
+  if (unit == MolPct && !(value >= kPercentMin && value <= kPercentMax)) {
     SetError(errorText, kMolarRangeMessage);
     return 0;
   }
@@ -249,6 +249,12 @@ int CompleteStrengths(int unit, double value, Strengths* out, std::string* error
   s.density = density;
   *out = s;
   return 1;
+}
+
+int StrengthsFromDensity(double density, Strengths* out, std::string* errorText) {
+  double mass = 0.0;
+  if (!ConcentrationFromDensity(density, MassPct, &mass, errorText)) return 0;
+  return CompleteStrengths(MassPct, mass, out, errorText);
 }
 
 int ComposeMixture(double massPct, double volPct, double density, double amount, bool contraction,

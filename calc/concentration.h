@@ -29,6 +29,13 @@ struct WaterAlcoholTable {
   static const double Volume[kRows];  // volume %, strictly increasing
 };
 
+// Bounds of a concentration of any kind, %.
+inline constexpr double kPercentMin = 0.0, kPercentMax = 100.0;
+// The temperature of the tables, °C.
+inline constexpr double kTableTemperature = 20.0;
+// The table's densities, kg/l: pure ethanol to pure water.
+inline constexpr double kDensityMin = 0.78927, kDensityMax = 0.99823;
+
 // A concentration of kind fromUnit to kind toUnit; optionally the density of
 // the mixture in kg/l. Fails outside 0..100 % or for an unknown kind.
 int ConvertConcentration(int fromUnit, int toUnit, double value, double* result, double* density,
@@ -62,6 +69,11 @@ struct Strengths {
 // conversion with the concentration page's own message; the other kinds
 // with the conversion's. Nothing is written on failure.
 int CompleteStrengths(int unit, double value, Strengths* out, std::string* errorText);
+
+// The mixture of a density (kg/l at 20 °C) in all three kinds: its mass
+// percent from the table, the rest as from that mass percent. Refused with
+// the table's message outside its densities; nothing is written then.
+int StrengthsFromDensity(double density, Strengths* out, std::string* errorText);
 
 // What N litres and N kilograms of a mixture hold, kg and l.
 struct Composition {

@@ -151,6 +151,13 @@ int RunDistillation(const DistillationInput& input, BoilingOperations& boiling,
   return 1;
 }
 
+int RecordDistillation(DistillationRun* run, BoilingOperations& boiling, bool keepSteps,
+                       DistillationSink* next, std::string* errorText) {
+  if (!keepSteps) return RunDistillation(run->input, boiling, next, &run->result, errorText);
+  DistillationRecorder recorder(run, next);
+  return RunDistillation(run->input, boiling, &recorder, &run->result, errorText);
+}
+
 bool RunPointAlternative(int kind, double value, BoilingOperations& boiling, double* liquidMass,
                          double* alternative) {
   if (kind == RunByStrength)
@@ -198,6 +205,8 @@ namespace {
 // 841.5468 J/g.
 constexpr double kWaterHeat = 22.56;
 constexpr double kEthanolHeat = 8.415468;
+
+static_assert(kFlowMaxStrength == kAzeotropeVol);
 
 } // namespace
 

@@ -202,6 +202,14 @@ private:
   DistillationSink* m_next;
 };
 
+// A run as the distillation page and the command line make it: run->input
+// is run on from run->result as it stands; with keepSteps every completed
+// step is kept in run->steps (DistillationRecorder), and each is handed on
+// to next when given. Returns RunDistillation's result, its message in
+// *errorText.
+int RecordDistillation(DistillationRun* run, BoilingOperations& boiling, bool keepSteps,
+                       DistillationSink* next, std::string* errorText);
+
 // The other quantity of a run's start or end: for a strength (% vol) the
 // boiling temperature of that liquid, for a temperature the strength of the
 // liquid boiling at it. The liquid's mass % on the way goes to *liquidMass.
@@ -216,8 +224,8 @@ enum FlowUnit : int {
   PerHour = 2,
 };
 
-// The still output's limits: heat losses (% of the power), reflux ratio and
-// distillate strength (% vol).
+// Bounds of the flows' inputs, both ends included: heat losses (% of the
+// power), reflux ratio and distillate strength (% vol, the azeotrope's).
 inline constexpr double kFlowMaxLosses = 99.9;
 inline constexpr double kFlowMaxReflux = 1000.0;
 inline constexpr double kFlowMaxStrength = 97.17;

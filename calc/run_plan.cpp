@@ -26,8 +26,6 @@ const char* const kStartNotAboveCut =
 const char* const kStreamNotAboveCut =
     BREVIMO_TR_NOOP("Ошибка, крепость отбора в начале перегонки не выше крепости отсечки");
 
-// The azeotrope closes the boiling table: its liquid and vapour are alike.
-const double kAzeotropeMass = VleTable::Liquid[VleTable::kRows - 1];
 const double kEthanolDensity = WaterAlcoholTable::Density[WaterAlcoholTable::kRows - 1];
 
 int Fail(std::string* errorText, const char* message) {
@@ -64,13 +62,19 @@ struct Column {
   }
 };
 
+// The column's search: how close its answer comes (molar %), and the warm
+// start's first secant step and most secant steps before the bracketed
+// search takes over.
+constexpr double kColumnTolerance = 1e-11;
+constexpr double kSecantStart = 1e-4;
+constexpr int kSecantSteps = 8;
+
 // The root of h(x) = column.PotVapour(x) - target in lo..hi, where h rises,
 // h(lo) <= 0 < h(hi): regula falsi, Illinois variant.
 double SolveColumn(const Column& column, double target, double lo, double flo, double hi,
                    double fhi) {
-  constexpr double kTolerance = 1e-11; // molar %
   int side = 0;
-  for (int i = 0; i < 200 && hi - lo > kTolerance; ++i) {
+  for (int i = 0; i < 200 && hi - lo > kColumnTolerance; ++i) {
     double x = (lo * fhi - hi * flo) / (fhi - flo);
     if (!(x > lo && x < hi)) x = 0.5 * (lo + hi);
     const double fx = column.PotVapour(x) - target;
@@ -105,54 +109,53 @@ int ColumnDistillate(double potMass, int plates, double reflux, double hint,
   // a = R / (R + 1), written so that R = 0 and R = infinity give 0 and 1.
   const Column column{plates, 1.0 / (1.0 + 1.0 / reflux), 1.0 / (reflux + 1.0)};
   const double target = MolarFromMass(vapourMass);
-  const double top = MolarFromMass(kAzeotropeMass);
+  auto h = [&](double x) { return column.PotVapour(x) - target; };
   // The distillate lies between the pot's vapour (no stage enriches) and
-  // the azeotrope.
-  double lo = target, hi = top;
-  double flo = column.PotVapour(lo) - target;
-  double fhi = column.PotVapour(hi) - target;
-  double x = 0.0;
-  if (!(fhi > 0.0)) {
-    x = hi; // even the azeotrope needs no stronger vapour from the pot
-  } else if (!(flo < 0.0)) {
-    x = lo;
-  } else {
-    // Warm start: a bracket grown around the previous answer, which moves
-    // little from one step to the next.
-    const double guess = hint > 0.0 ? MolarFromMass(std::min(hint, kAzeotropeMass)) : 0.0;
-    if (guess > lo && guess < hi) {
-      const double fg = column.PotVapour(guess) - target;
-      double delta = std::max(1e-7, 1e-5 * guess);
-      if (fg > 0.0) {
-        hi = guess;
-        fhi = fg;
-        for (double p = guess - delta; p > lo; delta *= 4.0, p = hi - delta) {
-          const double fp = column.PotVapour(p) - target;
-          if (fp <= 0.0) {
-            lo = p;
-            flo = fp;
-            break;
-          }
-          hi = p;
-          fhi = fp;
-        }
-      } else {
-        lo = guess;
-        flo = fg;
-        for (double p = guess + delta; p < hi; delta *= 4.0, p = lo + delta) {
-          const double fp = column.PotVapour(p) - target;
-          if (fp > 0.0) {
-            hi = p;
-            fhi = fp;
-            break;
-          }
-          lo = p;
-          flo = fp;
-        }
+  // the azeotrope; h rises from h(lo) <= 0. The ends' values are found when
+  // needed (NaN until then), and every value found narrows the bracket.
+  double lo = target, hi = MolarFromMass(kAzeotropeMass);
+  double flo = std::nan(""), fhi = std::nan("");
+  auto narrow = [&](double x, double fx) {
+    if (fx > 0.0) {
+      hi = x;
+      fhi = fx;
+    } else {
+      lo = x;
+      flo = fx;
+    }
+  };
+  // Warm start: secant steps from the previous answer, which moves little
+  // and smoothly from one step to the next.
+  const double guess = hint > 0.0 ? MolarFromMass(std::min(hint, kAzeotropeMass)) : 0.0;
+  if (guess > lo && guess < hi) {
+    double x0 = guess, f0 = h(x0);
+    narrow(x0, f0);
+    double x1 = std::clamp(x0 + (f0 > 0.0 ? -kSecantStart : kSecantStart), lo, hi);
+    double f1 = h(x1);
+    narrow(x1, f1);
+    for (int i = 0; i < kSecantSteps && f1 != f0; ++i) {
+      const double x2 = x1 - f1 * (x1 - x0) / (f1 - f0);
+      if (!(x2 > lo && x2 < hi)) break;
+      x0 = x1;
+      f0 = f1;
+      x1 = x2;
+      f1 = h(x1);
+      narrow(x1, f1);
+      if (f1 == 0.0 || std::abs(x1 - x0) <= kColumnTolerance) {
+        *distillateMass = std::min(MassFromMolar(x1), kAzeotropeMass);
+        return 1;
       }
     }
-    x = flo == 0.0 ? lo : SolveColumn(column, target, lo, flo, hi, fhi);
   }
+  if (std::isnan(fhi)) fhi = h(hi);
+  if (std::isnan(flo)) flo = h(lo);
+  double x = 0.0;
+  if (!(fhi > 0.0))
+    x = hi; // even the azeotrope needs no stronger vapour from the pot
+  else if (!(flo < 0.0))
+    x = lo;
+  else
+    x = SolveColumn(column, target, lo, flo, hi, fhi);
   *distillateMass = std::min(MassFromMolar(x), kAzeotropeMass);
   return 1;
 }

@@ -38,6 +38,8 @@ enum RunPlanCut : int {
 };
 inline constexpr int kPlanFractions = 3;
 
+// The inputs of a plan; the defaults are the worked plan: a second run of
+// 20 l of raw spirit.
 struct RunPlanInput {
   // The charge, as a run's start: RunByStrength gives its strength (% vol),
   // RunByBoiling its boiling temperature (°C).
@@ -49,12 +51,13 @@ struct RunPlanInput {
   double reflux = 3.0;   // reflux ratio; ignored without plates
   double power = 2000.0; // heater, W
   double losses = 10.0;  // heat losses, % of the power
-  // The cuts. Heads: a share of the absolute alcohol charged, met to
+  // The cuts. Heads: a share (%) of the absolute alcohol charged, met to
   // within half a step (a step is heads while the middle of its alcohol
-  // lies below the share). The hearts'
-  // end and the run's end: RunByStrength is the stream's strength (% vol)
-  // falling below the value, RunByBoiling the pot's boiling temperature
-  // (°C) passing it, as a run's end.
+  // lies below the share). The hearts' end and the run's end:
+  // RunByStrength is the stream's strength (% vol) falling below the
+  // value, any other kind the pot's boiling temperature (°C) passing it,
+  // as a run's end. The run's end cuts the hearts short when it comes
+  // first, which only cuts of two kinds allow.
   double heads = 5.0;
   int heartsEndKind = RunByStrength;
   double heartsEndValue = 80.0;
@@ -111,7 +114,11 @@ int ColumnDistillate(double potMass, int plates, double reflux, double hint,
 
 // Plans the run. Returns 1 with the plan in *plan, or 0 with the message in
 // *errorText (a boiling failure's is the boiling object's ErrorText());
-// *plan is then not to be relied on.
+// *plan is then not to be relied on. Refused, in this order: the wash
+// volume, the charge, the plates, the power, losses and reflux (the
+// reflux only with plates), the heads, each cut's value, cuts of a kind in
+// the wrong order, a charge not above a pot cut, a first stream not above
+// a stream cut.
 int PlanRun(const RunPlanInput& input, BoilingOperations& boiling, RunPlan* plan,
             std::string* errorText);
 

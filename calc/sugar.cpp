@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <iterator>
 
 namespace brevimo {
@@ -50,13 +49,30 @@ constexpr Coefficients kMassFractionFromDensity = {
     4985299.102614497, -454282.3605440039,
 };
 
+// x^n rounded once to the nearest double: the product is carried as an
+// unevaluated sum hi + lo of two doubles (Dekker's exact product), so every
+// platform gets the same double, whatever its C library's pow gives.
+double Power(double x, int n) {
+  constexpr double kSplit = 134217729.0; // 2^27 + 1: halves of 26 and 27 bits
+  const double xc = kSplit * x, xh = xc - (xc - x), xl = x - xh;
+  double hi = x, lo = 0.0;
+  for (int k = 2; k <= n; ++k) {
+    const double p = hi * x;
+    const double hc = kSplit * hi, hh = hc - (hc - hi), hl = hi - hh;
+    const double e = ((hh * xh - p) + hh * xl + hl * xh) + hl * xl + lo * x;
+    hi = p + e;
+    lo = e - (hi - p);
+  }
+  return hi;
+}
+
 // c0 + c1 x + c2 x^2 + ... + c9 x^9, each power taken on its own and the
 // terms summed in order. The density fits are ill-conditioned: a Horner
 // scheme or running products give other last digits, so keep this form.
 double Fit(const Coefficients& c, double x) {
   double sum = c[0] + c[1] * x;
   for (int n = 2; n < 10; ++n)
-    sum += c[n] * std::pow(x, n);
+    sum += c[n] * Power(x, n);
   return sum;
 }
 
@@ -144,16 +160,19 @@ struct WantedRange {
 };
 
 constexpr WantedRange kPerLitre{0.0,
-                                1208.41,
+                                kSugarPerLitreMax,
                                 0.1,
                                 kSugarContentMin,
                                 kSugarContentMax,
                                 BREVIMO_TR_NOOP("Масса сахара на 1 л раствора 0..1208.41 г")};
-constexpr WantedRange kDensity{
-    1000.0,           1441.7,           0.001,
-    kSugarDensityMin, kSugarDensityMax, BREVIMO_TR_NOOP("Плотность раствора 1000..1441.7 г/л")};
+constexpr WantedRange kDensity{kSugarPageDensityMin,
+                               kSugarPageDensityMax,
+                               0.001,
+                               kSugarDensityMin,
+                               kSugarDensityMax,
+                               BREVIMO_TR_NOOP("Плотность раствора 1000..1441.7 г/л")};
 constexpr WantedRange kPerKilogram{0.0,
-                                   840.0,
+                                   kSugarPerKgMax,
                                    0.1,
                                    kSugarMassFractionMin,
                                    kSugarMassFractionMax,

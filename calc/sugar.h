@@ -28,6 +28,12 @@ inline constexpr double kSugarMassFractionMax = 84.0;
 inline constexpr double kSugarDensityMin = 1.0;
 inline constexpr double kSugarDensityMax = 1.4417;
 
+// The same ranges in the sugar page's units: sugar per litre (g/l), the
+// solution's density (g/l) and sugar per kilogram (g/kg).
+inline constexpr double kSugarPerLitreMax = 1208.41;
+inline constexpr double kSugarPageDensityMin = 1000.0, kSugarPageDensityMax = 1441.7;
+inline constexpr double kSugarPerKgMax = 840.0;
+
 // The amount of a batch that is known.
 enum SugarGiven : int {
   GivenSugarWeight = 0,  // g

@@ -131,7 +131,7 @@ int CorrectReading(double reading, double tMeasure, double tWanted, double* dens
   if (tMeasure < kCorrectionMinTemperature || tMeasure > kCorrectionMaxTemperature ||
       tWanted < kCorrectionMinTemperature || tWanted > kCorrectionMaxTemperature)
     rangeMessage = BREVIMO_TR_NOOP("Выход за пределы допустимых температур");
-  else if (reading < 0.0 || reading > 100.0)
+  else if (reading < kPercentMin || reading > kPercentMax)
     rangeMessage = BREVIMO_TR_NOOP("Выход за пределы допустимой концентрации");
   if (rangeMessage) {
     SetError(errorText, rangeMessage);

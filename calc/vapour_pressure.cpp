@@ -240,7 +240,7 @@ int WaterBoilingFromPressure(double pressure, double* temperature, std::string* 
 }
 
 int CoeffFromConcentration(int unit, double conc, double* coeff, std::string* errorText) {
-  if (!(conc >= 0.0 && conc <= 100.0)) {
+  if (!(conc >= kPercentMin && conc <= kPercentMax)) {
     SetError(errorText, BREVIMO_TR_NOOP("Концентрация спирта должна быть 0...100%"));
     return 0;
   }
@@ -429,6 +429,31 @@ int PressureToMmHg(int unit, double value, double* mmHg) {
   if (unit < 0 || unit >= kPressureUnits) return 0;
   *mmHg = unit == MmHg ? value : value * kMmHgPerUnit[unit];
   return 1;
+}
+
+namespace {
+
+int TypedToBase(int unit, double typed, int (*toBase)(int, double, double*),
+                int (*fromBase)(int, double, double*), double* base, std::string* errorText) {
+  double value = 0.0, shown = 0.0;
+  if (!toBase(unit, typed, &value)) return 0;
+  fromBase(unit, value, &shown);
+  if (!AllFinite({value, shown})) {
+    SetError(errorText, kNonFiniteMessage);
+    return 0;
+  }
+  *base = value;
+  return 1;
+}
+
+} // namespace
+
+int TemperatureTypedToCelsius(int unit, double typed, double* celsius, std::string* errorText) {
+  return TypedToBase(unit, typed, TemperatureToCelsius, TemperatureFromCelsius, celsius, errorText);
+}
+
+int PressureTypedToMmHg(int unit, double typed, double* mmHg, std::string* errorText) {
+  return TypedToBase(unit, typed, PressureToMmHg, PressureFromMmHg, mmHg, errorText);
 }
 
 } // namespace brevimo

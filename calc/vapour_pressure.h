@@ -27,6 +27,12 @@ struct VapourPressureTable {
   static const double Water[kRows];    // °C, 0.0 .. 231.9
 };
 
+// The table's span, the bounds of its lookups: pressure (mm Hg) and the
+// boiling temperatures of pure ethanol and pure water (°C).
+inline constexpr double kVapourPressureMin = 4.57, kVapourPressureMax = 21730.0;
+inline constexpr double kEthanolBoilingMin = -13.18, kEthanolBoilingMax = 199.0;
+inline constexpr double kWaterBoilingMin = 0.0, kWaterBoilingMax = 231.9;
+
 // Boiling coefficients of ethanol-water mixtures: 109 rows from pure water to
 // pure ethanol, each mixture given as mass, molar and volume percent. At any
 // pressure P a mixture boils at Tw(P) - (Tw(P) - Te(P)) * Coeff.
@@ -97,5 +103,12 @@ int TemperatureFromCelsius(int unit, double celsius, double* value);
 int TemperatureToCelsius(int unit, double value, double* celsius);
 int PressureFromMmHg(int unit, double mmHg, double* value);
 int PressureToMmHg(int unit, double value, double* mmHg);
+
+// A value typed in a unit, to the model's unit (°C, mm Hg). One whose
+// conversion, or whose showing in the same unit again, would not be finite
+// is refused with kNonFiniteMessage: a page never shows such a number. An
+// unknown unit fails without a message. Nothing is written on failure.
+int TemperatureTypedToCelsius(int unit, double typed, double* celsius, std::string* errorText);
+int PressureTypedToMmHg(int unit, double typed, double* mmHg, std::string* errorText);
 
 } // namespace brevimo

@@ -4,10 +4,11 @@
 #pragma once
 
 #include "messages.h"
+#include "number_format.h"
+#include "suggestions.h"
 
 #include <iosfwd>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace brevimo::cli {
@@ -28,21 +29,5 @@ int RunCalc(const std::vector<std::string>& args, std::istream& in, std::ostream
             std::ostream& err, Language language);
 // The same with nothing on standard input, in the environment's language.
 int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-
-// The shortest text that reads back as exactly the same double ("0" for
-// either zero).
-std::string ShortestNumber(double value);
-// A number as brevimo-calc prints it: the shortest text, or with digits >= 0
-// rounded to that many decimals (never "-0.00").
-std::string FormatNumber(double value, int digits);
-
-// How an option's text reads as a number: the whole text one decimal number
-// (sign, digits with a point or a comma, an exponent), blanks and tabs
-// around it allowed.
-enum class NumberText { Ok, NotANumber, OutOfRange };
-NumberText ReadNumber(std::string_view text, double* value);
-
-// The name nearest to a mistyped word, when it is a near miss; else "".
-std::string NearestName(std::string_view word, const std::vector<std::string>& names);
 
 } // namespace brevimo::cli

@@ -2,6 +2,7 @@
 #include "messages.h"
 
 #include "translations/english_messages.h"
+#include "user_locale.h"
 
 #include <cctype>
 #include <cstdlib>
@@ -21,7 +22,8 @@ Language LanguageFromEnvironment() {
     const char* value = std::getenv(variable);
     if (value && *value) return LanguageOfLocale(value);
   }
-  return Language::Russian;
+  const std::string user = UserInterfaceLocale();
+  return LanguageOfLocale(user.c_str());
 }
 
 std::string TranslateMessage(const std::string& message, Language language) {

@@ -14,7 +14,8 @@ enum class Language { Russian, English };
 // English, anything else Russian, as in the window).
 Language LanguageOfLocale(const char* name);
 // The language of the environment: the first non-empty of LC_ALL,
-// LC_MESSAGES and LANG.
+// LC_MESSAGES and LANG; without them (Windows sets none) the user's
+// interface language.
 Language LanguageFromEnvironment();
 
 // A calculation's message in the language: found as it is, or as the printf

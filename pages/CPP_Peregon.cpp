@@ -159,8 +159,8 @@ void CPP_Peregon::RunDistillation() {
     CWaitCursor wait;
     PageBoiling boiling(*m_pBoilingPage);
     // Every step is kept for the chart, and written on to the file.
-    brevimo::DistillationRecorder recorder(run.get(), file ? &*file : nullptr);
-    ok = brevimo::RunDistillation(run->input, boiling, &recorder, &result, &ErrText);
+    ok = brevimo::RecordDistillation(run.get(), boiling, true, file ? &*file : nullptr,
+                                     &ErrText);
   }
   // The file holds the steps done, also those of a failed run.
   std::string fileMessage;

@@ -11,24 +11,18 @@ using namespace brevimo;
 namespace {
 
 // Reads a solution field given in a unit into its member (°C or mm Hg). An
-// unknown unit leaves the member as it was. A value whose conversion, or
-// whose showing in the same unit, would overflow is refused: the page must
-// never show a number that is not finite.
+// unknown unit leaves the member as it was; a value the page could not show
+// again is refused with its message.
 void ReadInUnit(CDataExchange* pDX, int id, const std::string& text, int unit,
-                int (*toBase)(int, double, double*), int (*fromBase)(int, double, double*),
-                double& member) {
+                int (*toBase)(int, double, double*, std::string*), double& member) {
   double typed = 0.0;
   DDX_Number(pDX, id, text, typed);
   if (pDX->m_bFailed) return;
-  double base = 0.0, shown = 0.0;
-  if (!toBase(unit, typed, &base)) return;
-  fromBase(unit, base, &shown);
-  if (!AllFinite({base, shown})) {
-    AfxMessageBox(kNonFiniteMessage);
-    pDX->Fail(id);
-    return;
-  }
-  member = base;
+  std::string error;
+  if (toBase(unit, typed, &member, &error)) return;
+  if (error.empty()) return;
+  AfxMessageBox(error);
+  pDX->Fail(id);
 }
 
 // The text of a solution field shown in a unit; an unknown unit leaves the
@@ -95,10 +89,8 @@ void CPP_VacPereg::DoDataExchange(CDataExchange* pDX) {
   m_nConcUnit = Selection(m_cConcUnit);
   m_nTempUnit = Selection(m_cTempUnit);
   m_nPressureUnit = Selection(m_cPressureUnit);
-  ReadInUnit(pDX, 1031, m_sSolTemp, m_nTempUnit, TemperatureToCelsius, TemperatureFromCelsius,
-             m_dSolTemp);
-  ReadInUnit(pDX, 1032, m_sSolPressure, m_nPressureUnit, PressureToMmHg, PressureFromMmHg,
-             m_dSolPressure);
+  ReadInUnit(pDX, 1031, m_sSolTemp, m_nTempUnit, TemperatureTypedToCelsius, m_dSolTemp);
+  ReadInUnit(pDX, 1032, m_sSolPressure, m_nPressureUnit, PressureTypedToMmHg, m_dSolPressure);
 }
 
 template <class Calc> void CPP_VacPereg::Calculate(Calc calc) {

@@ -125,8 +125,8 @@ void CPP_VolMasMol::OnCalcPycnometer() {
 }
 
 void CPP_VolMasMol::CalcFromDensity(double density, double reading) {
-  double massPct = 0.0;
-  if (!m_pSheet->ConcentrationFromDensity(density, brevimo::MassPct, &massPct, &ErrText)) {
+  brevimo::Strengths s;
+  if (!brevimo::StrengthsFromDensity(density, &s, &ErrText)) {
     AfxMessageBox(ErrText);
     return;
   }
@@ -134,7 +134,7 @@ void CPP_VolMasMol::CalcFromDensity(double density, double reading) {
   // shown on return to the page is always a number.
   m_dDensity = density;
   m_dPycnometer = reading;
-  m_dMassPct = massPct;
+  m_dMassPct = s.mass;
   // Everything is recomputed from the mass percent as shown (two decimals).
   UpdateData(false);
   OnCalcMass();

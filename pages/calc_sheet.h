@@ -28,11 +28,6 @@ struct DistillationRun;
 
 class CCalcSheet : public CPropertySheet {
 public:
-  static int ConcentrationFromDensity(double density, int toUnit, double* result,
-                                      std::string* errorText) {
-    return brevimo::ConcentrationFromDensity(density, toUnit, result, errorText);
-  }
-
   // The chart of the distillation run: Show puts the run in it and brings
   // it to the front; Refresh puts the run in it only while it is open. A
   // face without a chart window ignores both.

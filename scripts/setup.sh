@@ -26,9 +26,11 @@ packages=(
   emscripten node-acorn chromium chromium-driver python3-selenium
   # the Windows side: cross compiler, Wine (fonts-wine: the Tahoma of the tests
   # under Wine), installer, icon; its window check uses xvfb, xauth and xdotool
-  # above, its deployment Qt's translations from qt6-translations-l10n
+  # above, its deployment Qt's translations from qt6-translations-l10n, the
+  # installer's pictures imagemagick; signing in make windows-package and its
+  # test (windows_signing, which makes its certificate with openssl)
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 nsis icoutils
-  fonts-wine fonts-liberation imagemagick
+  fonts-wine fonts-liberation imagemagick osslsigncode openssl
 )
 
 missing=()

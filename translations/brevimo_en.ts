@@ -158,6 +158,10 @@
         <translation>CSV table (*.csv)</translation>
     </message>
     <message>
+        <source>CSV для Excel с десятичной запятой (*.csv)</source>
+        <translation>CSV for Excel with a decimal comma (*.csv)</translation>
+    </message>
+    <message>
         <source>Сохранить PNG…</source>
         <translation>Save PNG…</translation>
     </message>

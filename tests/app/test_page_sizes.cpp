@@ -67,7 +67,7 @@ protected:
     const QRegularExpression sized(QStringLiteral("^\\d+ \\d+ (\\S+ (.*))$"));
     for (QString& line : lines)
       if (const auto match = sized.match(line); match.hasMatch())
-        line = size(match.captured(2)) + QLatin1Char(' ') + match.captured(1);
+        line = size(match.captured(2).trimmed()) + QLatin1Char(' ') + match.captured(1); // "\r" on Windows
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(lines.join(QLatin1Char('\n')).toUtf8());
   }

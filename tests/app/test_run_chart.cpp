@@ -187,6 +187,25 @@ TEST(RunStepsModel, HeadsShowQuantityAndUnitInTheInterfaceLanguage) {
   EXPECT_EQ(model.Csv(), "TKipBak,VConBak,VolBak,ParVolCon,OutVol,OutVolCon\n");
 }
 
+// The CSV for Excel under a decimal comma: ";" between the values, a comma
+// in each number, the names and the line ends of the CSV.
+TEST(RunStepsModel, ExcelCsvSeparatesBySemicolonsWithDecimalCommas) {
+  auto run = std::make_shared<DistillationRun>();
+  DistillationStep step;
+  step.TKipBak = 92.5;
+  step.VConBak = 10.25;
+  step.VolBak = 19.98;
+  step.ParVolCon = 55.5;
+  step.OutVol = 0.02;
+  step.OutVolCon = 55.5;
+  run->steps = {step, step};
+  CRunStepsModel model;
+  model.SetRun(run);
+  EXPECT_EQ(model.ExcelCsv(), "TKipBak;VConBak;VolBak;ParVolCon;OutVol;OutVolCon\n"
+                              "92,50;10,25;19,9800;55,50;0,0200;55,50\n"
+                              "92,50;10,25;19,9800;55,50;0,0200;55,50\n");
+}
+
 // Runs whose sizes differ by many orders of magnitude, one after the other
 // and both ways, in the window open and closed: no axis may ask for more
 // than a few dozen ticks (a small interval left over from the run before

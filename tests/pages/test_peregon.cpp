@@ -263,6 +263,13 @@ TEST_F(PeregonTest, ChartExportsHoldTheResultsFilesValues) {
   const std::string saved((std::istreambuf_iterator<char>(csv)), {});
   EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 225);
   EXPECT_EQ(saved, expected);
+  // for Excel under a decimal comma: ";" between the values, "92,5" for 92.5
+  std::string excel = expected;
+  for (char& c : excel)
+    c = c == ',' ? ';' : c == '.' ? ',' : c;
+  ASSERT_TRUE(chart->SaveExcelCsv(QString::fromStdString((m_dir / "excel.csv").string())));
+  EXPECT_EQ(ReadResults(m_dir, "excel.csv"), excel);
+  EXPECT_EQ(excel.substr(0, excel.find('\n')), "TKipBak;VConBak;VolBak;ParVolCon;OutVol;OutVolCon");
 
   ASSERT_TRUE(chart->SavePng(QString::fromStdString((m_dir / "run.png").string())));
   EXPECT_FALSE(QImage(QString::fromStdString((m_dir / "run.png").string())).isNull());
