@@ -279,7 +279,7 @@ Outcome Plan(const PlanArgs& a, std::vector<Results>* steps) {
   if (!PlanRun(input, boiling, &plan, &error)) return Refused(error);
   if (a.steps) {
     for (const RunPlanStep& step : plan.course) {
-      const double values[] = {step.potBoiling, step.potStrength, step.potVolume, step.stream,
+      const double values[] = {step.potBoiling, step.potStrength, step.potVolume,       step.stream,
                                step.collected,  step.minutes,     double(step.fraction)};
       Results row;
       for (std::size_t i = 0; i < std::size(kPlanStepKeys); ++i)

@@ -198,14 +198,15 @@ std::vector<ResultKey> PlanResultKeys() {
       {"heads", "heads"}, {"hearts", "hearts"}, {"tails", "tails"}};
   for (const auto& [prefix, name] : fractions) {
     const std::string p = prefix, n = name;
-    keys.insert(keys.end(),
-                {{p + "_volume", n + ": volume, l"},
-                 {p + "_strength", n + ": strength, % vol"},
-                 {p + "_alcohol", n + ": absolute alcohol, l"},
-                 {p + "_minutes", n + ": how long they take, minutes"},
-                 {p + "_end_minutes", n + ": end, minutes from the start"},
-                 {p + "_end_pot_temperature", n + ": the pot's boiling temperature at their end, °C"},
-                 {p + "_end_stream_strength", n + ": the stream's strength at their end, % vol"}});
+    keys.insert(
+        keys.end(),
+        {{p + "_volume", n + ": volume, l"},
+         {p + "_strength", n + ": strength, % vol"},
+         {p + "_alcohol", n + ": absolute alcohol, l"},
+         {p + "_minutes", n + ": how long they take, minutes"},
+         {p + "_end_minutes", n + ": end, minutes from the start"},
+         {p + "_end_pot_temperature", n + ": the pot's boiling temperature at their end, °C"},
+         {p + "_end_stream_strength", n + ": the stream's strength at their end, % vol"}});
   }
   keys.insert(keys.end(), {{"pot_volume", "left in the pot: volume, l"},
                            {"pot_strength", "left in the pot: strength, % vol"},
@@ -213,9 +214,12 @@ std::vector<ResultKey> PlanResultKeys() {
                            {"hearts_share", "hearts' alcohol, % of the alcohol charged"},
                            {"steps", "number of steps"}});
   const char* const columns[std::size(kPlanStepKeys)] = {
-      "--steps: the pot's boiling temperature, °C", "--steps: the pot's strength, % vol",
-      "--steps: liquid left in the pot, l",          "--steps: the step's stream, % vol",
-      "--steps: distillate collected so far, l",     "--steps: clock at the step's end, minutes",
+      "--steps: the pot's boiling temperature, °C",
+      "--steps: the pot's strength, % vol",
+      "--steps: liquid left in the pot, l",
+      "--steps: the step's stream, % vol",
+      "--steps: distillate collected so far, l",
+      "--steps: clock at the step's end, minutes",
       "--steps: the fraction, counted from 0: heads, hearts, tails"};
   for (std::size_t i = 0; i < std::size(kPlanStepKeys); ++i)
     keys.push_back({kPlanStepKeys[i], columns[i]});

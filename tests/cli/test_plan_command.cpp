@@ -28,10 +28,24 @@ Outcome Calc(std::vector<std::string> args) {
 
 // The worked plan: 20 l at 40 % vol, 5 plates, reflux 3, 2000 W, 10 %
 // losses, 5 % heads, hearts to an 80 % vol stream, the end at a 98 °C pot.
-const std::vector<std::string> kWorked = {
-    "--volume", "20",   "--strength", "40", "--plates", "5",   "--reflux",
-    "3",        "--power", "2000",    "--losses", "10", "--heads", "5",
-    "--hearts-end-strength", "80", "--end-temperature", "98"};
+const std::vector<std::string> kWorked = {"--volume",
+                                          "20",
+                                          "--strength",
+                                          "40",
+                                          "--plates",
+                                          "5",
+                                          "--reflux",
+                                          "3",
+                                          "--power",
+                                          "2000",
+                                          "--losses",
+                                          "10",
+                                          "--heads",
+                                          "5",
+                                          "--hearts-end-strength",
+                                          "80",
+                                          "--end-temperature",
+                                          "98"};
 
 TEST(PlanCommand, GivesTheModelsPlanUnderItsKeys) {
   std::vector<std::string> args = kWorked;

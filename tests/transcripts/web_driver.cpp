@@ -115,10 +115,12 @@ private:
     return nullptr;
   }
   bool ReadOnly(int id) const {
-    return std::find(m_state.readOnly.begin(), m_state.readOnly.end(), id) != m_state.readOnly.end();
+    return std::find(m_state.readOnly.begin(), m_state.readOnly.end(), id) !=
+           m_state.readOnly.end();
   }
   bool Disabled(int id) const {
-    return std::find(m_state.disabled.begin(), m_state.disabled.end(), id) != m_state.disabled.end();
+    return std::find(m_state.disabled.begin(), m_state.disabled.end(), id) !=
+           m_state.disabled.end();
   }
   // The first of a radio group's buttons.
   int GroupFirst(int id) const {
@@ -181,9 +183,7 @@ private:
     m_input = {};
     Take(m_sheet->State(m_name), false);
   }
-  void Press(int id) {
-    Take(m_sheet->Click(m_name, id, std::exchange(m_input, {})));
-  }
+  void Press(int id) { Take(m_sheet->Click(m_name, id, std::exchange(m_input, {}))); }
   // The page's answer; a field it refused takes the focus.
   void Take(const web::FormState& state, bool answer = true) {
     m_state = state;
