@@ -3,13 +3,13 @@
 
 #include "brevimo_app.h"
 #include "help_window.h"
+#include "pages/page_registry.h"
 #include "res/icon128.h"
 #include "run_chart_module.h"
 #include "ui/dialog_builder.h"
 #include "ui/language_menu.h"
 #include "ui/message_box.h"
 #include "ui/page_size_cache.h"
-#include "pages/page_registry.h"
 #include "ui/screen_room.h"
 #include "ui/stacked_tab_bar.h"
 #include "ui/translation.h"
@@ -291,7 +291,8 @@ void CDial_Calc::keyPressEvent(QKeyEvent* event) {
   // does.
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     auto* button = qobject_cast<QPushButton*>(focusWidget());
-    if (!button && m_active) button = qobject_cast<QPushButton*>(brevimo::DefaultButtonOf(*m_active));
+    if (!button && m_active)
+      button = qobject_cast<QPushButton*>(brevimo::DefaultButtonOf(*m_active));
     if (button && button->isVisible() && button->isEnabled()) button->click();
     event->accept();
     return;

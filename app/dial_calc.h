@@ -19,7 +19,7 @@ class CRunChart;
 namespace brevimo {
 struct DistillationRun;
 class PageSizeCache;
-}
+} // namespace brevimo
 class CStackedTabBar;
 class QMenu;
 class QScrollArea;

@@ -3,10 +3,10 @@
 
 #include "run_chart_module.h"
 
+#include "calc/number_text.h"
 #include "run_series.h"
 #include "run_steps_model.h"
 #include "ui/message_box.h"
-#include "calc/number_text.h"
 #include "ui/replacing_file.h"
 #include "ui/screen_room.h"
 #include "ui/translation.h"

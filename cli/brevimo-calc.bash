@@ -8,7 +8,7 @@ _brevimo_calc() {
   cur=${COMP_WORDS[COMP_CWORD]}
   prev=${COMP_WORDS[COMP_CWORD - 1]}
 
-  local commands="convert density boiling correct dilute mix output vacuum sugar run batch"
+  local commands="convert density boiling correct dilute mix output vacuum sugar run plan batch"
   local common="--json --digits --help"
   for word in "${COMP_WORDS[@]:1:COMP_CWORD-1}"; do
     case " $commands " in
@@ -41,6 +41,7 @@ _brevimo_calc() {
     options+=" --result-volume --result-weight"
     ;;
   run) options="--start-temperature --start-strength --end-temperature --end-strength --wash --steps" ;;
+  plan) options="--volume --strength --temperature --plates --reflux --power --losses --heads --hearts-end-strength --hearts-end-temperature --end-strength --end-temperature --steps" ;;
   batch) options="" ;;
   *)
     if [[ $cur == -* ]]; then

@@ -119,7 +119,7 @@ Answer CommandLine::Evaluate(const std::vector<std::string>& args, Language lang
     if (!o.ok) {
       answer.status = ExitRefused;
       answer.message = TranslateMessage(o.error, language);
-    } else if (in_.run.steps) {
+    } else if (in_.run.steps || in_.plan.steps) {
       answer.isSteps = true;
       answer.steps = std::move(steps);
     } else {

@@ -13,6 +13,7 @@
 #include "calc/vapour_pressure.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 namespace brevimo::cli {
@@ -248,6 +249,62 @@ Outcome Run(const RunArgs& a, std::vector<Results>* steps) {
            {RunRemaining, result.VolBak},
            {RunSteps, static_cast<double>(result.steps)}},
           {}};
+}
+
+Outcome Plan(const PlanArgs& a, std::vector<Results>* steps) {
+  RequireOne("plan", {&a.strength, &a.temperature});
+  RequireOne("plan", {&a.heartsEndStrength, &a.heartsEndTemperature});
+  RequireOne("plan", {&a.endStrength, &a.endTemperature});
+  RunPlanInput input;
+  input.startKind = a.strength.given() ? RunByStrength : RunByBoiling;
+  input.startValue = a.strength.given() ? a.strength.value : a.temperature.value;
+  input.washVolume = a.volume.value;
+  // A plate count that is not a whole number is out of the plates' range.
+  const double plates = a.plates.value;
+  input.plates = plates >= 0.0 && plates <= kPlanMaxPlates && plates == std::floor(plates)
+                     ? static_cast<int>(plates)
+                     : -1;
+  input.reflux = a.reflux.value;
+  input.power = a.power.value;
+  input.losses = a.losses.value;
+  input.heads = a.heads.value;
+  input.heartsEndKind = a.heartsEndStrength.given() ? RunByStrength : RunByBoiling;
+  input.heartsEndValue =
+      a.heartsEndStrength.given() ? a.heartsEndStrength.value : a.heartsEndTemperature.value;
+  input.endKind = a.endStrength.given() ? RunByStrength : RunByBoiling;
+  input.endValue = a.endStrength.given() ? a.endStrength.value : a.endTemperature.value;
+  TableBoiling boiling;
+  RunPlan plan;
+  std::string error;
+  if (!PlanRun(input, boiling, &plan, &error)) return Refused(error);
+  if (a.steps) {
+    for (const RunPlanStep& step : plan.course) {
+      const double values[] = {step.potBoiling, step.potStrength, step.potVolume,       step.stream,
+                               step.collected,  step.minutes,     double(step.fraction)};
+      Results row;
+      for (std::size_t i = 0; i < std::size(kPlanStepKeys); ++i)
+        row.emplace_back(kPlanStepKeys[i], values[i]);
+      steps->push_back(std::move(row));
+    }
+  }
+  Outcome o{true, {}, {}};
+  for (int f = 0; f < kPlanFractions; ++f) {
+    const RunPlanFraction& fr = plan.fractions[f];
+    const int base = f * kPlanFractionResults;
+    o.values.insert(o.values.end(), {{base + PlanVolume, fr.liquid.volume},
+                                     {base + PlanStrength, fr.liquid.strength},
+                                     {base + PlanAlcohol, fr.liquid.alcohol},
+                                     {base + PlanMinutes, fr.minutes},
+                                     {base + PlanEndMinutes, fr.endMinutes},
+                                     {base + PlanEndPotTemperature, fr.endPotBoiling},
+                                     {base + PlanEndStreamStrength, fr.endStreamVol}});
+  }
+  o.values.insert(o.values.end(), {{PlanPotVolume, plan.pot.volume},
+                                   {PlanPotStrength, plan.pot.strength},
+                                   {PlanPotAlcohol, plan.pot.alcohol},
+                                   {PlanHeartsShare, plan.heartsShare},
+                                   {PlanSteps, static_cast<double>(plan.steps)}});
+  return o;
 }
 
 } // namespace brevimo::cli

@@ -161,6 +161,71 @@ void RunOptions(CLI::App* c, Inputs& in) {
               "per step (with --json an array of objects keyed by the header's names)");
 }
 
+void PlanOptions(CLI::App* c, Inputs& in) {
+  auto& plan = in.plan;
+  AddNumber(c, "--volume", plan.volume, "Charge: its volume, l, above 0")->required();
+  AddNumber(c, "--strength", plan.strength, "Charge: its strength, % vol");
+  AddNumber(c, "--temperature", plan.temperature, "Charge: its boiling temperature, °C");
+  AddNumber(c, "--plates", plan.plates,
+            "Theoretical plates above the pot, a whole number " + Range(0, kPlanMaxPlates) +
+                " (default 0: the pot alone)");
+  AddNumber(c, "--reflux", plan.reflux,
+            "Reflux ratio, " + Range(0.0, kPlanMaxReflux) + " (default 0; ignored without plates)");
+  AddNumber(c, "--power", plan.power, "Heater power, W, above 0")->required();
+  AddNumber(c, "--losses", plan.losses,
+            "Heat losses, % of the power, " + Range(0.0, kPlanMaxLosses) + " (default 0)");
+  AddNumber(c, "--heads", plan.heads,
+            "Heads, % of the absolute alcohol charged, " + Range(0.0, kPlanMaxHeads) +
+                " (default 0)");
+  AddNumber(c, "--hearts-end-strength", plan.heartsEndStrength,
+            "Hearts end when the stream's strength falls below this, % vol");
+  AddNumber(c, "--hearts-end-temperature", plan.heartsEndTemperature,
+            "Hearts end when the pot's boiling temperature passes this, °C");
+  AddNumber(c, "--end-strength", plan.endStrength,
+            "The run ends when the stream's strength falls below this, % vol");
+  AddNumber(c, "--end-temperature", plan.endTemperature,
+            "The run ends when the pot's boiling temperature passes this, °C");
+  c->add_flag("--steps", plan.steps,
+              "Write every step instead: a tab-separated header and a row per step (with --json "
+              "an array of objects keyed by the header's names)");
+}
+
+// A planned run's results: each fraction's, then the pot's; its rows' keys
+// with --steps follow them.
+std::vector<ResultKey> PlanResultKeys() {
+  std::vector<ResultKey> keys;
+  const char* const fractions[kPlanFractions][2] = {
+      {"heads", "heads"}, {"hearts", "hearts"}, {"tails", "tails"}};
+  for (const auto& [prefix, name] : fractions) {
+    const std::string p = prefix, n = name;
+    keys.insert(
+        keys.end(),
+        {{p + "_volume", n + ": volume, l"},
+         {p + "_strength", n + ": strength, % vol"},
+         {p + "_alcohol", n + ": absolute alcohol, l"},
+         {p + "_minutes", n + ": how long they take, minutes"},
+         {p + "_end_minutes", n + ": end, minutes from the start"},
+         {p + "_end_pot_temperature", n + ": the pot's boiling temperature at their end, °C"},
+         {p + "_end_stream_strength", n + ": the stream's strength at their end, % vol"}});
+  }
+  keys.insert(keys.end(), {{"pot_volume", "left in the pot: volume, l"},
+                           {"pot_strength", "left in the pot: strength, % vol"},
+                           {"pot_alcohol", "left in the pot: absolute alcohol, l"},
+                           {"hearts_share", "hearts' alcohol, % of the alcohol charged"},
+                           {"steps", "number of steps"}});
+  const char* const columns[std::size(kPlanStepKeys)] = {
+      "--steps: the pot's boiling temperature, °C",
+      "--steps: the pot's strength, % vol",
+      "--steps: liquid left in the pot, l",
+      "--steps: the step's stream, % vol",
+      "--steps: distillate collected so far, l",
+      "--steps: clock at the step's end, minutes",
+      "--steps: the fraction, counted from 0: heads, hearts, tails"};
+  for (std::size_t i = 0; i < std::size(kPlanStepKeys); ++i)
+    keys.push_back({kPlanStepKeys[i], columns[i]});
+  return keys;
+}
+
 void NoOptions(CLI::App*, Inputs&) {}
 
 // The run's results, then its rows' keys with --steps: the results file's
@@ -277,6 +342,12 @@ std::vector<Command> MakeCommands() {
        "collected and what is left in the still",
        RunOptions, RunResultKeys(),
        [](const Inputs& in, std::vector<Results>* steps) { return Run(in.run, steps); }},
+      {"plan",
+       "A planned run of a still with a column of plates and reflux: heads (a share of the "
+       "alcohol charged), hearts and tails, what is left in the pot, and how long each takes at "
+       "the heater's power",
+       PlanOptions, PlanResultKeys(),
+       [](const Inputs& in, std::vector<Results>* steps) { return Plan(in.plan, steps); }},
       {"batch",
        "Read one command line per line of standard input (words split as a POSIX shell splits "
        "them, without expansions; # comments and blank lines skipped) and write one answer line "
@@ -296,6 +367,7 @@ std::vector<Command> MakeCommands() {
                                 VacuumResults,
                                 SugarResults,
                                 RunResults + kDistillationColumnCount,
+                                PlanResults + std::size(kPlanStepKeys),
                                 0};
   for (std::size_t i = 0; i < commands.size(); ++i)
     if (commands[i].results.size() != counts[i])

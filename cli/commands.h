@@ -9,6 +9,7 @@
 #include "calc/boiling.h"
 #include "calc/concentration.h"
 #include "calc/distillation.h"
+#include "calc/run_plan.h"
 #include "calc/vapour_pressure.h"
 
 #include <string>
@@ -74,6 +75,13 @@ struct RunArgs {
   bool steps = false;
 };
 
+struct PlanArgs {
+  Number volume, strength, temperature;
+  Number plates{0.0}, reflux{0.0}, power, losses{0.0}, heads{0.0};
+  Number heartsEndStrength, heartsEndTemperature, endStrength, endTemperature;
+  bool steps = false;
+};
+
 // Everything a command line sets, reset before each one.
 struct Inputs {
   bool json = false;
@@ -88,6 +96,7 @@ struct Inputs {
   VacuumArgs vacuum;
   SugarArgs sugar;
   RunArgs run;
+  PlanArgs plan;
 };
 
 // Each command's results by their index in its row of the table, in the
@@ -140,6 +149,32 @@ enum SugarResult : int {
 // results file's columns).
 enum RunResult : int { RunDistillate, RunStrength, RunRemaining, RunSteps, RunResults };
 
+// A planned run's results: for heads, hearts and tails in turn (kPlanFraction
+// results each) volume, strength, alcohol, minutes, clock at the end, the
+// pot's temperature and the stream's strength at the end; then the pot.
+enum PlanFractionResult : int {
+  PlanVolume,
+  PlanStrength,
+  PlanAlcohol,
+  PlanMinutes,
+  PlanEndMinutes,
+  PlanEndPotTemperature,
+  PlanEndStreamStrength,
+  kPlanFractionResults
+};
+enum PlanResult : int {
+  PlanPotVolume = kPlanFractions * kPlanFractionResults,
+  PlanPotStrength,
+  PlanPotAlcohol,
+  PlanHeartsShare,
+  PlanSteps,
+  PlanResults
+};
+// The keys of a planned run's rows with --steps.
+inline constexpr const char* kPlanStepKeys[] = {"pot_temperature", "pot_strength", "pot_volume",
+                                                "stream_strength", "collected",    "minutes",
+                                                "fraction"};
+
 // The calculations, by command (calculations.cpp). Run keeps its steps, as
 // rows keyed by the results file's header, in *steps with --steps.
 Outcome Convert(const ConvertArgs& a);
@@ -152,6 +187,7 @@ Outcome Output(const OutputArgs& a);
 Outcome Vacuum(const VacuumArgs& a);
 Outcome Sugar(const SugarArgs& a);
 Outcome Run(const RunArgs& a, std::vector<Results>* steps);
+Outcome Plan(const PlanArgs& a, std::vector<Results>* steps);
 
 // A command of the table. `results` are all it may give, in the order
 // written; a calculation gives values by their index there. The batch

@@ -62,7 +62,15 @@ int Write(const Answer& a, std::ostream& out, std::ostream& err) {
   } else if (a.isSteps && a.json) {
     out << JsonArray(a.steps, a.digits) << '\n';
   } else if (a.isSteps) {
-    out << DistillationFile::kHeader;
+    // The header: the rows' keys (a run's are the results file's columns).
+    if (a.steps.empty()) {
+      out << DistillationFile::kHeader;
+    } else {
+      const Results& first = a.steps.front();
+      for (std::size_t i = 0; i < first.size(); ++i)
+        out << (i ? "\t" : "") << first[i].first;
+      out << '\n';
+    }
     for (const Results& row : a.steps) {
       for (const auto& [name, value] : row)
         out << (&row.front().second == &value ? "" : "\t") << FormatNumber(value, a.digits);

@@ -116,7 +116,9 @@ void DDX_Number(CDataExchange* pDX, int id, const std::string& text, double& val
   value = parsed;
 }
 
-std::string FormatNumber(const char* format, double value) { return brevimo::FormatC(format, value); }
+std::string FormatNumber(const char* format, double value) {
+  return brevimo::FormatC(format, value);
+}
 
 CPropertyPage::CPropertyPage(const brevimo::res::DlgTemplate& tmpl, const char* className)
     : m_template(tmpl), m_className(className) {}

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CPP_CalkTkip.h"
 
-#include "calc_sheet.h"
 #include "calc/boiling.h"
+#include "calc_sheet.h"
 #include "res/dlg_141.h"
-
 
 CPP_CalkTkip::CPP_CalkTkip() : CPropertyPage(brevimo::res::kDialog141, "CPP_CalkTkip") {
   OnClicked(1031, &CPP_CalkTkip::OnCalcFromConc);

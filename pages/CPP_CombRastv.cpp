@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CPP_CombRastv.h"
 
-#include "calc_sheet.h"
 #include "calc/blending.h"
+#include "calc_sheet.h"
 #include "res/dlg_131.h"
-
-
 
 CPP_CombRastv::CPP_CombRastv() : CPropertyPage(brevimo::res::kDialog131, "CPP_CombRastv") {
   OnClicked(1004, &CPP_CombRastv::OnCalc);
@@ -43,9 +41,7 @@ void CPP_CombRastv::DoDataExchange(CDataExchange* pDX) {
   DDX_Number(pDX, 1014, m_sPctRes, m_dPctRes);
 }
 
-void CPP_CombRastv::SetReadOnly(int id, bool readOnly) {
-  GetDlgItem(id).SetReadOnly(readOnly);
-}
+void CPP_CombRastv::SetReadOnly(int id, bool readOnly) { GetDlgItem(id).SetReadOnly(readOnly); }
 
 void CPP_CombRastv::OnModeMix() {
   SetReadOnly(1013, false);

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CPP_KsTCorr.h"
 
-#include "calc_sheet.h"
 #include "calc/number_text.h"
+#include "calc_sheet.h"
 #include "res/dlg_138.h"
-
 
 namespace {
 

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CPP_Peregon.h"
 
-#include "calc_sheet.h"
 #include "calc/distillation.h"
+#include "calc_sheet.h"
 #include "res/dlg_136.h"
-
 
 #include <cstring>
 #include <optional>
@@ -114,10 +113,10 @@ void CPP_Peregon::DoDataExchange(CDataExchange* pDX) {
       failed = true;
     }
     if (failed) AfxMessageBox("Parameters Error");
-    m_sAltStartLabel = m_nStartKind == brevimo::RunByStrength ? brevimo::kAltTemperature
-                                                              : brevimo::kAltStrength;
-    m_sAltEndLabel = m_nEndKind == brevimo::RunByStrength ? brevimo::kAltTemperature
-                                                          : brevimo::kAltStrength;
+    m_sAltStartLabel =
+        m_nStartKind == brevimo::RunByStrength ? brevimo::kAltTemperature : brevimo::kAltStrength;
+    m_sAltEndLabel =
+        m_nEndKind == brevimo::RunByStrength ? brevimo::kAltTemperature : brevimo::kAltStrength;
   }
   DDX_Control(pDX, 1055, m_cStartKind);
   DDX_Control(pDX, 1056, m_cEndKind);
@@ -159,8 +158,7 @@ void CPP_Peregon::RunDistillation() {
     CWaitCursor wait;
     PageBoiling boiling(*m_pBoilingPage);
     // Every step is kept for the chart, and written on to the file.
-    ok = brevimo::RecordDistillation(run.get(), boiling, true, file ? &*file : nullptr,
-                                     &ErrText);
+    ok = brevimo::RecordDistillation(run.get(), boiling, true, file ? &*file : nullptr, &ErrText);
   }
   // The file holds the steps done, also those of a failed run.
   std::string fileMessage;

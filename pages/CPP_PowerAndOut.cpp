@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CPP_PowerAndOut.h"
 
-#include "calc_sheet.h"
 #include "calc/distillation.h"
+#include "calc_sheet.h"
 #include "res/dlg_129.h"
-
 
 CPP_PowerAndOut::CPP_PowerAndOut() : CPropertyPage(brevimo::res::kDialog129, "CPP_PowerAndOut") {
   OnClicked(1004, &CPP_PowerAndOut::OnCalc);

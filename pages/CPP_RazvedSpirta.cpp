@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CPP_RazvedSpirta.h"
 
-#include "calc_sheet.h"
 #include "calc/blending.h"
+#include "calc_sheet.h"
 #include "res/dlg_143.h"
-
 
 CPP_RazvedSpirta::CPP_RazvedSpirta() : CPropertyPage(brevimo::res::kDialog143, "CPP_RazvedSpirta") {
   OnClicked(1042, &CPP_RazvedSpirta::OnCalc);

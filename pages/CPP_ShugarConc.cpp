@@ -4,7 +4,6 @@
 #include "calc/sugar.h"
 #include "res/dlg_144.h"
 
-
 #include <string>
 
 CPP_ShugarConc::CPP_ShugarConc() : CPropertyPage(brevimo::res::kDialog144, "CPP_ShugarConc") {

@@ -5,7 +5,6 @@
 #include "calc/number_text.h"
 #include "res/dlg_132.h"
 
-
 #include <filesystem>
 
 #include <string>
@@ -43,7 +42,8 @@ void CPP_TestPage::OnTest() {
   // Numbers are formatted in the "C" locale, so the decimal point is a point.
   std::string text = "MasCon%\tTkip\tParMas%\tParMol%\n";
   for (int i = 0; i < kLines; ++i)
-    text += brevimo::FormatC("%3d\t%.3f\t%.3f\t%.3f\n", i, boiling[i], vapourMass[i], vapourMolar[i]);
+    text +=
+        brevimo::FormatC("%3d\t%.3f\t%.3f\t%.3f\n", i, boiling[i], vapourMass[i], vapourMolar[i]);
   file->Write(text.data(), text.size());
   std::string message;
   if (!file->Commit(&message)) AfxMessageBox(message);

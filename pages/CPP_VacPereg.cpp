@@ -3,7 +3,6 @@
 
 #include "res/dlg_133.h"
 
-
 #include <cmath>
 
 using namespace brevimo;

@@ -11,7 +11,6 @@
 
 #include <string>
 
-
 class CPP_VacPereg : public CPropertyPage {
 public:
   CPP_VacPereg();

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CPP_VolMasMol.h"
 
-#include "calc_sheet.h"
 #include "calc/concentration.h"
+#include "calc_sheet.h"
 #include "res/dlg_140.h"
-
 
 CPP_VolMasMol::CPP_VolMasMol() : CPropertyPage(brevimo::res::kDialog140, "CPP_VolMasMol") {
   OnClicked(1028, &CPP_VolMasMol::OnCalcVolume);

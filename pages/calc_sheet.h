@@ -7,6 +7,7 @@
 #pragma once
 
 #include "calc/concentration.h"
+#include "pagelayer/property_page.h"
 #include "pages/CPP_CalkTkip.h"
 #include "pages/CPP_CombRastv.h"
 #include "pages/CPP_KsTCorr.h"
@@ -17,7 +18,6 @@
 #include "pages/CPP_ShugarConc.h"
 #include "pages/CPP_VacPereg.h"
 #include "pages/CPP_VolMasMol.h"
-#include "pagelayer/property_page.h"
 
 #include <memory>
 #include <string>

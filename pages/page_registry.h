@@ -13,8 +13,8 @@ class CPropertyPage;
 namespace brevimo {
 
 struct PageEntry {
-  const char* className;             // "CPP_RazvedSpirta": the page's name everywhere
-  const res::DlgTemplate* dialog;    // its template
+  const char* className;               // "CPP_RazvedSpirta": the page's name everywhere
+  const res::DlgTemplate* dialog;      // its template
   CPropertyPage& (*page)(CCalcSheet&); // the sheet's object of the page
 };
 

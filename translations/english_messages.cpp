@@ -23,6 +23,8 @@ std::optional<std::string> EnglishMessage(std::string_view source) {
   return std::nullopt;
 }
 
-std::string EnglishOf(const std::string& message) { return TranslateMessage(message, EnglishMessage); }
+std::string EnglishOf(const std::string& message) {
+  return TranslateMessage(message, EnglishMessage);
+}
 
 } // namespace brevimo

@@ -3,7 +3,6 @@
 
 #include "calc/message_translation.h"
 
-
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>

@@ -41,7 +41,7 @@ private:
 };
 
 // The window's side of a page attached through a WidgetStore.
-QWidget* HostOf(const CPropertyPage& page); // the tab's widget, even before creation
+QWidget* HostOf(const CPropertyPage& page);            // the tab's widget, even before creation
 QWidget* ControlOf(const CPropertyPage& page, int id); // nullptr before creation
 QWidget* CreatedHostOf(const CPropertyPage& page);     // nullptr before creation
 QString CaptionOf(const CPropertyPage& page);          // the tab caption, translated

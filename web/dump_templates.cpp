@@ -57,11 +57,12 @@ void Dump(const char* className, const DlgTemplate& t, bool last) {
     std::string items;
     for (const char* item : c.items)
       items += (items.empty() ? "" : ", ") + Quoted(item);
-    std::printf("  {\"id\": %d, \"kind\": \"%s\", \"text\": %s, \"x\": %d, \"y\": %d, \"cx\": %d, "
-                "\"cy\": %d, \"readOnly\": %s, \"group\": %s, \"items\": [%s]}%s\n",
-                c.id, KindName(c.kind), Quoted(c.text).c_str(), c.x, c.y, c.cx, c.cy,
-                c.style & kReadOnly ? "true" : "false", c.style & kGroup ? "true" : "false",
-                items.c_str(), i + 1 < t.items.size() ? "," : "");
+    std::printf(
+        "  {\"id\": %d, \"kind\": \"%s\", \"text\": %s, \"x\": %d, \"y\": %d, \"cx\": %d, "
+        "\"cy\": %d, \"readOnly\": %s, \"group\": %s, \"default\": %s, \"items\": [%s]}%s\n",
+        c.id, KindName(c.kind), Quoted(c.text).c_str(), c.x, c.y, c.cx, c.cy,
+        c.style & kReadOnly ? "true" : "false", c.style & kGroup ? "true" : "false",
+        c.style & kDefault ? "true" : "false", items.c_str(), i + 1 < t.items.size() ? "," : "");
   }
   std::printf("]}%s\n", last ? "" : ",");
 }

@@ -121,7 +121,8 @@ void FormStore::SetEnabled(int id, bool enabled) {
 
 void FormStore::Type(int id, const std::string& text) {
   auto kind = m_kind.find(id);
-  if (kind != m_kind.end() && kind->second == Kind::Text && !m_readOnly.count(id)) m_text[id] = text;
+  if (kind != m_kind.end() && kind->second == Kind::Text && !m_readOnly.count(id))
+    m_text[id] = text;
 }
 
 void FormStore::Choose(int id, int value) { SetChoice(id, value); }

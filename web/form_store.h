@@ -9,8 +9,8 @@
 
 #include <map>
 #include <set>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace brevimo::web {
@@ -57,8 +57,8 @@ private:
   const Group* GroupOf(int id) const;
 
   std::map<int, Kind> m_kind;
-  std::map<int, std::string> m_text;           // edits and labels
-  std::map<int, int> m_choice;                 // check boxes and lists
+  std::map<int, std::string> m_text;               // edits and labels
+  std::map<int, int> m_choice;                     // check boxes and lists
   std::map<int, std::vector<std::string>> m_items; // list items
   std::vector<Group> m_groups;
   std::set<int> m_readOnly, m_disabled;

@@ -216,7 +216,8 @@ class PageBuilder:
     def button(self, cid):
         item = self.control(cid)
         assert item["kind"] == "button", cid
-        return (f'<button type="button" id="{cid}" class="calc">{self.text(item["text"], "span")}</button>'
+        default = ' data-default="1"' if item.get("default") else ""
+        return (f'<button type="button" id="{cid}" class="calc"{default}>{self.text(item["text"], "span")}</button>'
                 f'<output class="message" id="m{cid}" for="{cid}" role="status"></output>')
 
     def select(self, cid):

@@ -16,12 +16,12 @@ namespace brevimo::web {
 
 // What a page shows after an action, and what it said.
 struct FormState {
-  std::map<int, std::string> text; // edit fields and labels (source texts)
-  std::map<int, int> choice;       // radio groups (first ID), check boxes, lists: index or -1
-  std::vector<int> readOnly;       // edit fields read-only now
-  std::vector<int> disabled;       // controls disabled now
+  std::map<int, std::string> text;   // edit fields and labels (source texts)
+  std::map<int, int> choice;         // radio groups (first ID), check boxes, lists: index or -1
+  std::vector<int> readOnly;         // edit fields read-only now
+  std::vector<int> disabled;         // controls disabled now
   std::vector<std::string> messages; // message boxes, untranslated
-  int focus = 0;                   // the control the page put the focus on, 0 when none
+  int focus = 0;                     // the control the page put the focus on, 0 when none
 };
 
 // The user's input before a click: texts by edit ID, choices by control ID

@@ -35,6 +35,12 @@ snapshot() {
     sort
 }
 path_value() { { run reg query 'HKCU\Environment' /v PATH 2>/dev/null || true; } | tr -d '\r' | sed -n 's/.*REG_[A-Z_]*SZ *//p'; }
+# A user who never ran Brevimo: the build's other tests run its programs in
+# the same prefix and leave their settings and page sizes behind, which the
+# uninstaller would rightly take away.
+run reg delete 'HKCU\Software\Brevimo' /f >/dev/null 2>&1 || true
+run reg delete 'HKCU\Software\The Brevimo developers' /f >/dev/null 2>&1 || true
+rm -rf "$(winepath -u "$dir\\cache\\Brevimo" 2>/dev/null)"
 snapshot >"$work/before"
 user_path=$(path_value)
 want_path=${user_path:+$user_path;}$win_dir

@@ -67,7 +67,8 @@ protected:
     const QRegularExpression sized(QStringLiteral("^\\d+ \\d+ (\\S+ (.*))$"));
     for (QString& line : lines)
       if (const auto match = sized.match(line); match.hasMatch())
-        line = size(match.captured(2).trimmed()) + QLatin1Char(' ') + match.captured(1); // "\r" on Windows
+        line = size(match.captured(2).trimmed()) + QLatin1Char(' ') +
+               match.captured(1); // "\r" on Windows
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(lines.join(QLatin1Char('\n')).toUtf8());
   }
@@ -83,7 +84,7 @@ TEST_F(PageSizesTest, KeptSizesAreTheMeasuredOnesInBothLanguages) {
   for (brevimo::Language language : {brevimo::Language::Russian, brevimo::Language::English}) {
     brevimo::SetLanguage(language);
     QCoreApplication::sendPostedEvents(); // the language change reaches the sheet
-    ExpectMeasuredSizes(Sheet()); // switched: kept for the new language
+    ExpectMeasuredSizes(Sheet());         // switched: kept for the new language
     ExpectMeasuredSizes(Restart());
   }
 }

@@ -5,6 +5,7 @@
 #include "calc/boiling.h"
 #include "calc/concentration.h"
 #include "calc/distillation.h"
+#include "calc/run_plan.h"
 #include "calc/sugar.h"
 #include "calc/temperature_correction.h"
 #include "calc/vapour_pressure.h"
@@ -72,6 +73,8 @@ TEST(HelpLimits, EveryNumberIsANamedConstant) {
       {"kSugarPageDensityMin", kSugarPageDensityMin},
       {"kSugarPageDensityMax", kSugarPageDensityMax},
       {"kSugarPerKgMax", kSugarPerKgMax},
+      {"kPlanMaxPlates", kPlanMaxPlates},
+      {"kPlanMaxHeads", kPlanMaxHeads},
   };
   std::set<std::string> allowed;
   for (const auto& [name, value] : constants)
@@ -82,7 +85,7 @@ TEST(HelpLimits, EveryNumberIsANamedConstant) {
 
   std::vector<std::vector<std::string>> helps{{"--help"}, {"--help-all"}};
   for (const char* command : {"convert", "density", "boiling", "correct", "dilute", "mix", "output",
-                              "vacuum", "sugar", "run", "batch"})
+                              "vacuum", "sugar", "run", "plan", "batch"})
     helps.push_back({command, "--help"});
   std::set<std::string> shown;
   for (const auto& args : helps) {

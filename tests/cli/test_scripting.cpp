@@ -344,7 +344,7 @@ TEST(ScriptingHelp, BashCompletionKnowsEveryName) {
   const std::regex command(R"(\nCommand ([a-z]+):)"), option(R"(\n  (--[a-z0-9-]+)( [a-z0-9|]+)?)");
   for (std::sregex_iterator it(help.begin(), help.end(), command), end; it != end; ++it)
     names.push_back((*it)[1]);
-  EXPECT_EQ(names.size(), 11u);
+  EXPECT_EQ(names.size(), 12u);
   for (std::sregex_iterator it(help.begin(), help.end(), option), end; it != end; ++it) {
     names.push_back((*it)[1]);
     std::istringstream words(std::regex_replace((*it)[2].str(), std::regex("[|]"), " "));

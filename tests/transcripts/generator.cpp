@@ -140,7 +140,7 @@ private:
 
 } // namespace
 
-std::vector<Scenario> RandomScenarios(const PageSpec& page, std::uint32_t seed, int count) {
+std::vector<Scenario> RandomScenarios(const TranscriptPage& page, std::uint32_t seed, int count) {
   std::vector<int> edits, buttons;
   std::vector<const res::DlgItem*> choices;
   for (const res::DlgItem& item : page.dialog->items) {

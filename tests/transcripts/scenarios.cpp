@@ -407,7 +407,7 @@ void TestPage(List& s) {
 
 } // namespace
 
-std::vector<Scenario> HandScenarios(const PageSpec& page) {
+std::vector<Scenario> HandScenarios(const TranscriptPage& page) {
   static const std::map<std::string, std::function<void(List&)>> pages = {
       {"CPP_KsTCorr", KsTCorr},     {"CPP_RazvedSpirta", RazvedSpirta},
       {"CPP_CombRastv", CombRastv}, {"CPP_PowerAndOut", PowerAndOut},
@@ -432,7 +432,7 @@ std::uint32_t Seed(const char* className) {
 
 } // namespace
 
-std::vector<Scenario> AllScenarios(const PageSpec& page, int random) {
+std::vector<Scenario> AllScenarios(const TranscriptPage& page, int random) {
   std::vector<Scenario> all = HandScenarios(page);
   for (Scenario& s : RandomScenarios(page, Seed(page.className), random))
     all.push_back(std::move(s));

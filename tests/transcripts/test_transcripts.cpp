@@ -30,7 +30,7 @@ std::string GoldenPath(const std::string& className) {
 class TranscriptTest : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(TranscriptTest, PageBehavesAsRecorded) {
-  const PageSpec* page = FindPage(GetParam());
+  const TranscriptPage* page = FindPage(GetParam());
   ASSERT_NE(page, nullptr);
   auto driver = MakeWindowDriver();
   const std::string actual = brevimo::transcript::Run(*page, AllScenarios(*page), *driver);
@@ -47,7 +47,7 @@ TEST_P(TranscriptTest, PageBehavesAsRecorded) {
 
 std::vector<std::string> ClassNames() {
   std::vector<std::string> names;
-  for (const PageSpec& page : Pages())
+  for (const TranscriptPage& page : Pages())
     names.push_back(page.className);
   return names;
 }

@@ -9,17 +9,17 @@
 
 namespace brevimo::transcript {
 
-const std::vector<PageSpec>& Pages() {
-  static const std::vector<PageSpec> pages = [] {
-    std::vector<PageSpec> list;
+const std::vector<TranscriptPage>& Pages() {
+  static const std::vector<TranscriptPage> pages = [] {
+    std::vector<TranscriptPage> list;
     for (const PageEntry& entry : SheetPages()) {
-      PageSpec spec{entry.className, entry.dialog, 0, {}};
+      TranscriptPage page{entry.className, entry.dialog, 0, {}};
       const std::string name = entry.className;
       // The correction page refuses in its error line; the run page's chart
       // button opens a window of its own: left out.
-      if (name == "CPP_KsTCorr") spec.errorLine = 1024;
-      if (name == "CPP_Peregon") spec.leftOut = {1099};
-      list.push_back(spec);
+      if (name == "CPP_KsTCorr") page.errorLine = 1024;
+      if (name == "CPP_Peregon") page.leftOut = {1099};
+      list.push_back(page);
     }
     list.push_back({"CPP_TestPage", &res::kDialog132, 0, {}});
     return list;
@@ -27,8 +27,8 @@ const std::vector<PageSpec>& Pages() {
   return pages;
 }
 
-const PageSpec* FindPage(const std::string& className) {
-  for (const PageSpec& page : Pages())
+const TranscriptPage* FindPage(const std::string& className) {
+  for (const TranscriptPage& page : Pages())
     if (className == page.className) return &page;
   return nullptr;
 }
@@ -121,7 +121,7 @@ void Boxes(Driver& driver, std::string& out) {
 
 } // namespace
 
-std::string Run(const PageSpec& page, const std::vector<Scenario>& scenarios, Driver& driver) {
+std::string Run(const TranscriptPage& page, const std::vector<Scenario>& scenarios, Driver& driver) {
   const auto& items = page.dialog->items;
   std::string out = "# Page transcript: every scenario's actions, the messages each gave (box: a\n"
                     "# message box, line: the page's error line), the controls that changed\n"

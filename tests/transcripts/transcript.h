@@ -29,7 +29,7 @@ struct Scenario {
 // A page as the runner knows it: its class, its template, the error line
 // that takes its refusals (0: it has none, refusals are boxes) and the
 // buttons the scenarios leave alone.
-struct PageSpec {
+struct TranscriptPage {
   const char* className;
   const res::DlgTemplate* dialog;
   int errorLine = 0;
@@ -37,8 +37,8 @@ struct PageSpec {
 };
 
 // The nine pages in tab order, then the developer's test page.
-const std::vector<PageSpec>& Pages();
-const PageSpec* FindPage(const std::string& className);
+const std::vector<TranscriptPage>& Pages();
+const TranscriptPage* FindPage(const std::string& className);
 
 // What one control shows, for the control of the template at the same index.
 struct ControlState {
@@ -59,7 +59,7 @@ struct Snapshot {
 class Driver {
 public:
   virtual ~Driver() = default;
-  virtual void Start(const PageSpec& page) = 0;
+  virtual void Start(const TranscriptPage& page) = 0;
   // Each returns false when the action could not be done (a read-only field,
   // a disabled button, no such item); the page is then left as it was.
   virtual bool Type(int id, const std::string& text) = 0;
@@ -71,16 +71,16 @@ public:
 };
 
 // Plays the scenarios on a fresh page of the driver; the transcript text.
-std::string Run(const PageSpec& page, const std::vector<Scenario>& scenarios, Driver& driver);
+std::string Run(const TranscriptPage& page, const std::vector<Scenario>& scenarios, Driver& driver);
 
 // Every scenario of a page: the manual's worked example, the cases of the
 // page tests, each refusal, then `random` seeded ones.
-std::vector<Scenario> AllScenarios(const PageSpec& page, int random = 2000);
+std::vector<Scenario> AllScenarios(const TranscriptPage& page, int random = 2000);
 
 // The hand-written ones alone.
-std::vector<Scenario> HandScenarios(const PageSpec& page);
+std::vector<Scenario> HandScenarios(const TranscriptPage& page);
 // Seeded random scenarios, the same on every platform and standard library.
-std::vector<Scenario> RandomScenarios(const PageSpec& page, std::uint32_t seed, int count);
+std::vector<Scenario> RandomScenarios(const TranscriptPage& page, std::uint32_t seed, int count);
 
 // Where two transcripts first part: the line, its scenario and both texts.
 std::string FirstDifference(const std::string& expected, const std::string& actual);

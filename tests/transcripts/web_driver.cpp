@@ -20,8 +20,8 @@ namespace {
 
 class WebDriver final : public Driver {
 public:
-  void Start(const PageSpec& page) override {
-    m_spec = &page;
+  void Start(const TranscriptPage& page) override {
+    m_page = &page;
     m_sheet = std::make_unique<web::WebSheet>();
     m_name = page.className;
     Take(m_sheet->Show(m_name));
@@ -74,7 +74,7 @@ public:
   Snapshot Snap() override {
     Input();
     Snapshot s;
-    for (const res::DlgItem& item : m_spec->dialog->items) {
+    for (const res::DlgItem& item : m_page->dialog->items) {
       ControlState c;
       c.text = item.text;
       c.enabled = !Disabled(item.id);
@@ -110,20 +110,22 @@ public:
 
 private:
   const res::DlgItem* Item(int id) const {
-    for (const res::DlgItem& item : m_spec->dialog->items)
+    for (const res::DlgItem& item : m_page->dialog->items)
       if (item.id == id && id != res::IDC_STATIC) return &item;
     return nullptr;
   }
   bool ReadOnly(int id) const {
-    return std::find(m_state.readOnly.begin(), m_state.readOnly.end(), id) != m_state.readOnly.end();
+    return std::find(m_state.readOnly.begin(), m_state.readOnly.end(), id) !=
+           m_state.readOnly.end();
   }
   bool Disabled(int id) const {
-    return std::find(m_state.disabled.begin(), m_state.disabled.end(), id) != m_state.disabled.end();
+    return std::find(m_state.disabled.begin(), m_state.disabled.end(), id) !=
+           m_state.disabled.end();
   }
   // The first of a radio group's buttons.
   int GroupFirst(int id) const {
     int first = 0;
-    for (const res::DlgItem& item : m_spec->dialog->items) {
+    for (const res::DlgItem& item : m_page->dialog->items) {
       if (item.style & res::kGroup) first = 0;
       if (item.kind == res::Ctl::Radio && !first) first = item.id;
       if (item.id == id) return first;
@@ -133,7 +135,7 @@ private:
   int Position(int id) const {
     const int first = GroupFirst(id);
     int position = 0;
-    for (const res::DlgItem& item : m_spec->dialog->items) {
+    for (const res::DlgItem& item : m_page->dialog->items) {
       if (item.id == id) return position;
       if (item.kind == res::Ctl::Radio && GroupFirst(item.id) == first) ++position;
     }
@@ -153,7 +155,7 @@ private:
   // The window's first tab stop: an enabled edit, button, box or list, or
   // a radio group's checked button (its first when none is).
   int FirstTabStop() const {
-    for (const res::DlgItem& item : m_spec->dialog->items) {
+    for (const res::DlgItem& item : m_page->dialog->items) {
       if (item.id == res::IDC_STATIC || Disabled(item.id)) continue;
       switch (item.kind) {
       case res::Ctl::Edit:
@@ -181,9 +183,7 @@ private:
     m_input = {};
     Take(m_sheet->State(m_name), false);
   }
-  void Press(int id) {
-    Take(m_sheet->Click(m_name, id, std::exchange(m_input, {})));
-  }
+  void Press(int id) { Take(m_sheet->Click(m_name, id, std::exchange(m_input, {}))); }
   // The page's answer; a field it refused takes the focus.
   void Take(const web::FormState& state, bool answer = true) {
     m_state = state;
@@ -192,7 +192,7 @@ private:
     if (state.focus) m_focus = state.focus;
   }
 
-  const PageSpec* m_spec = nullptr;
+  const TranscriptPage* m_page = nullptr;
   std::unique_ptr<web::WebSheet> m_sheet;
   std::string m_name;
   web::FormInput m_input;
@@ -204,7 +204,7 @@ private:
 class WebTranscriptTest : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(WebTranscriptTest, PageBehavesAsInTheWindow) {
-  const PageSpec* page = FindPage(GetParam());
+  const TranscriptPage* page = FindPage(GetParam());
   ASSERT_NE(page, nullptr);
   WebDriver driver;
   const std::string actual = brevimo::transcript::Run(*page, AllScenarios(*page), driver);
@@ -217,7 +217,7 @@ TEST_P(WebTranscriptTest, PageBehavesAsInTheWindow) {
 
 std::vector<std::string> SheetPageNames() {
   std::vector<std::string> names;
-  for (const PageSpec& page : Pages())
+  for (const TranscriptPage& page : Pages())
     if (std::string(page.className) != "CPP_TestPage") names.push_back(page.className);
   return names;
 }

@@ -35,7 +35,7 @@ public:
     SetMessageBoxHook({});
   }
 
-  void Start(const PageSpec& page) override {
+  void Start(const TranscriptPage& page) override {
     m_page = &page;
     SetMessageBoxHook([this](const MessageBoxCall& call) { m_boxes.push_back(Utf8(call.text)); });
     m_sheet = std::make_unique<CDial_Calc>(QStringLiteral("Brevimo"));
@@ -168,7 +168,7 @@ private:
     return nullptr;
   }
 
-  const PageSpec* m_page = nullptr;
+  const TranscriptPage* m_page = nullptr;
   std::unique_ptr<CDial_Calc> m_sheet;
   std::unique_ptr<QWidget> m_testHost;
   std::unique_ptr<CPP_TestPage> m_testPage;

@@ -80,8 +80,18 @@ def run():
     return f"run {start} {end} --wash {num(1, 100, 1)}"
 
 
+def plan():
+    start = rnd.choice([f"--strength {num(5, 60, 1)}", f"--temperature {num(84, 98, 1)}"])
+    hearts = rnd.choice([f"--hearts-end-strength {num(50, 90, 1)}",
+                         f"--hearts-end-temperature {num(90, 98, 1)}"])
+    end = rnd.choice([f"--end-strength {num(5, 45, 1)}", f"--end-temperature {num(96, 99.5, 1)}"])
+    return (f"plan --volume {num(1, 200, 1)} {start} --plates {rnd.randint(0, 30)} "
+            f"--reflux {num(0, 10, 1)} --power {num(500, 5000, 0)} --losses {num(0, 30, 1)} "
+            f"--heads {num(0, 10, 1)} {hearts} {end}")
+
+
 commands = [
-    convert, boiling, dilute, mix, output, vacuum, sugar, run,
+    convert, boiling, dilute, mix, output, vacuum, sugar, run, plan,
     lambda: f"density --density {num(0.78927, 0.99823, 5)}",
     lambda: f"correct --reading {num(0, 100, 1)} --temperature {num(-25, 40, 1)}"
             + rnd.choice(["", f" --to {num(-25, 40, 1)}"]),

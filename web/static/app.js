@@ -90,8 +90,10 @@ function apply(result, buttonId) {
     out.classList.add("shown");
   }
   if (result.focus) {
+    // A refused field takes the focus with its text selected, to be typed over.
     const field = document.getElementById(String(result.focus));
     if (field) field.focus();
+    if (field && field.select) field.select();
   }
 }
 
@@ -173,16 +175,13 @@ if (page && pageName !== "index") {
     button.disabled = true;
     button.addEventListener("click", () => click(Number(button.id)));
   }
-  // Enter in a field presses the button that follows it in its section.
+  // Enter in a field presses the page's default button, as in the window;
+  // a page without one does nothing.
   page.addEventListener("keydown", (event) => {
     if (event.key !== "Enter" || event.target.tagName !== "INPUT" || !core) return;
-    const section = event.target.closest("fieldset, .section");
-    const buttons = section ? [...section.querySelectorAll("button.calc")] : [];
-    const next = buttons.find((b) => event.target.compareDocumentPosition(b) & Node.DOCUMENT_POSITION_FOLLOWING);
-    if (next || buttons.length) {
-      event.preventDefault();
-      (next || buttons[buttons.length - 1]).click();
-    }
+    const button = page.querySelector("button.calc[data-default]");
+    event.preventDefault();
+    if (button && !button.disabled) button.click();
   });
   BrevimoCore().then((module) => {
     core = module;

@@ -293,6 +293,28 @@ class SiteTest(unittest.TestCase):
             self.assertEqual(self.el(1024).text, source if lang == "ru" else self.en[source])
             self.assertEqual(self.value(1018), "-1.00")
 
+    def test_enter_presses_the_default_button_as_in_the_window(self):
+        from selenium.webdriver.common.keys import Keys
+        # The boiling page's default is "from the strength": Enter in the
+        # temperature field computes from the strength, whatever is typed
+        # there. The vacuum page has none: Enter leaves the typed text.
+        self.open("CPP_CalkTkip")
+        self.type(1030, "90")
+        self.el(1030).send_keys(Keys.ENTER)
+        self.assertEqual(self.value(1030), "78.21")
+        self.open("CPP_VacPereg")
+        self.type(1021, "50")
+        self.el(1021).send_keys(Keys.ENTER)
+        self.assertEqual(self.value(1021), "50")
+        # A refused field is focused with its text selected.
+        self.open("CPP_RazvedSpirta")
+        self.type(1039, "крепкий")
+        self.el(1039).send_keys(Keys.ENTER)
+        self.assertEqual(self.message(1042), ENTER_NUMBER)
+        self.assertEqual(self.d.execute_script(
+            "const f = document.activeElement; return [f.id, f.selectionStart, f.selectionEnd]"),
+            ["1039", 0, len("крепкий")])
+
     def test_golden_transcripts_replayed_in_the_browser(self):
         # A sample of the window's golden transcripts (the first scenarios of
         # each page, in order, as the state carries over): typed texts,
