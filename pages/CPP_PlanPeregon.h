@@ -31,7 +31,7 @@ public:
   double m_dLosses = 10.0;  // %
   double m_dHeads = 5.0;    // % of the alcohol charged
   int m_nHeartsEndKind = brevimo::RunByStrength;
-  double m_dHeartsEnd = 80.0;
+  double m_dHeartsEnd = 60.0;
   int m_nEndKind = brevimo::RunByBoiling;
   double m_dEnd = 98.0;
   std::string ErrText;

