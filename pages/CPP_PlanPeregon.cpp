@@ -88,7 +88,7 @@ void CPP_PlanPeregon::DoDataExchange(CDataExchange* pDX) {
       std::string texts[7];
       if (plan) {
         const brevimo::RunPlanFraction& fr = plan->fractions[f];
-        texts[0] = FormatNumber("%.2f", fr.liquid.volume);
+        texts[0] = FormatNumber("%.3f", fr.liquid.volume);
         texts[1] = FormatNumber("%.2f", fr.liquid.strength);
         texts[2] = FormatNumber("%.3f", fr.liquid.alcohol);
         texts[3] = Clock(fr.minutes);
@@ -101,7 +101,7 @@ void CPP_PlanPeregon::DoDataExchange(CDataExchange* pDX) {
     }
     std::string pot[3], share;
     if (plan) {
-      pot[0] = FormatNumber("%.2f", plan->pot.volume);
+      pot[0] = FormatNumber("%.3f", plan->pot.volume);
       pot[1] = FormatNumber("%.2f", plan->pot.strength);
       pot[2] = FormatNumber("%.3f", plan->pot.alcohol);
       share = FormatNumber("%.1f", plan->heartsShare);
