@@ -13,7 +13,8 @@ void Describe(QCommandLineParser& parser) {
       "Calculators for home distillers who work with ethanol-water mixtures: "
       "temperature correction of a hydrometer reading, dilution, mixing, still "
       "output, strength and density, boiling and vapour, boiling under vacuum, "
-      "sugar washes and a batch distillation run, each on a tab of one window."));
+      "sugar washes, a batch distillation run and a plan of a run in heads, hearts and "
+      "tails over a column, each on a tab of one window."));
   parser.addHelpOption();
   parser.addVersionOption();
 }

@@ -938,5 +938,93 @@ density (g/l)</translation>
         <source>Крепость (Об. %) результата</source>
         <translation>Strength (% ABV) of the result</translation>
     </message>
+    <message>
+        <source>Загрузка</source>
+        <translation>Charge</translation>
+    </message>
+    <message>
+        <source>Начало</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Колонна</source>
+        <translation>Column</translation>
+    </message>
+    <message>
+        <source>Тарелок</source>
+        <translation>Plates</translation>
+    </message>
+    <message>
+        <source>Мощность (вт)</source>
+        <translation>Power (W)</translation>
+    </message>
+    <message>
+        <source>Потери (%)</source>
+        <translation>Losses (%)</translation>
+    </message>
+    <message>
+        <source>Отбор</source>
+        <translation>Cuts</translation>
+    </message>
+    <message>
+        <source>Головы (% спирта)</source>
+        <translation>Heads (% alcohol)</translation>
+    </message>
+    <message>
+        <source>Тело до</source>
+        <translation>Hearts to</translation>
+    </message>
+    <message>
+        <source>Конец</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>План перегонки</source>
+        <translation>Run plan</translation>
+    </message>
+    <message>
+        <source>Крепость (% об.)</source>
+        <translation>Strength (% ABV)</translation>
+    </message>
+    <message>
+        <source>Спирт (л)</source>
+        <translation>Alcohol (l)</translation>
+    </message>
+    <message>
+        <source>Время (ч:мм)</source>
+        <translation>Time (h:mm)</translation>
+    </message>
+    <message>
+        <source>Конец (ч:мм)</source>
+        <translation>Ends at (h:mm)</translation>
+    </message>
+    <message>
+        <source>Куб в конце (°C)</source>
+        <translation>Pot at end (°C)</translation>
+    </message>
+    <message>
+        <source>Струя в конце (% об.)</source>
+        <translation>Stream at end (% ABV)</translation>
+    </message>
+    <message>
+        <source>Головы</source>
+        <translation>Heads</translation>
+    </message>
+    <message>
+        <source>Тело</source>
+        <translation>Hearts</translation>
+    </message>
+    <message>
+        <source>Хвосты</source>
+        <translation>Tails</translation>
+    </message>
+    <message>
+        <source>Остаток в кубе</source>
+        <translation>Left in pot</translation>
+    </message>
+    <message>
+        <source>Тело, % спирта загрузки</source>
+        <translation>Hearts, % of alcohol charged</translation>
+    </message>
 </context>
 </TS>

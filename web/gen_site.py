@@ -41,6 +41,11 @@ UNITS = {"% об.": "% ABV", "%": "%", "°C": "°C"}
 #   ("radio", first_id)  ("check", id)  ("button", id)
 #   ("pairs", header1, header2, [(row label, id1, id2), ...])
 #   ("note", label text)  ("error", label text, id): the page's error line
+#   ("subhead", label text): a label heading the rows after it
+# The columns of the planned run's table of fractions.
+PLAN_COLUMNS = ["Объем (л)", "Крепость (% об.)", "Спирт (л)", "Время (ч:мм)", "Конец (ч:мм)",
+                "Куб в конце (°C)", "Струя в конце (% об.)"]
+
 LAYOUTS = {
     "CPP_KsTCorr": [
         (None, [("note", "Температурный пересчет объемной концентрации спирта (Кс), измеряемой по плотности")]),
@@ -153,6 +158,35 @@ LAYOUTS = {
             ("field", "Остаток в баке", 1067, None, []),
         ]),
     ],
+    "CPP_PlanPeregon": [
+        ("Загрузка", [
+            ("field", "Объем (л)", 2001, None, []),
+            ("field", "Начало", 2002, None, [2003]),
+        ]),
+        ("Колонна", [
+            ("field", "Тарелок", 2004, None, []),
+            ("field", "Флегм. число", 2005, None, []),
+            ("field", "Мощность (вт)", 2006, None, []),
+            ("field", "Потери (%)", 2007, None, []),
+        ]),
+        ("Отбор", [
+            ("field", "Головы (% спирта)", 2008, None, []),
+            ("field", "Тело до", 2009, None, [2010]),
+            ("field", "Конец", 2011, None, [2012]),
+            ("button", 2013),
+        ]),
+        # The window's table of fractions, a fraction under another on a phone.
+        ("План перегонки", [
+            row
+            for fraction, first in (("Головы", 2020), ("Тело", 2030), ("Хвосты", 2040))
+            for row in [("subhead", fraction)] + [
+                ("field", column, first + n, None, [])
+                for n, column in enumerate(PLAN_COLUMNS)
+            ]
+        ] + [("subhead", "Остаток в кубе")] + [
+            ("field", column, 2050 + n, None, []) for n, column in enumerate(PLAN_COLUMNS[:3])
+        ] + [("field", "Тело, % спирта загрузки", 2060, None, [])]),
+    ],
 }
 
 # The chart's and the steps table's texts (the window's run chart).
@@ -263,8 +297,9 @@ class PageBuilder:
             return out
         if kind == "radio":
             return self.radio_group(row[1])
-        if kind == "group":
-            self.need("group", row[1])
+        if kind in ("group", "subhead"):
+            # A group box's caption, or a label heading the rows under it.
+            self.need("group" if kind == "group" else "label", row[1])
             return f'<p class="subhead">{self.text(row[1])}</p>'
         if kind == "check":
             item = self.control(row[1])

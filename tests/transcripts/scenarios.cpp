@@ -400,6 +400,64 @@ void Peregon(List& s) {
                {Ch(1055, 0), T(1053, "92.5"), T(1058, "1"), T(1063, "1"), K(1062)}});
 }
 
+void PlanPeregon(List& s) {
+  // Charge, still and cuts typed in full, then "Расчет".
+  auto plan = [&](std::string name, std::vector<const char*> v, int startKind, int heartsKind,
+                  int endKind) {
+    s.push_back({std::move(name),
+                 {Ch(2003, startKind), Ch(2010, heartsKind), Ch(2012, endKind), T(2001, v[0]),
+                  T(2002, v[1]), T(2004, v[2]), T(2005, v[3]), T(2006, v[4]), T(2007, v[5]),
+                  T(2008, v[6]), T(2009, v[7]), T(2011, v[8]), K(2013)}});
+  };
+  const int vol = 1, temp = 0;
+  plan("manual example", {"20", "40", "5", "3", "2000", "10", "5", "80", "98"}, vol, vol, temp);
+  plan("opening example", {"20", "40", "0", "3", "2000", "10", "5", "60", "98"}, vol, vol, temp);
+  plan("the run page's worked run", {"1", "92.5", "0", "3", "2000", "10", "0", "98", "98"}, temp,
+       temp, temp);
+  plan("many plates, much reflux", {"100", "10", "30", "20", "3000", "5", "2", "90", "99"}, vol, vol,
+       temp);
+  plan("hearts by the pot, end by the stream", {"20", "40", "5", "3", "2000", "10", "5", "95", "40"},
+       vol, temp, vol);
+  plan("no heads, half of the alcohol", {"20", "40", "5", "3", "2000", "10", "0", "80", "98"}, vol,
+       vol, temp);
+  plan("fifty plates", {"20", "40", "50", "3", "2000", "10", "50", "85", "98"}, vol, vol, temp);
+  // Refusals, one for each rule.
+  const char* ok[] = {"20", "40", "5", "3", "2000", "10", "5", "80", "98"};
+  const struct {
+    const char* name;
+    int field; // index into ok
+    const char* text;
+  } bad[] = {
+      {"volume 0", 0, "0"},          {"negative volume", 0, "-1"},
+      {"huge volume", 0, "1e308"},   {"start beyond the azeotrope", 1, "97.5"},
+      {"start 0", 1, "0"},           {"start above 100", 1, "101"},
+      {"plates -1", 2, "-1"},        {"plates 51", 2, "51"},
+      {"plates not whole", 2, "2.5"}, {"reflux -1", 3, "-1"},
+      {"reflux 1001", 3, "1001"},    {"power 0", 4, "0"},
+      {"losses 100", 5, "100"},      {"losses -1", 5, "-1"},
+      {"heads 51", 6, "51"},         {"heads -1", 6, "-1"},
+      {"hearts cut 0", 7, "0"},      {"hearts cut 100", 7, "100"},
+      {"hearts cut above the stream", 7, "96"}, {"end after the hearts", 8, "101"},
+  };
+  for (const auto& b : bad) {
+    std::vector<const char*> v(std::begin(ok), std::end(ok));
+    v[static_cast<std::size_t>(b.field)] = b.text;
+    plan(std::string("refused: ") + b.name, v, vol, vol, temp);
+  }
+  plan("refused: hearts after the run's end", {"20", "40", "5", "3", "2000", "10", "5", "70", "80"},
+       vol, vol, vol);
+  plan("refused: a pot already past the hearts' end",
+       {"20", "40", "5", "3", "2000", "10", "5", "80", "85"}, vol, temp, temp);
+  plan("refused: a pot still's first stream below the cut",
+       {"20", "40", "0", "3", "2000", "10", "5", "80", "98"}, vol, vol, temp);
+  for (int field : {2001, 2002, 2004, 2005, 2006, 2007, 2008, 2009, 2011})
+    for (const char* text : {"", "abc", "-"})
+      s.push_back({"refused text " + std::to_string(field) + ' ' + Quote(text),
+                   {T(field, text), K(2013)}});
+  plan("results read-only", {"20", "40", "5", "3", "2000", "10", "5", "80", "98"}, vol, vol, temp);
+  s.push_back({"results not typed over", {T(2020, "1"), T(2060, "1"), K(2013)}});
+}
+
 void TestPage(List& s) {
   s.push_back({"writes the table", {K(1020)}});
   s.push_back({"and again", {K(1020)}});
@@ -413,7 +471,8 @@ std::vector<Scenario> HandScenarios(const TranscriptPage& page) {
       {"CPP_CombRastv", CombRastv}, {"CPP_PowerAndOut", PowerAndOut},
       {"CPP_VolMasMol", VolMasMol}, {"CPP_CalkTkip", CalkTkip},
       {"CPP_VacPereg", VacPereg},   {"CPP_ShugarConc", ShugarConc},
-      {"CPP_Peregon", Peregon},     {"CPP_TestPage", TestPage},
+      {"CPP_Peregon", Peregon},     {"CPP_PlanPeregon", PlanPeregon},
+      {"CPP_TestPage", TestPage},
   };
   List list;
   const auto it = pages.find(page.className);
@@ -434,6 +493,7 @@ std::uint32_t Seed(const char* className) {
 
 std::vector<Scenario> AllScenarios(const TranscriptPage& page, int random) {
   std::vector<Scenario> all = HandScenarios(page);
+  if (random < 0) random = page.random;
   for (Scenario& s : RandomScenarios(page, Seed(page.className), random))
     all.push_back(std::move(s));
   return all;

@@ -28,15 +28,17 @@ struct Scenario {
 
 // A page as the runner knows it: its class, its template, the error line
 // that takes its refusals (0: it has none, refusals are boxes) and the
-// buttons the scenarios leave alone.
+// buttons the scenarios leave alone, and how many random scenarios it
+// plays.
 struct TranscriptPage {
   const char* className;
   const res::DlgTemplate* dialog;
   int errorLine = 0;
   std::vector<int> leftOut;
+  int random = 2000;
 };
 
-// The nine pages in tab order, then the developer's test page.
+// The sheet's pages in tab order, then the developer's test page.
 const std::vector<TranscriptPage>& Pages();
 const TranscriptPage* FindPage(const std::string& className);
 
@@ -74,8 +76,9 @@ public:
 std::string Run(const TranscriptPage& page, const std::vector<Scenario>& scenarios, Driver& driver);
 
 // Every scenario of a page: the manual's worked example, the cases of the
-// page tests, each refusal, then `random` seeded ones.
-std::vector<Scenario> AllScenarios(const TranscriptPage& page, int random = 2000);
+// page tests, each refusal, then `random` seeded ones (by default the
+// page's number).
+std::vector<Scenario> AllScenarios(const TranscriptPage& page, int random = -1);
 
 // The hand-written ones alone.
 std::vector<Scenario> HandScenarios(const TranscriptPage& page);
