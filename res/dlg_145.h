@@ -33,6 +33,10 @@ inline constexpr DlgItem kDialog145Items[] = {
     {IDC_STATIC, Ctl::Label, BREVIMO_TR_NOOP("Конец"), 258, 46, 24, 8},
     {2012, Ctl::DropList, "", 283, 44, 44, 40, kNone, kRunKindItems},
     {2011, Ctl::Edit, "", 328, 44, 42, 14},
+    // The share of the alcohol charged that the hearts take: a result, beside
+    // the heads' share typed above it.
+    {IDC_STATIC, Ctl::Label, BREVIMO_TR_NOOP("Тело (% спирта)"), 258, 63, 66, 8},
+    {2060, Ctl::Edit, "", 328, 61, 42, 14, kReadOnly},
     {IDC_STATIC, Ctl::GroupBox, BREVIMO_TR_NOOP("План перегонки"), 0, 85, 375, 100},
     {IDC_STATIC, Ctl::Label, BREVIMO_TR_NOOP("Объем (л)"), 62, 95, 42, 16, kCenter},
     {IDC_STATIC, Ctl::Label, BREVIMO_TR_NOOP("Крепость (% об.)"), 106, 95, 42, 16, kCenter},
@@ -69,8 +73,6 @@ inline constexpr DlgItem kDialog145Items[] = {
     {2050, Ctl::Edit, "", 62, 162, 42, 14, kReadOnly},
     {2051, Ctl::Edit, "", 106, 162, 42, 14, kReadOnly},
     {2052, Ctl::Edit, "", 150, 162, 42, 14, kReadOnly},
-    {IDC_STATIC, Ctl::Label, BREVIMO_TR_NOOP("Тело, % спирта загрузки"), 194, 164, 86, 8},
-    {2060, Ctl::Edit, "", 282, 162, 42, 14, kReadOnly},
 };
 
 inline constexpr DlgTemplate kDialog145{145, BREVIMO_TR_NOOP("План перегонки"), 377, 187,

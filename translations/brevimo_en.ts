@@ -1023,8 +1023,8 @@ density (g/l)</translation>
         <translation>Left in pot</translation>
     </message>
     <message>
-        <source>Тело, % спирта загрузки</source>
-        <translation>Hearts, % of alcohol charged</translation>
+        <source>Тело (% спирта)</source>
+        <translation>Hearts (% alcohol)</translation>
     </message>
 </context>
 </TS>

@@ -174,6 +174,7 @@ LAYOUTS = {
             ("field", "Тело до", 2009, None, [2010]),
             ("field", "Конец", 2011, None, [2012]),
             ("button", 2013),
+            ("field", "Тело (% спирта)", 2060, None, []),
         ]),
         # The window's table of fractions, a fraction under another on a phone.
         ("План перегонки", [
@@ -185,7 +186,7 @@ LAYOUTS = {
             ]
         ] + [("subhead", "Остаток в кубе")] + [
             ("field", column, 2050 + n, None, []) for n, column in enumerate(PLAN_COLUMNS[:3])
-        ] + [("field", "Тело, % спирта загрузки", 2060, None, [])]),
+        ]),
     ],
 }
 
