@@ -31,6 +31,7 @@ TEST_F(SheetTest, OpensOnTheFirstTabWithPagesInTabOrder) {
       {"CPP_VacPereg", "Вакуумн. перегонка"},
       {"CPP_ShugarConc", "Сахар"},
       {"CPP_Peregon", "Перегонка"},
+      {"CPP_PlanPeregon", "План перегонки"},
   };
   int tab = 0;
   for (const auto& [name, caption] : order) {

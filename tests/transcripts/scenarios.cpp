@@ -414,10 +414,10 @@ void PlanPeregon(List& s) {
   plan("opening example", {"20", "40", "0", "3", "2000", "10", "5", "60", "98"}, vol, vol, temp);
   plan("the run page's worked run", {"1", "92.5", "0", "3", "2000", "10", "0", "98", "98"}, temp,
        temp, temp);
-  plan("many plates, much reflux", {"100", "10", "30", "20", "3000", "5", "2", "90", "99"}, vol, vol,
-       temp);
-  plan("hearts by the pot, end by the stream", {"20", "40", "5", "3", "2000", "10", "5", "95", "40"},
-       vol, temp, vol);
+  plan("many plates, much reflux", {"100", "10", "30", "20", "3000", "5", "2", "90", "99"}, vol,
+       vol, temp);
+  plan("hearts by the pot, end by the stream",
+       {"20", "40", "5", "3", "2000", "10", "5", "95", "40"}, vol, temp, vol);
   plan("no heads, half of the alcohol", {"20", "40", "5", "3", "2000", "10", "0", "80", "98"}, vol,
        vol, temp);
   plan("fifty plates", {"20", "40", "50", "3", "2000", "10", "50", "85", "98"}, vol, vol, temp);
@@ -428,16 +428,26 @@ void PlanPeregon(List& s) {
     int field; // index into ok
     const char* text;
   } bad[] = {
-      {"volume 0", 0, "0"},          {"negative volume", 0, "-1"},
-      {"huge volume", 0, "1e308"},   {"start beyond the azeotrope", 1, "97.5"},
-      {"start 0", 1, "0"},           {"start above 100", 1, "101"},
-      {"plates -1", 2, "-1"},        {"plates 51", 2, "51"},
-      {"plates not whole", 2, "2.5"}, {"reflux -1", 3, "-1"},
-      {"reflux 1001", 3, "1001"},    {"power 0", 4, "0"},
-      {"losses 100", 5, "100"},      {"losses -1", 5, "-1"},
-      {"heads 51", 6, "51"},         {"heads -1", 6, "-1"},
-      {"hearts cut 0", 7, "0"},      {"hearts cut 100", 7, "100"},
-      {"hearts cut above the stream", 7, "96"}, {"end after the hearts", 8, "101"},
+      {"volume 0", 0, "0"},
+      {"negative volume", 0, "-1"},
+      {"huge volume", 0, "1e308"},
+      {"start beyond the azeotrope", 1, "97.5"},
+      {"start 0", 1, "0"},
+      {"start above 100", 1, "101"},
+      {"plates -1", 2, "-1"},
+      {"plates 51", 2, "51"},
+      {"plates not whole", 2, "2.5"},
+      {"reflux -1", 3, "-1"},
+      {"reflux 1001", 3, "1001"},
+      {"power 0", 4, "0"},
+      {"losses 100", 5, "100"},
+      {"losses -1", 5, "-1"},
+      {"heads 51", 6, "51"},
+      {"heads -1", 6, "-1"},
+      {"hearts cut 0", 7, "0"},
+      {"hearts cut 100", 7, "100"},
+      {"hearts cut above the stream", 7, "96"},
+      {"end after the hearts", 8, "101"},
   };
   for (const auto& b : bad) {
     std::vector<const char*> v(std::begin(ok), std::end(ok));
@@ -452,8 +462,8 @@ void PlanPeregon(List& s) {
        {"20", "40", "0", "3", "2000", "10", "5", "80", "98"}, vol, vol, temp);
   for (int field : {2001, 2002, 2004, 2005, 2006, 2007, 2008, 2009, 2011})
     for (const char* text : {"", "abc", "-"})
-      s.push_back({"refused text " + std::to_string(field) + ' ' + Quote(text),
-                   {T(field, text), K(2013)}});
+      s.push_back(
+          {"refused text " + std::to_string(field) + ' ' + Quote(text), {T(field, text), K(2013)}});
   plan("results read-only", {"20", "40", "5", "3", "2000", "10", "5", "80", "98"}, vol, vol, temp);
   s.push_back({"results not typed over", {T(2020, "1"), T(2060, "1"), K(2013)}});
 }

@@ -127,7 +127,8 @@ void Boxes(Driver& driver, std::string& out) {
 
 } // namespace
 
-std::string Run(const TranscriptPage& page, const std::vector<Scenario>& scenarios, Driver& driver) {
+std::string Run(const TranscriptPage& page, const std::vector<Scenario>& scenarios,
+                Driver& driver) {
   const auto& items = page.dialog->items;
   std::string out = "# Page transcript: every scenario's actions, the messages each gave (box: a\n"
                     "# message box, line: the page's error line), the controls that changed\n"

@@ -201,6 +201,7 @@ TEST_F(EnglishTest, MessagesAreEnglishWithTheirNumbersAsBefore) {
        {{1053, "92.5"}, {1054, "92.5"}, {1057, "1"}},
        {1062},
        "Error: the start strength is below or equal to the end strength"},
+      {"CPP_PlanPeregon", {{2004, "51"}}, {2013}, "Theoretical plates 0..50"},
   };
   for (const Case& c : cases) {
     ShowPage(c.page);
