@@ -106,7 +106,7 @@ TEST_F(HelpTest, F1OpensTheSectionOfEachPageInOneWindow) {
   help->Browser()->setSource(help->Browser()->source().resolved(QUrl(QStringLiteral("#keyboard"))));
   PressF1();
   EXPECT_EQ(Help(), help);
-  EXPECT_EQ(help->Browser()->source().fragment(), QStringLiteral("CPP_Peregon"));
+  EXPECT_EQ(help->Browser()->source().fragment(), QStringLiteral("CPP_PlanPeregon"));
   // Back returns to the section read before.
   help->Browser()->backward();
   EXPECT_EQ(help->Browser()->source().fragment(), QStringLiteral("keyboard"));

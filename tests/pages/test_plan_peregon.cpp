@@ -44,20 +44,21 @@ TEST_F(PlanPeregonTest, OpensOnAPotStillSecondRunWorkedOut) {
 TEST_F(PlanPeregonTest, RefusalsSayWhyAndKeepTheLastPlan) {
   const auto before = Row(kHearts0);
   const struct {
+    const char* plates;
     int id;
     const char* text;
     const char* message;
   } cases[] = {
-      {kPlates, "51", "Число теоретических тарелок 0..50"},
-      {kPlates, "2.5", "Число теоретических тарелок 0..50"},
-      {kReflux, "-1", "Флегмовое число 0..1000"},
-      {kHeads, "60", "Головы 0..50 % от абсолютного спирта"},
-      {kHeartsEnd, "80", "Ошибка, крепость отбора в начале перегонки не выше крепости отсечки"},
-      {kVolume, "abc", "Please enter a number."},
+      {"0", kPlates, "51", "Число теоретических тарелок 0..50"},
+      {"0", kPlates, "2.5", "Число теоретических тарелок 0..50"},
+      {"5", kReflux, "-1", "Флегмовое число 0..1000"},
+      {"0", kHeads, "60", "Головы 0..50 % от абсолютного спирта"},
+      {"0", kHeartsEnd, "80", "Ошибка, крепость отбора в начале перегонки не выше крепости отсечки"},
+      {"0", kVolume, "abc", "Please enter a number."},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
-    Type(kPlates, "0");
+    Type(kPlates, c.plates);
     Type(kReflux, "3");
     Type(kHeads, "5");
     Type(kHeartsEnd, "60");
@@ -68,6 +69,13 @@ TEST_F(PlanPeregonTest, RefusalsSayWhyAndKeepTheLastPlan) {
     EXPECT_EQ(Row(kHearts0), before);
     EXPECT_EQ(Text(c.id), QString::fromUtf8(c.text));
   }
+  // Without a column the reflux is not used: any number will do.
+  Type(kVolume, "20");
+  Type(kPlates, "0");
+  Type(kReflux, "-1");
+  Click(kCalc);
+  EXPECT_TRUE(NoMessage());
+  EXPECT_EQ(Row(kHearts0), before);
   // The hearts cut by the pot's temperature instead gives a plan.
   Choose(kHeartsKind, U("Темпер."));
   Type(kHeartsEnd, "95");
