@@ -15,6 +15,7 @@ inline constexpr DlgItem kDialog145Items[] = {
     {2003, Ctl::DropList, "", 30, 27, 44, 40, kNone, kRunKindItems},
     {2002, Ctl::Edit, "", 75, 27, 42, 14},
     {2013, Ctl::Button, BREVIMO_TR_NOOP("Расчет"), 5, 61, 50, 14, kDefault},
+    {2014, Ctl::Button, BREVIMO_TR_NOOP("График"), 60, 61, 50, 14},
     {IDC_STATIC, Ctl::GroupBox, BREVIMO_TR_NOOP("Колонна"), 125, 0, 125, 81},
     {IDC_STATIC, Ctl::Label, BREVIMO_TR_NOOP("Тарелок"), 130, 12, 70, 8},
     {2004, Ctl::Edit, "", 203, 10, 42, 14},
