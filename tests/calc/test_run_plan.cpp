@@ -265,9 +265,9 @@ TEST(PlanRun, WorkedPlan) {
 
 // The course's table, as the chart window and the web app write it.
 TEST(PlanCourseFile, WritesAHeaderAndARowPerStep) {
-  const std::vector<RunPlanStep> course = {{84.279, 60.0, 19.5, 93.408, 0.4368, 13.61, PlanHeads},
-                                           {98.043, 2.0755, 12.0611, 57.147, 8.4550, 275.24,
-                                            PlanTails}};
+  const std::vector<RunPlanStep> course = {
+      {84.279, 60.0, 19.5, 93.408, 0.4368, 13.61, PlanHeads},
+      {98.043, 2.0755, 12.0611, 57.147, 8.4550, 275.24, PlanTails}};
   EXPECT_EQ(PlanCourseFile::Text(course),
             "collected,stream_strength,pot_temperature,pot_strength,pot_volume,minutes,fraction\n"
             "0.4368,93.41,84.28,60.00,19.5000,13.6,heads\n"
