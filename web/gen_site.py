@@ -27,6 +27,8 @@ SITE_TEXTS = {
     "Язык": "Language",
     "Шаги перегонки": "Steps of the run",
     "Скачать шаги (CSV)": "Download the steps (CSV)",
+    "Шаги плана": "Steps of the plan",
+    "Скачать шаги плана (CSV)": "Download the plan's steps (CSV)",
     "Работает без сети после первого открытия.": "Works offline after the first visit.",
     "Загрузка…": "Loading…",
 }
@@ -153,7 +155,62 @@ LAYOUTS = {
             ("field", "Остаток в баке", 1067, None, []),
         ]),
     ],
+    "CPP_PlanPeregon": [
+        ("Загрузка", [
+            ("field", "Объем (л)", 2001, None, []),
+            ("field", "Начало", 2002, None, [2003]),
+        ]),
+        ("Колонна", [
+            ("field", "Тарелок", 2004, None, []),
+            ("field", "Флегм. число", 2005, None, []),
+            ("field", "Мощность (вт)", 2006, None, []),
+            ("field", "Потери (%)", 2007, None, []),
+        ]),
+        ("Отбор", [
+            ("field", "Головы (% спирта)", 2008, None, []),
+            ("field", "Тело до", 2009, None, [2010]),
+            ("field", "Конец", 2011, None, [2012]),
+            ("button", 2013),
+        ]),
+        ("План перегонки", [
+            ("note", "Головы"),
+            ("field", "Объем (л)", 2020, None, []),
+            ("field", "Крепость (% об.)", 2021, None, []),
+            ("field", "Спирт (л)", 2022, None, []),
+            ("field", "Время (ч:мм)", 2023, None, []),
+            ("field", "Конец (ч:мм)", 2024, None, []),
+            ("field", "Куб в конце (°C)", 2025, None, []),
+            ("field", "Струя в конце (% об.)", 2026, None, []),
+            ("note", "Тело"),
+            ("field", "Объем (л)", 2030, None, []),
+            ("field", "Крепость (% об.)", 2031, None, []),
+            ("field", "Спирт (л)", 2032, None, []),
+            ("field", "Время (ч:мм)", 2033, None, []),
+            ("field", "Конец (ч:мм)", 2034, None, []),
+            ("field", "Куб в конце (°C)", 2035, None, []),
+            ("field", "Струя в конце (% об.)", 2036, None, []),
+            ("note", "Хвосты"),
+            ("field", "Объем (л)", 2040, None, []),
+            ("field", "Крепость (% об.)", 2041, None, []),
+            ("field", "Спирт (л)", 2042, None, []),
+            ("field", "Время (ч:мм)", 2043, None, []),
+            ("field", "Конец (ч:мм)", 2044, None, []),
+            ("field", "Куб в конце (°C)", 2045, None, []),
+            ("field", "Струя в конце (% об.)", 2046, None, []),
+            ("note", "Остаток в кубе"),
+            ("field", "Объем (л)", 2050, None, []),
+            ("field", "Крепость (% об.)", 2051, None, []),
+            ("field", "Спирт (л)", 2052, None, []),
+            ("field", "Тело, % спирта загрузки", 2060, None, []),
+        ]),
+    ],
 }
+
+# The planned run's chart and table texts (the window's plan chart).
+PLAN_TEXTS = ["Крепость отбора, % об.", "Температура в кубе, °C", "Отобрано, л",
+              "Креп. отбора, % об.", "Темп. в кубе, °C", "Креп. в кубе, % об.", "Объем в кубе, л",
+              "Время, мин", "Фракция", "Головы", "Тело", "Хвосты", "График плана перегонки",
+              "Шаги плана", "Скачать шаги плана (CSV)"]
 
 # The chart's and the steps table's texts (the window's run chart).
 RUN_TEXTS = ["Температура в кубе, °C", "Крепость в кубе, % об.", "Отобрано, л",
@@ -310,6 +367,15 @@ class PageBuilder:
                 f'<p><a id="csv" download="brevimo-run.csv" href="#">{self.text("Скачать шаги (CSV)")}</a></p>'
                 f'<details><summary>{self.text("Шаги перегонки")}</summary>'
                 '<div class="tablewrap"><table id="steps"></table></div></details></section>')
+        if self.name == "CPP_PlanPeregon":
+            self.used.update(PLAN_TEXTS)
+            chart = self.control(2014)
+            parts.append(
+                f'<section id="plan" class="course" hidden><h2>{self.text(chart["text"])}</h2>'
+                '<div id="planchart" class="chartbox"></div>'
+                f'<p><a id="plancsv" download="brevimo-plan.csv" href="#">{self.text("Скачать шаги плана (CSV)")}</a></p>'
+                f'<details><summary>{self.text("Шаги плана")}</summary>'
+                '<div class="tablewrap"><table id="plansteps"></table></div></details></section>')
         return "".join(parts)
 
 
