@@ -9,11 +9,11 @@ namespace brevimo {
 namespace {
 
 void Describe(QCommandLineParser& parser) {
-  parser.setApplicationDescription(
-      QStringLiteral("Calculators for home distillers who work with ethanol-water mixtures: "
-                     "temperature correction of a hydrometer reading, dilution, mixing, still "
-                     "output, strength and density, boiling and vapour, boiling under vacuum, "
-                     "sugar washes and a batch distillation run, each on a tab of one window."));
+  parser.setApplicationDescription(QStringLiteral(
+      "Calculators for home distillers who work with ethanol-water mixtures: "
+      "temperature correction of a hydrometer reading, dilution, mixing, still "
+      "output, strength and density, boiling and vapour, boiling under vacuum, "
+      "sugar washes and a batch distillation run, each on a tab of one window."));
   parser.addHelpOption();
   parser.addVersionOption();
 }
