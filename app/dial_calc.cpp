@@ -216,6 +216,26 @@ void CDial_Calc::RefreshRunChart(std::shared_ptr<const brevimo::DistillationRun>
     brevimo::LoadRunChartModule(nullptr)->setRun(m_runChart, std::move(run));
 }
 
+void CDial_Calc::ShowPlanChart(std::shared_ptr<const brevimo::RunPlan> plan) {
+  QString problem;
+  const RunChartModule* chart = brevimo::LoadRunChartModule(&problem);
+  if (!chart) {
+    AfxMessageBox(problem);
+    return;
+  }
+  if (!m_planChart) m_planChart = chart->createPlan(this);
+  chart->setPlan(m_planChart, std::move(plan));
+  m_planChart->showNormal();
+  brevimo::KeepOnScreen(m_planChart);
+  m_planChart->raise();
+  m_planChart->activateWindow();
+}
+
+void CDial_Calc::RefreshPlanChart(std::shared_ptr<const brevimo::RunPlan> plan) {
+  if (m_planChart && m_planChart->isVisible())
+    brevimo::LoadRunChartModule(nullptr)->setPlan(m_planChart, std::move(plan));
+}
+
 bool CDial_Calc::SetActivePage(int index) {
   if (index < 0 || index >= GetPageCount()) return false;
   m_tabs->setCurrentIndex(index);

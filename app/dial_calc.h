@@ -15,9 +15,11 @@
 #include <string>
 #include <vector>
 
+class CPlanChart;
 class CRunChart;
 namespace brevimo {
 struct DistillationRun;
+struct RunPlan;
 class PageSizeCache;
 } // namespace brevimo
 class CStackedTabBar;
@@ -65,6 +67,12 @@ public:
   template <class Chart = CRunChart> Chart* RunChart() const {
     return static_cast<Chart*>(m_runChart);
   }
+  // The same for the planned run's chart window.
+  void ShowPlanChart(std::shared_ptr<const brevimo::RunPlan> plan) override;
+  void RefreshPlanChart(std::shared_ptr<const brevimo::RunPlan> plan) override;
+  template <class Chart = CPlanChart> Chart* PlanChart() const {
+    return static_cast<Chart*>(m_planChart);
+  }
 
 protected:
   void changeEvent(QEvent* event) override; // a new language: new page sizes
@@ -90,7 +98,8 @@ private:
   CPropertyPage* m_active = nullptr;
   bool m_reverting = false;
   bool m_iconSet = false;
-  QWidget* m_runChart = nullptr; // a child window of the sheet, from the chart library
+  QWidget* m_runChart = nullptr;  // a child window of the sheet, from the chart library
+  QWidget* m_planChart = nullptr; // the same for the planned run
   std::unique_ptr<brevimo::PageSizeCache> m_sizes; // pages measured at an earlier start
   NativeEventHandler m_nativeEventHandler;
 };

@@ -4,6 +4,8 @@
 #include "run_chart_module.h"
 
 #include "calc/number_text.h"
+#include "chart_parts.h"
+#include "plan_chart.h"
 #include "run_series.h"
 #include "run_steps_model.h"
 #include "ui/message_box.h"
@@ -12,27 +14,15 @@
 #include "ui/translation.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QClipboard>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGraphicsLineItem>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QImage>
-#include <QItemSelectionModel>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QPushButton>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QSplitter>
-#include <QSvgGenerator>
 #include <QTableView>
-#include <QToolTip>
 #include <QVBoxLayout>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
@@ -41,59 +31,11 @@
 #include <QtCharts/QValueAxis>
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
 namespace {
 
 QString Tr(const char* text) { return QCoreApplication::translate("CRunChart", text); }
-
-// An axis never lays out more ticks than this (about ten are asked for).
-constexpr double kMaxTicks = 40.0;
-// The narrowest range an axis spans: narrower ones leave no room between
-// the ticks in a double, and the plot's scale (pixels per unit) overflows.
-constexpr double kMinSpan = 1e-250;
-
-// A round step (1, 2 or 5 times a power of ten) that cuts span into about
-// the given number of intervals.
-double NiceStep(double span, int intervals) {
-  if (!(span > 0.0) || !std::isfinite(span)) return 1.0;
-  const double raw = span / intervals;
-  const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
-  const double f = raw / magnitude;
-  const double step = (f <= 1.0 ? 1.0 : f <= 2.0 ? 2.0 : f <= 5.0 ? 5.0 : 10.0) * magnitude;
-  return step > 0.0 && std::isfinite(step) ? step : span / intervals;
-}
-
-// The printf format that shows a multiple of step without noise: fixed
-// decimals for everyday values, exponents for the very large and small.
-QString LabelFormat(double step, double high) {
-  if (step < 1e-6 || std::fabs(high) >= 1e7) return QStringLiteral("%.6g");
-  const int decimals = std::clamp(static_cast<int>(std::ceil(-std::log10(step) - 1e-9)), 0, 6);
-  return QStringLiteral("%.%1f").arg(decimals);
-}
-
-// Sets an axis to [low, high] with ticks every step from low. The range and
-// the interval change together: for a moment the old interval would stand
-// over the new range, and a small one over a wide range asks the axis for
-// billions of ticks. Fixed ticks ask for none meanwhile. Whatever the
-// caller passes, the axis gets at most kMaxTicks ticks over a range that a
-// double can step through; one it cannot becomes [0, 1].
-void SetTicks(QValueAxis* axis, double low, double high, double step) {
-  const double scale = std::max(std::fabs(low), std::fabs(high));
-  if (!std::isfinite(high - low) || !(high - low >= std::max(kMinSpan, scale * 1e-9))) {
-    low = 0.0;
-    high = 1.0;
-  }
-  const double span = high - low;
-  if (!(step > 0.0) || !std::isfinite(step) || span / step > kMaxTicks) step = NiceStep(span, 10);
-  axis->setTickType(QValueAxis::TicksFixed);
-  axis->setRange(low, high);
-  axis->setTickAnchor(low);
-  axis->setTickInterval(step);
-  axis->setLabelFormat(LabelFormat(step, std::max(std::fabs(low), std::fabs(high))));
-  axis->setTickType(QValueAxis::TicksDynamic);
-}
 
 QString Number(double value) { return QString::number(value, 'g', 15); }
 
@@ -106,39 +48,6 @@ QString RunPoint(int kind, double value) {
              ? QCoreApplication::translate("CRunChart", "%1 % об.").arg(Number(value))
              : QCoreApplication::translate("CRunChart", "%1 °C").arg(Number(value));
 }
-
-// The chart view: the values of the step under the pointer, and a click
-// selects that step in the table.
-class RunChartView final : public QChartView {
-public:
-  RunChartView(QChart* chart, CRunChart* owner) : QChartView(chart), m_owner(owner) {
-    setMouseTracking(true);
-    setRenderHint(QPainter::Antialiasing);
-  }
-
-protected:
-  void mouseMoveEvent(QMouseEvent* event) override {
-    QChartView::mouseMoveEvent(event);
-    double x = 0.0;
-    if (ValueAt(event->position(), &x))
-      QToolTip::showText(event->globalPosition().toPoint(), m_owner->ShowStepAt(x), this);
-  }
-  void mousePressEvent(QMouseEvent* event) override {
-    QChartView::mousePressEvent(event);
-    double x = 0.0;
-    if (ValueAt(event->position(), &x)) m_owner->SelectStepAt(x);
-  }
-
-private:
-  bool ValueAt(QPointF viewPos, double* x) const {
-    const QPointF inChart = chart()->mapFromScene(mapToScene(viewPos.toPoint()));
-    if (!chart()->plotArea().contains(inChart)) return false;
-    *x = chart()->mapToValue(inChart, m_owner->Series(1)).x();
-    return true;
-  }
-
-  CRunChart* m_owner;
-};
 
 // The four series: the still's temperature on the right axis, the
 // strengths on the left.
@@ -183,13 +92,12 @@ CRunChart::CRunChart(QWidget* parent)
   m_chart->legend()->setAlignment(Qt::AlignBottom);
   m_chart->setMargins(QMargins(4, 4, 4, 4));
 
-  m_view = new RunChartView(m_chart, this);
+  m_view = new brevimo::chart::PointerChartView(
+      m_chart, m_series[1], [this](double x) { return ShowStepAt(x); },
+      [this](double x) { SelectStepAt(x); });
   m_view->setObjectName(QString::number(IDC_CHART));
   m_view->setMinimumSize(480, 320);
-  m_marker = new QGraphicsLineItem(m_chart);
-  m_marker->setPen(QPen(Qt::gray, 1, Qt::DashLine));
-  m_marker->setZValue(10);
-  m_marker->hide();
+  m_marker = brevimo::chart::NewMarker(m_chart);
 
   m_table = new QTableView;
   m_table->setObjectName(QString::number(IDC_TABLE));
@@ -218,32 +126,17 @@ CRunChart::CRunChart(QWidget* parent)
   m_step->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
   auto* buttons = new QHBoxLayout;
-  const auto addButton = [&](int id, const char* text, auto handler) {
-    auto* button = new QPushButton;
-    button->setObjectName(QString::number(id));
-    brevimo::SetTranslated(button, "CRunChart", text);
-    connect(button, &QPushButton::clicked, this, handler);
-    buttons->addWidget(button);
-  };
-  addButton(IDC_COPY, QT_TRANSLATE_NOOP("CRunChart", "Копировать таблицу"), [this] {
-    m_table->clearSelection();
-    CopyTable();
-  });
-  addButton(IDC_SAVE_CSV, QT_TRANSLATE_NOOP("CRunChart", "Сохранить CSV…"), [this] {
-    Save(QT_TRANSLATE_NOOP("CRunChart", "Сохранить таблицу шагов"), ".csv",
-         {{QT_TRANSLATE_NOOP("CRunChart", "Таблица CSV (*.csv)"), &CRunChart::SaveCsv},
-          {QT_TRANSLATE_NOOP("CRunChart", "CSV для Excel с десятичной запятой (*.csv)"),
-           &CRunChart::SaveExcelCsv}});
-  });
-  addButton(IDC_SAVE_PNG, QT_TRANSLATE_NOOP("CRunChart", "Сохранить PNG…"), [this] {
-    Save(QT_TRANSLATE_NOOP("CRunChart", "Сохранить график"), ".png",
-         {{QT_TRANSLATE_NOOP("CRunChart", "Изображение PNG (*.png)"), &CRunChart::SavePng}});
-  });
-  addButton(IDC_SAVE_SVG, QT_TRANSLATE_NOOP("CRunChart", "Сохранить SVG…"), [this] {
-    Save(QT_TRANSLATE_NOOP("CRunChart", "Сохранить график"), ".svg",
-         {{QT_TRANSLATE_NOOP("CRunChart", "Рисунок SVG (*.svg)"), &CRunChart::SaveSvg}});
-  });
-  buttons->addStretch();
+  brevimo::chart::AddExportButtons(
+      this, buttons,
+      {[] { return QCoreApplication::translate("CRunChart", "Перегонка"); },
+       [this] {
+         m_table->clearSelection();
+         CopyTable();
+       },
+       [this](const QString& path) { return SaveCsv(path); },
+       [this](const QString& path) { return SaveExcelCsv(path); },
+       [this](const QString& path) { return SavePng(path); },
+       [this](const QString& path) { return SaveSvg(path); }});
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(splitter, 1);
@@ -314,21 +207,9 @@ void CRunChart::SetUpAxes() {
       strength = std::max({strength, s.VConBak, s.ParVolCon, s.OutVolCon});
     }
   }
-  if (!(total > 0.0) || !std::isfinite(total)) total = 1.0;
-  SetTicks(m_axisVolume, 0.0, total, NiceStep(total, 10));
-
-  const double strengthStep = NiceStep(std::max(strength, 1.0), 10);
-  SetTicks(m_axisStrength, 0.0, std::ceil(std::max(strength, 1.0) / strengthStep) * strengthStep,
-           strengthStep);
-
-  // The same number of grid lines on the right as on the left reads best,
-  // but round temperatures matter more: a round step over the run's range.
-  if (!std::isfinite(tLow) || !std::isfinite(tHigh)) tLow = tHigh = 0.0;
-  const double tStep = NiceStep(std::max(tHigh - tLow, 0.5), 8);
-  const double low = std::floor(tLow / tStep) * tStep;
-  double high = std::ceil(tHigh / tStep) * tStep;
-  if (high <= low) high = low + tStep;
-  SetTicks(m_axisTemperature, low, high, tStep);
+  brevimo::chart::SetVolumeAxis(m_axisVolume, total);
+  brevimo::chart::SetStrengthAxis(m_axisStrength, strength);
+  brevimo::chart::SetTemperatureAxis(m_axisTemperature, tLow, tHigh);
 }
 
 QString CRunChart::ShowStepAt(double x) {
@@ -342,10 +223,7 @@ QString CRunChart::ShowStepAt(double x) {
                       "об.; в кубе %5 °C, %6 % об., %7 л")
                       .arg(i + 1)
                       .arg(cell(4), cell(3), cell(5), cell(0), cell(1), cell(2)));
-  const QRectF plot = m_chart->plotArea();
-  const qreal px = m_chart->mapToPosition(QPointF(s.OutVol, 0.0), m_series[1]).x();
-  m_marker->setLine(px, plot.top(), px, plot.bottom());
-  m_marker->show();
+  brevimo::chart::MarkAt(m_chart, m_marker, m_series[1], s.OutVol);
   return m_step->text();
 }
 
@@ -357,81 +235,24 @@ void CRunChart::SelectStepAt(double x) {
 }
 
 void CRunChart::CopyTable() {
-  int first = 0, last = m_model->rowCount() - 1;
-  int firstColumn = 0, lastColumn = m_model->columnCount() - 1;
-  const QModelIndexList selected = m_table->selectionModel()->selectedIndexes();
-  if (!selected.isEmpty()) {
-    first = firstColumn = INT_MAX;
-    last = lastColumn = -1;
-    for (const QModelIndex& index : selected) {
-      first = std::min(first, index.row());
-      last = std::max(last, index.row());
-      firstColumn = std::min(firstColumn, index.column());
-      lastColumn = std::max(lastColumn, index.column());
-    }
-  }
-  QApplication::clipboard()->setText(m_model->Text(first, last, firstColumn, lastColumn));
+  const brevimo::chart::TableRange r = brevimo::chart::CopyRange(m_table);
+  QApplication::clipboard()->setText(m_model->Text(r.first, r.last, r.firstColumn, r.lastColumn));
 }
 
-void CRunChart::Save(const char* title, const char* suffix, std::initializer_list<Format> formats) {
-  const QString name =
-      QCoreApplication::translate("CRunChart", "Перегонка") + QLatin1String(suffix);
-  QStringList filters;
-  for (const Format& format : formats)
-    filters << Tr(format.filter);
-  QString chosen = filters.front();
-  const QString path = QFileDialog::getSaveFileName(this, Tr(title), QDir::current().filePath(name),
-                                                    filters.join(QLatin1String(";;")), &chosen);
-  if (path.isEmpty()) return;
-  const qsizetype index = std::max<qsizetype>(filters.indexOf(chosen), 0);
-  (this->*(formats.begin()[index].save))(path);
+bool CRunChart::SaveCsv(const QString& path) {
+  return brevimo::chart::WriteFile(path, m_model->Csv());
 }
 
-bool CRunChart::WriteFile(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  // The flush is checked here: a write buffer that commit() flushes on a
-  // full disk fails without a word and the file is put in place cut short.
-  if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
-      file.commit())
-    return true;
-  const QFileDevice::FileError error = file.error();
-  const QString reason =
-      brevimo::WriteFailureReason(error, QFileInfo(path).absolutePath(), file.errorString());
-  file.cancelWriting();
-  AfxMessageBox(brevimo::WriteFailureMessage(path, reason));
-  return false;
+bool CRunChart::SaveExcelCsv(const QString& path) {
+  return brevimo::chart::WriteFile(path, m_model->ExcelCsv());
 }
-
-bool CRunChart::SaveCsv(const QString& path) { return WriteFile(path, m_model->Csv()); }
-
-bool CRunChart::SaveExcelCsv(const QString& path) { return WriteFile(path, m_model->ExcelCsv()); }
 
 bool CRunChart::SavePng(const QString& path) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  const bool marked = m_marker->isVisible(); // the pointer's line is no part of the chart
-  m_marker->hide();
-  m_view->grab().toImage().save(&buffer, "PNG");
-  m_marker->setVisible(marked);
-  return WriteFile(path, bytes);
+  return brevimo::chart::WriteFile(path, brevimo::chart::Png(m_view, m_marker));
 }
 
 bool CRunChart::SaveSvg(const QString& path) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  QSvgGenerator svg;
-  svg.setOutputDevice(&buffer);
-  svg.setSize(m_view->size());
-  svg.setViewBox(m_view->rect());
-  svg.setTitle(windowTitle());
-  const bool marked = m_marker->isVisible();
-  m_marker->hide();
-  QPainter painter(&svg);
-  m_view->render(&painter);
-  painter.end();
-  m_marker->setVisible(marked);
-  return WriteFile(path, bytes);
+  return brevimo::chart::WriteFile(path, brevimo::chart::Svg(m_view, m_marker, windowTitle()));
 }
 
 // The library's one entry: the sheet reaches the chart window through it.
@@ -440,6 +261,10 @@ extern "C" const RunChartModule* brevimo_run_chart_module() {
       [](QWidget* parent) -> QWidget* { return new CRunChart(parent); },
       [](QWidget* chart, std::shared_ptr<const brevimo::DistillationRun> run) {
         static_cast<CRunChart*>(chart)->SetRun(std::move(run));
+      },
+      [](QWidget* parent) -> QWidget* { return new CPlanChart(parent); },
+      [](QWidget* chart, std::shared_ptr<const brevimo::RunPlan> plan) {
+        static_cast<CPlanChart*>(chart)->SetPlan(std::move(plan));
       }};
   return &module;
 }

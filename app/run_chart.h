@@ -8,11 +8,11 @@
 #pragma once
 
 #include "calc/distillation.h"
+#include "chart_parts.h"
 
 #include <QWidget>
 
 #include <cstddef>
-#include <initializer_list>
 #include <memory>
 
 class CRunStepsModel;
@@ -30,10 +30,10 @@ public:
   static constexpr int IDC_CHART = 1100;
   static constexpr int IDC_TABLE = 1101;
   static constexpr int IDC_STEP = 1102; // the values of the step under the pointer
-  static constexpr int IDC_COPY = 1103;
-  static constexpr int IDC_SAVE_CSV = 1104;
-  static constexpr int IDC_SAVE_PNG = 1105;
-  static constexpr int IDC_SAVE_SVG = 1106;
+  static constexpr int IDC_COPY = brevimo::chart::IDC_COPY;
+  static constexpr int IDC_SAVE_CSV = brevimo::chart::IDC_SAVE_CSV;
+  static constexpr int IDC_SAVE_PNG = brevimo::chart::IDC_SAVE_PNG;
+  static constexpr int IDC_SAVE_SVG = brevimo::chart::IDC_SAVE_SVG;
 
   explicit CRunChart(QWidget* parent = nullptr);
   ~CRunChart() override;
@@ -70,14 +70,6 @@ protected:
 private:
   void Retranslate();
   void SetUpAxes();
-  // A save dialog offering one format per filter; the filter chosen picks
-  // the function that writes the file.
-  struct Format {
-    const char* filter;
-    bool (CRunChart::*save)(const QString&);
-  };
-  void Save(const char* title, const char* suffix, std::initializer_list<Format> formats);
-  bool WriteFile(const QString& path, const QByteArray& bytes);
 
   std::shared_ptr<const brevimo::DistillationRun> m_run;
   QChart* m_chart;

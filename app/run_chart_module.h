@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The chart window as a library loaded on first use: Qt Charts and Qt Svg
+// The chart windows as a library loaded on first use: Qt Charts and Qt Svg
 // are left out of the program's start. The library exports one function
 // (kRunChartEntry) that returns its functions; the sheet calls nothing else
 // of it.
@@ -13,13 +13,17 @@
 class QWidget;
 namespace brevimo {
 struct DistillationRun;
-}
+struct RunPlan;
+} // namespace brevimo
 
 struct RunChartModule {
   // A new chart window (a CRunChart) as a child window of parent.
   QWidget* (*create)(QWidget* parent);
   // Puts the run in the chart window.
   void (*setRun)(QWidget* chart, std::shared_ptr<const brevimo::DistillationRun> run);
+  // A new chart window of a planned run (a CPlanChart), and the plan put in it.
+  QWidget* (*createPlan)(QWidget* parent);
+  void (*setPlan)(QWidget* chart, std::shared_ptr<const brevimo::RunPlan> plan);
 };
 
 inline constexpr char kRunChartEntry[] = "brevimo_run_chart_module";

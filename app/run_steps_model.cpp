@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run_steps_model.h"
 
+#include "chart_parts.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -63,30 +65,15 @@ QVariant CRunStepsModel::headerData(int section, Qt::Orientation orientation, in
 }
 
 QString CRunStepsModel::Text(int first, int last, int firstColumn, int lastColumn) const {
-  QString text;
-  for (int c = firstColumn; c <= lastColumn; ++c) {
-    text += QLatin1String(kDistillationColumns[c].name);
-    text += c == lastColumn ? QLatin1Char('\n') : QLatin1Char('\t');
-  }
-  if (!m_run) return text;
-  for (int r = std::max(first, 0); r <= last && r < rowCount(); ++r) {
-    const brevimo::DistillationStep& step = m_run->steps[static_cast<std::size_t>(r)];
-    for (int c = firstColumn; c <= lastColumn; ++c) {
-      text += Cell(step, c);
-      text += c == lastColumn ? QLatin1Char('\n') : QLatin1Char('\t');
-    }
-  }
-  return text;
+  return brevimo::chart::RangeText(
+      {first, last, firstColumn, lastColumn}, rowCount(),
+      [](int c) { return QString::fromLatin1(kDistillationColumns[c].name); },
+      [this](int r, int c) { return Cell(m_run->steps[static_cast<std::size_t>(r)], c); });
 }
 
 QByteArray CRunStepsModel::Csv() const {
-  return QByteArray::fromStdString(
-      m_run ? DistillationFile::Text(m_run->steps, ',') : DistillationFile::Header(','));
+  return QByteArray::fromStdString(m_run ? DistillationFile::Text(m_run->steps, ',')
+                                         : DistillationFile::Header(','));
 }
 
-QByteArray CRunStepsModel::ExcelCsv() const {
-  QByteArray csv = Csv();
-  for (char& c : csv) // the names hold no point, the numbers no comma
-    c = c == ',' ? ';' : c == '.' ? ',' : c;
-  return csv;
-}
+QByteArray CRunStepsModel::ExcelCsv() const { return brevimo::chart::ExcelCsv(Csv()); }

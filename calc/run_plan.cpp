@@ -321,4 +321,37 @@ int PlanRun(const RunPlanInput& input, BoilingOperations& boiling, RunPlan* plan
   return 1;
 }
 
+const char* PlanCourseFile::ColumnName(int column) {
+  return column < kPlanCourseFractionColumn ? kPlanCourseColumns[column].name : "fraction";
+}
+
+std::string PlanCourseFile::Header(char separator) {
+  std::string header;
+  for (int c = 0; c < kPlanCourseColumnCount; ++c) {
+    header += ColumnName(c);
+    header += c + 1 == kPlanCourseColumnCount ? '\n' : separator;
+  }
+  return header;
+}
+
+std::string PlanCourseFile::Cell(const RunPlanStep& step, int column) {
+  if (column >= kPlanCourseFractionColumn)
+    return step.fraction >= 0 && step.fraction < kPlanFractions ? kPlanFractionNames[step.fraction]
+                                                                : "";
+  const PlanCourseColumn& c = kPlanCourseColumns[column];
+  char buffer[DistillationFile::kValueCapacity];
+  return std::string(buffer, DistillationFile::FormatValue(step.*c.value, c.decimals, buffer));
+}
+
+std::string PlanCourseFile::Text(const std::vector<RunPlanStep>& course, char separator) {
+  std::string text = Header(separator);
+  text.reserve(text.size() + course.size() * 48);
+  for (const RunPlanStep& step : course)
+    for (int c = 0; c < kPlanCourseColumnCount; ++c) {
+      text += Cell(step, c);
+      text += c + 1 == kPlanCourseColumnCount ? '\n' : separator;
+    }
+  return text;
+}
+
 } // namespace brevimo

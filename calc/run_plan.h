@@ -19,6 +19,7 @@
 
 #include "distillation.h"
 
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -102,6 +103,36 @@ struct RunPlan {
   double heartsShare = 0.0; // hearts' alcohol, % of the alcohol charged
   int steps = 0;
   std::vector<RunPlanStep> course; // every step, in order
+};
+
+// The course as a table: the chart window's steps table and CSV and the web
+// app's. A header line of the column names, then a row per step; numbers in
+// the "C" locale, the fraction by its name (kPlanFractionNames).
+struct PlanCourseColumn {
+  const char* name;
+  int decimals;
+  double RunPlanStep::*value;
+};
+inline constexpr PlanCourseColumn kPlanCourseColumns[] = {
+    {"collected", 4, &RunPlanStep::collected},
+    {"stream_strength", 2, &RunPlanStep::stream},
+    {"pot_temperature", 2, &RunPlanStep::potBoiling},
+    {"pot_strength", 2, &RunPlanStep::potStrength},
+    {"pot_volume", 4, &RunPlanStep::potVolume},
+    {"minutes", 1, &RunPlanStep::minutes},
+};
+// The numbers' columns, then the fraction's.
+inline constexpr int kPlanCourseFractionColumn = static_cast<int>(std::size(kPlanCourseColumns));
+inline constexpr int kPlanCourseColumnCount = kPlanCourseFractionColumn + 1;
+inline constexpr const char* kPlanFractionNames[kPlanFractions] = {"heads", "hearts", "tails"};
+
+class PlanCourseFile {
+public:
+  static const char* ColumnName(int column); // "fraction" for the last
+  static std::string Header(char separator = ',');
+  // One cell as the row has it.
+  static std::string Cell(const RunPlanStep& step, int column);
+  static std::string Text(const std::vector<RunPlanStep>& course, char separator = ',');
 };
 
 // The stream of a column: the distillate (mass %) of `plates` equilibrium

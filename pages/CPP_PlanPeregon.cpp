@@ -42,6 +42,7 @@ constexpr int kHeartsShare = 2060;
 
 CPP_PlanPeregon::CPP_PlanPeregon() : CPropertyPage(brevimo::res::kDialog145, "CPP_PlanPeregon") {
   OnClicked(2013, &CPP_PlanPeregon::OnCalcPlan);
+  OnClicked(2014, &CPP_PlanPeregon::ShowChart);
 }
 
 bool CPP_PlanPeregon::OnInitDialog() {
@@ -164,4 +165,9 @@ void CPP_PlanPeregon::OnCalcPlan() {
     return;
   }
   UpdateData(false);
+  m_pSheet->RefreshPlanChart(m_lastPlan);
+}
+
+void CPP_PlanPeregon::ShowChart() {
+  if (m_lastPlan) m_pSheet->ShowPlanChart(m_lastPlan);
 }

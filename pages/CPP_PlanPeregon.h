@@ -44,6 +44,7 @@ public:
   bool OnApply() override { return false; }
 
   void OnCalcPlan();
+  void ShowChart(); // button "График"
 
 protected:
   void DoDataExchange(CDataExchange* pDX) override;

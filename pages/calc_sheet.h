@@ -2,7 +2,7 @@
 // The calculator sheet as the pages see it: it owns one object of each page
 // class for its whole life, carries the shared concentration conversion
 // that pages reach through their m_pSheet pointer, and shows the
-// distillation run's chart where its face has one. The window (CDial_Calc)
+// distillation run's and the planned run's charts where its face has them. The window (CDial_Calc)
 // and the web app are faces over it.
 #pragma once
 
@@ -24,7 +24,8 @@
 
 namespace brevimo {
 struct DistillationRun;
-}
+struct RunPlan;
+} // namespace brevimo
 
 class CCalcSheet : public CPropertySheet {
 public:
@@ -36,6 +37,13 @@ public:
   }
   virtual void RefreshRunChart(std::shared_ptr<const brevimo::DistillationRun> run) {
     static_cast<void>(run);
+  }
+  // The same for the chart of the planned run.
+  virtual void ShowPlanChart(std::shared_ptr<const brevimo::RunPlan> plan) {
+    static_cast<void>(plan);
+  }
+  virtual void RefreshPlanChart(std::shared_ptr<const brevimo::RunPlan> plan) {
+    static_cast<void>(plan);
   }
 
   // Pages, in declaration (construction) order; the tab order is the

@@ -15,6 +15,7 @@ inline constexpr DlgItem kDialog145Items[] = {
     {2003, Ctl::DropList, "", 40, 27, 48, 40, kNone, kRunKindItems},
     {2002, Ctl::Edit, "", 90, 27, 32, 14},
     {2013, Ctl::Button, BREVIMO_TR_NOOP("Расчет"), 5, 61, 50, 14, kDefault},
+    {2014, Ctl::Button, BREVIMO_TR_NOOP("График"), 60, 61, 50, 14},
     {IDC_STATIC, Ctl::GroupBox, BREVIMO_TR_NOOP("Колонна"), 128, 0, 96, 81},
     {IDC_STATIC, Ctl::Label, BREVIMO_TR_NOOP("Тарелок"), 133, 12, 54, 8},
     {2004, Ctl::Edit, "", 189, 10, 32, 14},

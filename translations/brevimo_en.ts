@@ -100,6 +100,81 @@
     </message>
 </context>
 <context>
+    <name>CPlanChart</name>
+    <message>
+        <source>Головы</source>
+        <translation>Heads</translation>
+    </message>
+    <message>
+        <source>Тело</source>
+        <translation>Hearts</translation>
+    </message>
+    <message>
+        <source>Хвосты</source>
+        <translation>Tails</translation>
+    </message>
+    <message>
+        <source>Отобрано, л</source>
+        <translation>Collected, l</translation>
+    </message>
+    <message>
+        <source>Креп. отбора, % об.</source>
+        <translation>Distillate, % ABV</translation>
+    </message>
+    <message>
+        <source>Темп. в кубе, °C</source>
+        <translation>Pot temp., °C</translation>
+    </message>
+    <message>
+        <source>Креп. в кубе, % об.</source>
+        <translation>Pot, % ABV</translation>
+    </message>
+    <message>
+        <source>Объем в кубе, л</source>
+        <translation>Pot volume, l</translation>
+    </message>
+    <message>
+        <source>Время, мин</source>
+        <translation>Time, min</translation>
+    </message>
+    <message>
+        <source>Фракция</source>
+        <translation>Fraction</translation>
+    </message>
+    <message>
+        <source>Крепость отбора, % об.</source>
+        <translation>Distillate strength, % ABV</translation>
+    </message>
+    <message>
+        <source>Температура в кубе, °C</source>
+        <translation>Pot temperature, °C</translation>
+    </message>
+    <message>
+        <source>План перегонки</source>
+        <translation>Planned run</translation>
+    </message>
+    <message>
+        <source>График плана перегонки</source>
+        <translation>Planned run chart</translation>
+    </message>
+    <message>
+        <source>Отобрано дистиллята, л</source>
+        <translation>Distillate collected, l</translation>
+    </message>
+    <message>
+        <source>Наведите указатель на график, чтобы увидеть значения шага</source>
+        <translation>Point at the chart to see the values of a step</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;План перегонки: загрузка %1 л, %2 % об.&lt;/b&gt;&lt;br&gt;Головы %3 л, тело %4 л (%5 % об.), хвосты %6 л; всего %7 ч:мм</source>
+        <translation>&lt;b&gt;Planned run: charge %1 l, %2 % ABV&lt;/b&gt;&lt;br&gt;Heads %3 l, hearts %4 l (%5 % ABV), tails %6 l; in all %7 h:mm</translation>
+    </message>
+    <message>
+        <source>Шаг %1 (%2, %3 ч:мм): отобрано %4 л, крепость отбора %5 % об.; в кубе %6 °C, %7 % об., %8 л</source>
+        <translation>Step %1 (%2, %3 h:mm): collected %4 l, distillate %5 % ABV; pot %6 °C, %7 % ABV, %8 l</translation>
+    </message>
+</context>
+<context>
     <name>CRunChart</name>
     <message>
         <source>%1 % об.</source>

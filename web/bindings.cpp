@@ -3,6 +3,7 @@
 // pages over form stores, fed with the fields' texts and choices by control
 // ID, answering with what the page shows and the messages it gave.
 #include "calc/distillation.h"
+#include "calc/run_plan.h"
 #include "translations/english_messages.h"
 #include "web_sheet.h"
 
@@ -77,6 +78,14 @@ std::string RunSteps(const std::string& separator) {
   return DistillationFile::Text(run->steps, separator.empty() ? '\t' : separator[0]);
 }
 
+// The last plan's course as the chart window's CSV has it (calc/'s
+// writer), with its header; the separator as for RunSteps.
+std::string PlanSteps(const std::string& separator) {
+  const RunPlan* plan = Sheet().m_PlanPeregon.m_lastPlan.get();
+  if (!plan) return {};
+  return PlanCourseFile::Text(plan->course, separator.empty() ? '\t' : separator[0]);
+}
+
 } // namespace
 } // namespace brevimo::web
 
@@ -84,5 +93,6 @@ EMSCRIPTEN_BINDINGS(brevimo) {
   emscripten::function("show", &brevimo::web::Show);
   emscripten::function("click", &brevimo::web::Click);
   emscripten::function("runSteps", &brevimo::web::RunSteps);
+  emscripten::function("planSteps", &brevimo::web::PlanSteps);
   emscripten::function("translate", &brevimo::EnglishOf);
 }

@@ -27,6 +27,8 @@ SITE_TEXTS = {
     "Язык": "Language",
     "Шаги перегонки": "Steps of the run",
     "Скачать шаги (CSV)": "Download the steps (CSV)",
+    "Шаги плана": "Steps of the plan",
+    "Скачать шаги плана (CSV)": "Download the plan's steps (CSV)",
     "Работает без сети после первого открытия.": "Works offline after the first visit.",
     "Загрузка…": "Loading…",
 }
@@ -190,6 +192,12 @@ LAYOUTS = {
     ],
 }
 
+# The planned run's chart and table texts (the window's plan chart).
+PLAN_TEXTS = ["Крепость отбора, % об.", "Температура в кубе, °C", "Отобрано, л",
+              "Креп. отбора, % об.", "Темп. в кубе, °C", "Креп. в кубе, % об.", "Объем в кубе, л",
+              "Время, мин", "Фракция", "Головы", "Тело", "Хвосты", "График плана перегонки",
+              "Шаги плана", "Скачать шаги плана (CSV)"]
+
 # The chart's and the steps table's texts (the window's run chart).
 RUN_TEXTS = ["Температура в кубе, °C", "Крепость в кубе, % об.", "Отобрано, л",
              "Темп. в кубе, °C", "Креп. в кубе, % об.", "Объем в кубе, л", "Креп. пара, % об.",
@@ -346,6 +354,15 @@ class PageBuilder:
                 f'<p><a id="csv" download="brevimo-run.csv" href="#">{self.text("Скачать шаги (CSV)")}</a></p>'
                 f'<details><summary>{self.text("Шаги перегонки")}</summary>'
                 '<div class="tablewrap"><table id="steps"></table></div></details></section>')
+        if self.name == "CPP_PlanPeregon":
+            self.used.update(PLAN_TEXTS)
+            chart = self.control(2014)
+            parts.append(
+                f'<section id="plan" class="course" hidden><h2>{self.text(chart["text"])}</h2>'
+                '<div id="planchart" class="chartbox"></div>'
+                f'<p><a id="plancsv" download="brevimo-plan.csv" href="#">{self.text("Скачать шаги плана (CSV)")}</a></p>'
+                f'<details><summary>{self.text("Шаги плана")}</summary>'
+                '<div class="tablewrap"><table id="plansteps"></table></div></details></section>')
         return "".join(parts)
 
 

@@ -263,4 +263,18 @@ TEST(PlanRun, WorkedPlan) {
   EXPECT_EQ(plan.course.back().fraction, PlanTails);
 }
 
+// The course's table, as the chart window and the web app write it.
+TEST(PlanCourseFile, WritesAHeaderAndARowPerStep) {
+  const std::vector<RunPlanStep> course = {
+      {84.279, 60.0, 19.5, 93.408, 0.4368, 13.61, PlanHeads},
+      {98.043, 2.0755, 12.0611, 57.147, 8.4550, 275.24, PlanTails}};
+  EXPECT_EQ(PlanCourseFile::Text(course),
+            "collected,stream_strength,pot_temperature,pot_strength,pot_volume,minutes,fraction\n"
+            "0.4368,93.41,84.28,60.00,19.5000,13.6,heads\n"
+            "8.4550,57.15,98.04,2.08,12.0611,275.2,tails\n");
+  EXPECT_EQ(PlanCourseFile::Text({}, '\t'),
+            "collected\tstream_strength\tpot_temperature\tpot_strength\tpot_volume\tminutes\t"
+            "fraction\n");
+}
+
 } // namespace

@@ -105,6 +105,7 @@ function click(buttonId) {
   }
   apply(core.click(pageName, buttonId, state()), buttonId);
   if (pageName === "CPP_Peregon" && buttonId === 1062) showRun();
+  if (pageName === "CPP_PlanPeregon" && buttonId === 2013) showPlan();
 }
 
 // ---- the distillation run: chart, steps table, CSV ----
@@ -159,6 +160,91 @@ function chart(rows) {
     label("Креп. отбора, % об.", "d", `x="${L + 6}" y="${T + 16}"`) + "</svg>";
 }
 
+// ---- a course over the distillate collected: chart, steps table, CSV ----
+
+// The planned run: the stream's strength and the pot's temperature, the
+// cuts between heads, hearts and tails marked (the columns of the plan's
+// CSV: collected, stream, pot temperature, pot strength, pot volume,
+// minutes, fraction).
+const PLAN_COURSE = {
+  section: "plan", chart: "planchart", table: "plansteps", csv: "plancsv",
+  title: "График плана перегонки",
+  heads: ["Отобрано, л", "Креп. отбора, % об.", "Темп. в кубе, °C", "Креп. в кубе, % об.",
+    "Объем в кубе, л", "Время, мин", "Фракция"],
+  x: 0, xLabel: "Отобрано, л",
+  left: {column: 1, label: "Крепость отбора, % об.", cls: "s"},
+  right: {column: 2, label: "Температура в кубе, °C", cls: "t"},
+  part: 6, parts: {heads: "Головы", hearts: "Тело", tails: "Хвосты"},
+};
+
+function showPlan() {
+  showCourse(PLAN_COURSE, core.planSteps(","));
+}
+
+// Fills a course's section from its CSV: the chart, the table (a part's
+// name translated) and the CSV's download.
+function showCourse(spec, csv) {
+  const section = document.getElementById(spec.section);
+  if (!csv) return;
+  const rows = csv.trim().split("\n").slice(1).map((l) => l.split(","));
+  const cell = (v, c) => c === spec.part && spec.parts[v] ? `<td data-tr="${spec.parts[v]}">${tr(spec.parts[v])}</td>` : `<td>${v}</td>`;
+  const head = "<thead><tr>" + spec.heads.map((h) => `<th data-tr="${h}">${tr(h)}</th>`).join("") + "</tr></thead>";
+  document.getElementById(spec.table).innerHTML =
+    head + "<tbody>" + rows.map((r) => "<tr>" + r.map(cell).join("") + "</tr>").join("") + "</tbody>";
+  const link = document.getElementById(spec.csv);
+  if (link.href.startsWith("blob:")) URL.revokeObjectURL(link.href);
+  link.href = URL.createObjectURL(new Blob([csv], {type: "text/csv"}));
+  document.getElementById(spec.chart).innerHTML = courseChart(spec, rows);
+  section.hidden = false;
+  translatePage();
+}
+
+// Two quantities against the distillate collected, a strength on the left
+// axis (0..100) and a temperature on the right; a vertical line where one
+// part of the course gives way to the next, each part named over its span.
+function courseChart(spec, rows) {
+  const W = 480, H = 300, L = 40, R = 46, T = 34, B = 40;
+  const x = rows.map((r) => Number(r[spec.x]));
+  const xMax = Math.max(...x, 1e-9);
+  const left = rows.map((r) => Number(r[spec.left.column]));
+  const right = rows.map((r) => Number(r[spec.right.column]));
+  const rMin = Math.floor(Math.min(...right)), rMax = Math.ceil(Math.max(...right));
+  const px = (v) => L + (v / xMax) * (W - L - R);
+  const pl = (v) => T + (1 - v / 100) * (H - T - B);
+  const pr = (v) => T + (1 - (v - rMin) / Math.max(rMax - rMin, 1e-9)) * (H - T - B);
+  const line = (ys, map, cls) =>
+    `<polyline class="${cls}" points="${ys.map((y, i) => px(x[i]).toFixed(1) + "," + map(y).toFixed(1)).join(" ")}"/>`;
+  const label = (source, cls, attrs) => `<text class="${cls}" ${attrs} data-tr="${source}">${tr(source)}</text>`;
+  let grid = "";
+  for (let i = 0; i <= 4; i++) {
+    const p = 25 * i, t = rMin + ((rMax - rMin) * i) / 4, xv = (xMax * i) / 4;
+    grid += `<line class="grid" x1="${L}" x2="${W - R}" y1="${pl(p)}" y2="${pl(p)}"/>` +
+      `<text x="${L - 4}" y="${pl(p) + 4}" text-anchor="end" class="${spec.left.cls}">${p}</text>` +
+      `<text x="${W - R + 4}" y="${pr(t) + 4}" class="${spec.right.cls}">${t.toFixed(1)}</text>` +
+      `<text x="${px(xv)}" y="${H - B + 16}" text-anchor="middle">${xv.toPrecision(3)}</text>`;
+  }
+  // The parts: from one change of the part's column to the next.
+  let marks = "", from = 0;
+  const name = (part, to) => {
+    const cx = Math.min(Math.max((px(from) + px(to)) / 2, L + 30), W - R - 30); // kept inside the plot
+    if (spec.parts[part]) marks += label(spec.parts[part], "part", `x="${cx.toFixed(1)}" y="${T + 34}" text-anchor="middle"`);
+  };
+  for (let i = 1; i < rows.length; i++) {
+    if (rows[i][spec.part] === rows[i - 1][spec.part]) continue;
+    const cx = px(x[i - 1]).toFixed(1);
+    marks += `<line class="cut" x1="${cx}" x2="${cx}" y1="${T}" y2="${H - B}"/>`;
+    name(rows[i - 1][spec.part], x[i - 1]);
+    from = x[i - 1];
+  }
+  if (rows.length) name(rows[rows.length - 1][spec.part], x[x.length - 1]);
+  return `<svg viewBox="0 0 ${W} ${H}" width="${W}" height="${H}" role="img" aria-label="${tr(spec.title)}">` + grid +
+    `<rect class="frame" x="${L}" y="${T}" width="${W - L - R}" height="${H - T - B}"/>` +
+    line(left, pl, spec.left.cls) + line(right, pr, spec.right.cls) + marks +
+    label(spec.xLabel, "", `x="${(L + W - R) / 2}" y="${H - 6}" text-anchor="middle"`) +
+    label(spec.left.label, spec.left.cls, `x="${L}" y="${T - 8}"`) +
+    label(spec.right.label, spec.right.cls, `x="${W - R}" y="${T - 8}" text-anchor="end"`) + "</svg>";
+}
+
 // ---- start ----
 
 document.getElementById("lang").addEventListener("change", (event) => {
@@ -186,6 +272,7 @@ if (page && pageName !== "index") {
   BrevimoCore().then((module) => {
     core = module;
     apply(core.show(pageName), 0);
+    if (pageName === "CPP_PlanPeregon") showPlan(); // the page opens with its example planned
     // A choice is a click on the page, as in the window: the page may
     // answer it (the mixing page's mode switches its fields).
     for (const choice of page.querySelectorAll("input[type=radio], input[type=checkbox]")) {

@@ -475,6 +475,35 @@ class SiteTest(unittest.TestCase):
         out, _ = self.calc("run", "--start-temperature", "92.5", "--end-temperature", "98", "--wash", "20")
         self.assertEqual(self.value(1063), "%.4f" % out["distillate"])
 
+    def test_plan_shows_chart_steps_and_csv(self):
+        self.open("CPP_PlanPeregon")
+        self.type(2004, "5")
+        self.press(2013)
+        self.assertEqual(self.message(2013), "")
+        csv = self.d.execute_async_script(
+            "fetch(document.getElementById('plancsv').href).then(r => r.text()).then(arguments[0])")
+        lines = csv.strip().split("\n")
+        self.assertEqual(lines[0], "collected,stream_strength,pot_temperature,pot_strength,pot_volume,minutes,fraction")
+        out, _ = self.calc("plan", "--volume", "20", "--strength", "40", "--plates", "5", "--reflux", "3",
+                           "--power", "2000", "--losses", "10", "--heads", "5", "--hearts-end-strength", "80",
+                           "--end-temperature", "98")
+        self.assertEqual(len(lines) - 1, out["steps"])
+        self.assertEqual(self.d.execute_script("return document.querySelectorAll('#plansteps tbody tr').length"),
+                         len(lines) - 1)
+        # the cuts where the heads and the hearts end, each part named
+        chart = self.d.execute_script(
+            "const s = document.querySelector('#planchart svg'), box = s.parentElement.getBoundingClientRect();"
+            "return {cuts: s.querySelectorAll('line.cut').length, lines: s.querySelectorAll('polyline').length,"
+            " parts: [...s.querySelectorAll('text.part')].map(t => t.textContent),"
+            " font: Math.min(...[...s.querySelectorAll('text')].map(t => t.getBoundingClientRect().height)),"
+            " box: box.width}")
+        self.assertEqual((chart["cuts"], chart["lines"], chart["parts"]), (2, 2, ["Головы", "Тело", "Хвосты"]))
+        self.assertGreaterEqual(chart["font"], 12)
+        self.assertLessEqual(chart["box"], 360)
+        self.assertLessEqual(*self.d.execute_script("return [document.documentElement.scrollWidth, window.innerWidth]"))
+        heads = [l.split(",") for l in lines[1:] if l.endswith(",heads")]
+        self.assertAlmostEqual(float(heads[-1][0]), float(self.value(2020)), delta=0.011)
+
     def test_no_page_scrolls_sideways_on_a_phone(self):
         for page in PAGES + ["index"]:
             for lang in ("ru", "en"):
