@@ -50,10 +50,10 @@ bool ParseFieldNumber(std::string_view text, double* value);
 // the user cannot correct: input is read by ParseFieldNumber.
 bool ParseLeadingNumber(std::string_view text, double* value);
 
-// The stricter rule of a field bound directly to a number: at most the first
-// 31 characters, blanks and tabs around a decimal number and nothing else; a zero
-// must be written with a leading digit 0 ("", ".0" and "-0" are refused).
-// The comma is accepted as the decimal separator here too.
+// The stricter rule of a field bound directly to a number: ParseFieldNumber's
+// whole-text rule on at most the first 31 characters, with only blanks and
+// tabs around the number, and a zero written with a leading digit 0 ("",
+// ".0" and "-0" are refused).
 bool ParseStrictNumber(std::string_view text, double* value);
 
 } // namespace brevimo
