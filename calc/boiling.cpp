@@ -271,6 +271,10 @@ int BoilingOfStrength(int kind, double* liquidVol, double* liquidMass, double* l
 
 } // namespace
 
+const char* AboveAzeotropeMessage(int kind) {
+  return kind >= LiquidVolume && kind <= LiquidMolar ? kAboveAzeotrope[kind] : nullptr;
+}
+
 double AzeotropeIn(int kind) {
   switch (kind) {
   case LiquidVolume:

@@ -106,6 +106,10 @@ int BoilingFromStrength(int kind, double* liquidVol, double* liquidMass, double*
                         double* boiling, double* vapourMass, double* vapourMol, double* vapourVol,
                         std::string* errorText);
 
+// The refusal of a liquid past the azeotrope, the limit told in a kind of
+// LiquidKind (">97.17%" for volume %); nullptr for an unknown kind.
+const char* AboveAzeotropeMessage(int kind);
+
 // The azeotrope in a kind of LiquidKind; 0 for an unknown kind.
 double AzeotropeIn(int kind);
 

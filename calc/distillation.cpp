@@ -66,6 +66,14 @@ int RunPointMassPercent(int kind, double value, BoilingOperations& boiling, doub
   return ConvertConcentration(MassPct, VolPct, *mass, &volume, density, errorText);
 }
 
+int StartBoiling(int startKind, double m0, BoilingOperations& boiling, double* boilingTemp,
+                 std::string* errorText) {
+  if (boiling.BoilingFromLiquid(m0, boilingTemp, nullptr, nullptr)) return 1;
+  if (startKind == RunByStrength && m0 > kAzeotropeMass)
+    return Fail(errorText, AboveAzeotropeMessage(LiquidVolume));
+  return FailBoiling(errorText, boiling);
+}
+
 int StillState::Charge(double m0, double rho0, double volume, std::string* errorText) {
   *this = StillState{};
   M0 = rho0 * volume;
@@ -122,8 +130,7 @@ int RunDistillation(const DistillationInput& input, BoilingOperations& boiling,
   // The still never runs quite dry of ethanol, so an end of 0 % is never passed.
   if (!(mEnd > 0.0)) return Fail(errorText, kEndNotPositive);
   double tKip = 0.0;
-  if (!boiling.BoilingFromLiquid(m0, &tKip, nullptr, nullptr))
-    return FailBoiling(errorText, boiling);
+  if (!StartBoiling(input.startKind, m0, boiling, &tKip, errorText)) return 0;
 
   StillState still;
   if (!still.Charge(m0, rho0, input.washVolume, errorText)) return 0;

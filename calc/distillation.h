@@ -118,6 +118,12 @@ int CheckWashVolume(double washVolume, std::string* errorText);
 int RunPointMassPercent(int kind, double value, BoilingOperations& boiling, double* mass,
                         double* density, std::string* errorText);
 
+// The boiling temperature of the charge of a run that starts at mass % m0.
+// A start past the azeotrope is refused with the limit in the unit it was
+// given in: a strength (% vol) as the boiling page tells it, ">97.17%".
+int StartBoiling(int startKind, double m0, BoilingOperations& boiling, double* boilingTemp,
+                 std::string* errorText);
+
 // A still being boiled off. Masses are in kg per litre of the volume unit.
 struct StillState {
   double M0 = 0.0;           // mass of the charge

@@ -32,6 +32,15 @@ private:
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
+bool IsFieldBlank(char c) { return IsBlank(c) || c == '\n' || c == '\r'; }
+
+// The first position from start on that is not a blank.
+std::size_t SkipBlanks(std::string_view text, std::size_t start, bool (*blank)(char)) {
+  while (start < text.size() && blank(text[start]))
+    ++start;
+  return start;
+}
+
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Length of the decimal number at the start of text: a sign, digits with a
@@ -114,30 +123,31 @@ std::size_t FormatFixed(double value, int decimals, char* buffer, std::size_t ca
   return static_cast<std::size_t>(n);
 }
 
-bool ParseFieldNumber(std::string_view text, double* value) {
-  std::size_t i = 0;
-  while (i < text.size() && (IsBlank(text[i]) || text[i] == '\n' || text[i] == '\r'))
-    ++i;
-  text.remove_prefix(i);
-  if (text.empty()) return false;
+bool ParseLeadingNumber(std::string_view text, double* value) {
+  text.remove_prefix(SkipBlanks(text, 0, IsFieldBlank));
   double parsed = 0.0;
   if (ParseWithComma(text, &parsed) == 0) return false;
-  if (!std::isfinite(parsed)) return false; // "inf", "nan", "1e999"
+  if (!std::isfinite(parsed)) return false; // "1e999"
+  *value = parsed;
+  return true;
+}
+
+bool ParseFieldNumber(std::string_view text, double* value) {
+  const std::size_t first = SkipBlanks(text, 0, IsFieldBlank);
+  double parsed = 0.0;
+  const std::size_t used = ParseWithComma(text.substr(first), &parsed);
+  if (used == 0 || SkipBlanks(text, first + used, IsFieldBlank) != text.size()) return false;
+  if (!std::isfinite(parsed)) return false; // "1e999"
   *value = parsed;
   return true;
 }
 
 bool ParseStrictNumber(std::string_view text, double* value) {
   text = text.substr(0, 31);
-  std::size_t i = 0;
-  while (i < text.size() && IsBlank(text[i]))
-    ++i;
-  text.remove_prefix(i);
+  text.remove_prefix(SkipBlanks(text, 0, IsBlank));
   double parsed = 0.0;
   const std::size_t used = ParseWithComma(text, &parsed);
-  if (used == 0) return false;
-  for (std::size_t k = used; k < text.size(); ++k)
-    if (!IsBlank(text[k])) return false;
+  if (used == 0 || SkipBlanks(text, used, IsBlank) != text.size()) return false;
   if (!std::isfinite(parsed)) return false;
   if (parsed == 0.0 && text[0] != '0') return false;
   *value = parsed;

@@ -37,17 +37,23 @@ extern const char* const kNonFiniteMessage;
 // True when none of the values is infinite or NaN.
 bool AllFinite(std::initializer_list<double> values);
 
-// Reads the decimal number at the start of an input field: leading blanks
-// are skipped, a point or a comma is the decimal separator, anything after
-// the number is ignored ("12.5kg" reads 12.5, "0x10" reads 0). Returns false
-// when the text has no number at its start or its value is not finite; *value
-// is then untouched.
+// Reads an input field: its whole text must be one decimal number, with
+// blanks (spaces, tabs, line breaks) around it at most; a point or a comma
+// is the decimal separator. Anything else before or after the number is
+// refused rather than dropped ("1,2,3", "1.5.5", "12.5kg", "0x10"), since a
+// value read from part of the text would be silently wrong. Returns false
+// also when the value is not finite; *value is then untouched.
 bool ParseFieldNumber(std::string_view text, double* value);
 
-// The stricter rule of a field bound directly to a number: at most the first
-// 31 characters, blanks and tabs around a decimal number and nothing else; a zero
-// must be written with a leading digit 0 ("", ".0" and "-0" are refused).
-// The comma is accepted as the decimal separator here too.
+// Reads the decimal number at the start of an output field, ignoring what
+// follows it; false when there is none or it is not finite. Only for texts
+// the user cannot correct: input is read by ParseFieldNumber.
+bool ParseLeadingNumber(std::string_view text, double* value);
+
+// The stricter rule of a field bound directly to a number: ParseFieldNumber's
+// whole-text rule on at most the first 31 characters, with only blanks and
+// tabs around the number, and a zero written with a leading digit 0 ("",
+// ".0" and "-0" are refused).
 bool ParseStrictNumber(std::string_view text, double* value);
 
 } // namespace brevimo

@@ -247,7 +247,7 @@ int PlanRun(const RunPlanInput& input, BoilingOperations& boiling, RunPlan* plan
     if (cut.pot && !(m0 > cut.value)) return Fail(errorText, kStartNotAboveCut);
 
   double t0 = 0.0;
-  if (!boiling.BoilingFromLiquid(m0, &t0, nullptr, nullptr)) return FailBoiling(errorText, boiling);
+  if (!StartBoiling(input.startKind, m0, boiling, &t0, errorText)) return 0;
   Stream stream;
   if (!StreamOf(m0, plates, reflux, boiling, &stream, errorText)) return 0;
   for (const Cut& cut : {hearts, end})

@@ -99,16 +99,15 @@ void DDX_Control(CDataExchange* pDX, int id, CComboBox& control) {
 void DDX_Number(CDataExchange* pDX, int id, const std::string& text, double& value) {
   if (Skip(pDX) || !pDX->m_bSaveAndValidate) return;
   double parsed = 0.0;
-  const bool ok = brevimo::ParseFieldNumber(text, &parsed);
   // A field that is read-only now is an output the calculation overwrites:
   // it is never refused (the user could not correct it), only read as the
   // number at its start, or 0.
   brevimo::FieldStore* store = StoreOf(pDX);
   if (store && store->HasControl(id) && store->IsReadOnly(id)) {
-    value = ok ? parsed : 0.0;
+    value = brevimo::ParseLeadingNumber(text, &parsed) ? parsed : 0.0;
     return;
   }
-  if (!ok) {
+  if (!brevimo::ParseFieldNumber(text, &parsed)) {
     AfxMessageBox(kEnterNumber);
     pDX->Fail(id);
     return;

@@ -153,10 +153,11 @@ void DDX_Radio(CDataExchange* pDX, int id, int& value);
 void DDX_Check(CDataExchange* pDX, int id, int& value);
 // List bound as a control.
 void DDX_Control(CDataExchange* pDX, int id, CComboBox& control);
-// Reading only: parses an input text into its member. Text without a number
-// at its start, or with a value that is not finite, is refused with
-// "Please enter a number." and the focus on the field, unless the field is
-// read-only: an output is read as its leading number, or 0, and never refused.
+// Reading only: parses an input text into its member. Text that is not a
+// number as a whole (blanks around it aside), or whose value is not finite,
+// is refused with "Please enter a number." and the focus on the field,
+// unless the field is read-only: an output is read as its leading number,
+// or 0, and never refused.
 void DDX_Number(CDataExchange* pDX, int id, const std::string& text, double& value);
 
 // A number formatted with a printf format, independently of the locale.

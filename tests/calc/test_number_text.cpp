@@ -14,6 +14,7 @@
 
 using brevimo::FormatC;
 using brevimo::ParseFieldNumber;
+using brevimo::ParseLeadingNumber;
 using brevimo::ParseStrictNumber;
 
 namespace {
@@ -36,23 +37,9 @@ TEST(FieldNumber, ReadsLikeAUserMeansIt) {
   struct Row {
     const char* text;
     double value;
-  } rows[] = {{"96", 96},
-              {"96,5", 96.5},
-              {"96.5", 96.5},
-              {"  12.5kg", 12.5},
-              {"\t-3", -3},
-              {"+4", 4},
-              {"1e3", 1000},
-              {"0", 0},
-              {",5", 0.5},
-              {"5.", 5},
-              {"1,5 л", 1.5},
-              {"-0", 0},
-              // decimal only: the C library's hexadecimal form is 0 and text
-              {"0x10", 0},
-              {"-0x1p3", 0},
-              {"1e", 1},
-              {"2e+x", 2}};
+  } rows[] = {{"96", 96},       {"96,5", 96.5}, {"96.5", 96.5}, {" 12.5 ", 12.5},
+              {"\t-3\r\n", -3}, {"+4", 4},      {"1e3", 1000},  {"0", 0},
+              {",5", 0.5},      {"5.", 5},      {"-0", 0},      {"2E-1", 0.2}};
   for (const Row& row : rows) {
     double v = -999;
     EXPECT_TRUE(ParseFieldNumber(row.text, &v)) << row.text;
@@ -60,13 +47,26 @@ TEST(FieldNumber, ReadsLikeAUserMeansIt) {
   }
 }
 
-TEST(FieldNumber, RefusesTextWithoutANumberAndNonFiniteValues) {
+// A number read from part of the text would be silently wrong: "1,2,3" is
+// not 1.2, nor "12.5kg" 12.5. Decimal only: "0x10" is no number either.
+TEST(FieldNumber, RefusesAnythingButOneNumberBetweenBlanks) {
   for (const char* text :
-       {"", "   ", "abc", "-", ".", ",", "inf", "nan", "-infinity", "1e999", "x12"}) {
+       {"",          "   ",   "abc",    "-",     ".",     ",",       "inf",     "nan",
+        "-infinity", "1e999", "x12",    "1,2,3", "1.5.5", " 12.5kg", "12.5 kg", "1,5 л",
+        "5 5",       "0x10",  "-0x1p3", "1e",    "2e+x",  "12.5\x01"}) {
     double v = 42;
     EXPECT_FALSE(ParseFieldNumber(text, &v)) << text;
     EXPECT_EQ(v, 42) << text;
   }
+}
+
+// Outputs the user cannot correct are read as their leading number.
+TEST(LeadingNumber, ReadsTheNumberAtTheStart) {
+  double v = 0;
+  EXPECT_TRUE(ParseLeadingNumber("  940.04 mm", &v));
+  EXPECT_EQ(v, 940.04);
+  EXPECT_FALSE(ParseLeadingNumber("-", &v));
+  EXPECT_FALSE(ParseLeadingNumber("1e999", &v));
 }
 
 TEST(StrictNumber, AcceptsOnlyANumberBetweenBlanks) {

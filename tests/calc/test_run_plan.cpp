@@ -189,7 +189,7 @@ TEST(PlanRun, RefusesBadInput) {
        "Ошибка, объем браги должен быть больше 0"},
       {"strength", [](RunPlanInput* in) { in->startValue = 100.5; },
        "Ошибка в параметрах. Концентрация 0..100 (%)"},
-      {"above the azeotrope", [](RunPlanInput* in) { in->startValue = 98.0; }, ">95.57%%"},
+      {"above the azeotrope", [](RunPlanInput* in) { in->startValue = 97.5; }, ">97.17%"},
       {"boiling",
        [](RunPlanInput* in) {
          *in = {RunByBoiling, 100.0};

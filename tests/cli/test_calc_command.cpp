@@ -184,7 +184,10 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{{"sugar", "--sugar-per-kg", "0", "--sugar-weight", "100"},
                 "Ошибка - получится чистая вода бесконечного объема"},
         Refusal{{"run", "--start-temperature", "92.5", "--end-temperature", "92.5", "--wash", "1"},
-                "Ошибка, стартовая концентрация  ниже или равна стоповой"}));
+                "Ошибка, стартовая концентрация  ниже или равна стоповой"},
+        // past the azeotrope, the limit in the unit the start was given in
+        Refusal{{"run", "--start-strength", "97.5", "--end-temperature", "98", "--wash", "1"},
+                ">97.17%"}));
 
 TEST(CalcCommandUsage, ErrorsExitWith2AndWriteNoResults) {
   const std::vector<std::vector<std::string>> cases = {

@@ -98,6 +98,7 @@ TEST(PlanCommand, RefusesWithTheModelsMessageOrAUsageError) {
       {{"--plates", "2.5"}, 1, "Число теоретических тарелок 0..50"},
       {{"--heads", "60"}, 1, "Головы 0..50 % от абсолютного спирта"},
       {{"--power", "0"}, 1, "Мощность <=0"},
+      {{"--strength", "97.5"}, 1, ">97.17%"},
       {{"--temperature", "90"}, 2, "plan: give exactly one of --strength, --temperature"},
   };
   for (const auto& c : cases) {

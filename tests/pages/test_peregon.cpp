@@ -5,8 +5,8 @@
 #include "app/run_chart.h"
 #include "app/run_steps_model.h"
 #include "calc/distillation.h"
-#include "ui/replacing_file.h"
 #include "tests/temp_dir.h"
+#include "ui/replacing_file.h"
 
 #include <QClipboard>
 #include <QImage>
@@ -423,7 +423,7 @@ TEST_F(PeregonTest, FailuresShowTheirMessageAndLeaveTheFields) {
       {0, "99", 0, "92.5", "1", "Ошибка, стартовая концентрация  ниже или равна стоповой"},
       {0, "100", 0, "98", "1", ">=100*C"},   // the boiling page's text
       {0, "92.5", 0, "70", "1", "<78.15*C"}, // an end below the azeotrope
-      {1, "98", 1, "2", "1", ">95.57%%"},    // stronger than the azeotrope
+      {1, "97.5", 1, "2", "1", ">97.17%"},   // stronger than the azeotrope, in % vol
       {1, "101", 1, "2", "1", "Ошибка в параметрах. Концентрация 0..100 (%)"},
       {0, "92.5", 0, "98", "0", "Ошибка, объем браги должен быть больше 0"},
       {0, "92.5", 0, "98", "-1", "Ошибка, объем браги должен быть больше 0"},
