@@ -192,7 +192,16 @@ void CDial_Calc::changeEvent(QEvent* event) {
       SizePage(page);
   }
   FitToScreen();
+  StayOnScreen();
   m_sizes->Save();
+}
+
+// A window that grew is moved back within its screen: where it stood near
+// the right edge, a wider one would take the ☰ button out of reach.
+void CDial_Calc::StayOnScreen() {
+  if (!isVisible()) return;
+  layout()->activate(); // the new size now, not after the next events
+  brevimo::KeepOnScreen(this);
 }
 
 void CDial_Calc::ShowRunChart(std::shared_ptr<const brevimo::DistillationRun> run) {
@@ -246,6 +255,7 @@ void CDial_Calc::OnTabChanged(int index) {
     // A size kept from an earlier start that was not right any more.
     if (brevimo::HostOf(*page)->minimumSize() != kept && isVisible()) {
       FitToScreen();
+      StayOnScreen();
       m_sizes->Save();
     }
   }
