@@ -14,6 +14,7 @@
 #include "ui/stacked_tab_bar.h"
 #include "ui/translation.h"
 #include "ui/widget_store.h"
+#include "ui/window_keys.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -35,6 +36,13 @@
 
 namespace {
 CDial_Calc::WindowMenuHook s_windowMenuHook = nullptr;
+
+// F1 in a window beside the sheet (the run's chart): the sheet's one help
+// window, at that window's section.
+void OpenHelpFor(QWidget* window, const QString& section) {
+  QWidget* owner = brevimo::MainWindow() ? brevimo::MainWindow() : window;
+  if (!CHelpWindow::Open(owner, section)) AfxMessageBox(CHelpWindow::ManualProblem());
+}
 } // namespace
 
 void CDial_Calc::SetWindowMenuHook(WindowMenuHook hook) { s_windowMenuHook = hook; }
@@ -47,6 +55,7 @@ CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   brevimo::SetMainWindow(this);
+  brevimo::SetHelpOpener(&OpenHelpFor);
   brevimo::InstallRetranslation(this);
 
   m_tabs->setObjectName(QStringLiteral("tabs"));
