@@ -14,6 +14,7 @@
 #include "ui/stacked_tab_bar.h"
 #include "ui/translation.h"
 #include "ui/widget_store.h"
+#include "ui/window_keys.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -35,6 +36,13 @@
 
 namespace {
 CDial_Calc::WindowMenuHook s_windowMenuHook = nullptr;
+
+// F1 in a window beside the sheet (the run's chart): the sheet's one help
+// window, at that window's section.
+void OpenHelpFor(QWidget* window, const QString& section) {
+  QWidget* owner = brevimo::MainWindow() ? brevimo::MainWindow() : window;
+  if (!CHelpWindow::Open(owner, section)) AfxMessageBox(CHelpWindow::ManualProblem());
+}
 } // namespace
 
 void CDial_Calc::SetWindowMenuHook(WindowMenuHook hook) { s_windowMenuHook = hook; }
@@ -47,6 +55,7 @@ CDial_Calc::CDial_Calc(const QString& caption, QWidget* parent, int startPage)
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   brevimo::SetMainWindow(this);
+  brevimo::SetHelpOpener(&OpenHelpFor);
   brevimo::InstallRetranslation(this);
 
   m_tabs->setObjectName(QStringLiteral("tabs"));
@@ -192,7 +201,16 @@ void CDial_Calc::changeEvent(QEvent* event) {
       SizePage(page);
   }
   FitToScreen();
+  StayOnScreen();
   m_sizes->Save();
+}
+
+// A window that grew is moved back within its screen: where it stood near
+// the right edge, a wider one would take the ☰ button out of reach.
+void CDial_Calc::StayOnScreen() {
+  if (!isVisible()) return;
+  layout()->activate(); // the new size now, not after the next events
+  brevimo::KeepOnScreen(this);
 }
 
 void CDial_Calc::ShowRunChart(std::shared_ptr<const brevimo::DistillationRun> run) {
@@ -266,6 +284,7 @@ void CDial_Calc::OnTabChanged(int index) {
     // A size kept from an earlier start that was not right any more.
     if (brevimo::HostOf(*page)->minimumSize() != kept && isVisible()) {
       FitToScreen();
+      StayOnScreen();
       m_sizes->Save();
     }
   }

@@ -89,6 +89,7 @@ private:
   void FocusFirstControl();
   void ShowHelp();
   void FitToScreen();
+  void StayOnScreen();
 
   QTabWidget* m_tabs;
   QScrollArea* m_area; // holds m_tabs: scrolls where the pages outgrow the screen

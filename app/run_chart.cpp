@@ -12,6 +12,7 @@
 #include "ui/replacing_file.h"
 #include "ui/screen_room.h"
 #include "ui/translation.h"
+#include "ui/window_keys.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -70,6 +71,8 @@ CRunChart::CRunChart(QWidget* parent)
   setObjectName(QStringLiteral("CRunChart"));
   // The buttons' captions follow a change of language (the rest: Retranslate).
   brevimo::InstallRetranslation(this);
+  // Escape closes the window, F1 opens the manual at the chart.
+  brevimo::AddWindowKeys(this, QStringLiteral("CRunChart"));
 
   // Series and axes: strengths on the left, the still's temperature on the right.
   m_axisVolume = new QValueAxis;

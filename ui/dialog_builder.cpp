@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
 #include <QWidget>
 
@@ -53,17 +54,51 @@ Qt::Alignment TextAlignment(unsigned style) {
 constexpr char kItemProp[] = "brevimoItem";
 constexpr char kTemplateProp[] = "brevimoTemplate";
 
+// A whole field's text as a tool tip: a number of hundreds of digits in
+// lines short enough for any screen.
+QString WholeTextTip(const QString& text) {
+  constexpr qsizetype kLine = 40;
+  QStringList lines;
+  for (qsizetype at = 0; at < text.size(); at += kLine)
+    lines << text.mid(at, kLine);
+  return lines.join(QLatin1Char('\n'));
+}
+
 // An edit field that looks read-only while it is: results show on the
 // background of the dialog, as a read-only edit control does, so a user sees
 // at once which fields are outputs.
+//
+// No digit is lost from view: a number wider than the field shows from its
+// first digit (WidgetStore puts the cursor at the start), and the whole of
+// it is the field's tool tip and accessible description while it does not
+// fit. A read-only field reached by the keyboard keeps showing its start.
 class CEdit : public QLineEdit {
 public:
-  using QLineEdit::QLineEdit;
+  CEdit(const QString& text, QWidget* parent) : QLineEdit(text, parent) {
+    connect(this, &QLineEdit::textChanged, this, &CEdit::UpdateWholeText);
+  }
 
 protected:
   bool event(QEvent* event) override {
     if (event->type() == QEvent::ReadOnlyChange) UpdateLook();
-    return QLineEdit::event(event);
+    const bool handled = QLineEdit::event(event);
+    switch (event->type()) {
+    case QEvent::Resize:
+    case QEvent::FontChange:
+    case QEvent::StyleChange:
+    case QEvent::ContentsRectChange:
+      UpdateWholeText();
+      break;
+    default:
+      break;
+    }
+    return handled;
+  }
+
+  void focusInEvent(QFocusEvent* event) override {
+    QLineEdit::focusInEvent(event);
+    // Selected whole, the cursor stands at the end and the view with it.
+    if (isReadOnly() && selectedText() == text()) KeepStartInView(this);
   }
 
 private:
@@ -73,6 +108,25 @@ private:
     pal.setBrush(QPalette::Base,
                  isReadOnly() ? standard.brush(QPalette::Window) : standard.brush(QPalette::Base));
     setPalette(pal);
+  }
+
+  // Whether the text fits the field, as QLineEdit lays it out: its contents
+  // less a margin of 2 pixels each side, and room for the cursor.
+  bool TextFits() const {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+                               .marginsRemoved(textMargins());
+    const int cursor = style()->pixelMetric(QStyle::PM_TextCursorWidth, &option, this);
+    return fontMetrics().horizontalAdvance(displayText()) + 1 + cursor <= contents.width() - 4;
+  }
+
+  void UpdateWholeText() {
+    const QString whole = TextFits() ? QString() : text();
+    if (accessibleDescription() == whole) return;
+    setToolTip(WholeTextTip(whole));
+    setAccessibleDescription(whole);
   }
 };
 
@@ -490,6 +544,13 @@ void RefitDialogs(QWidget* root) {
       control->setGeometry(FitToText(it, control, units.Rect(it.x, it.y, it.cx, it.cy)));
     }
   }
+}
+
+void KeepStartInView(QLineEdit* edit) {
+  if (edit->hasSelectedText() && edit->selectedText() == edit->text())
+    edit->setSelection(edit->text().size(), -edit->text().size()); // the cursor at the start
+  else
+    edit->setCursorPosition(0);
 }
 
 QButtonGroup* RadioGroupOf(QWidget* parent, int id) {

@@ -12,6 +12,7 @@
 #include <QSize>
 
 class QButtonGroup;
+class QLineEdit;
 class QWidget;
 
 namespace brevimo {
@@ -40,7 +41,8 @@ private:
 // Creates the template's controls as children of parent. Each control's
 // objectName is its ID in decimal; each field's accessible name is its
 // captions (res::FieldCaptions). Radio buttons of one group share a
-// QButtonGroup.
+// QButtonGroup. An edit field whose text is wider than the field holds the
+// whole text as its tool tip and accessible description.
 void BuildDialog(const res::DlgTemplate& tmpl, QWidget* parent);
 
 // Names every field under root built by BuildDialog after its captions as
@@ -50,6 +52,10 @@ void NameFields(QWidget* root);
 // Fits every control under root built by BuildDialog to its caption again,
 // after the captions changed (a new language).
 void RefitDialogs(QWidget* root);
+
+// Shows an edit field's text from its start (a number wider than the field
+// from its first digit), keeping a selection of all of it.
+void KeepStartInView(QLineEdit* edit);
 
 // The radio group that holds the button with the given ID, or nullptr.
 QButtonGroup* RadioGroupOf(QWidget* parent, int id);

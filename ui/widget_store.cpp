@@ -95,9 +95,10 @@ std::string WidgetStore::GetText(int id) const {
 void WidgetStore::SetText(int id, const std::string& text) {
   QWidget* control = Control(id);
   const QString value = QString::fromStdString(text);
-  if (auto* edit = qobject_cast<QLineEdit*>(control))
+  if (auto* edit = qobject_cast<QLineEdit*>(control)) {
     edit->setText(value);
-  else if (auto* label = qobject_cast<QLabel*>(control))
+    KeepStartInView(edit); // a number wider than the field from its first digit
+  } else if (auto* label = qobject_cast<QLabel*>(control))
     SetTranslated(label, kMessageContext, value);
   else if (auto* combo = qobject_cast<QComboBox*>(control))
     combo->setCurrentIndex(combo->findText(value));

@@ -59,6 +59,12 @@ protected:
     return windows.isEmpty() ? nullptr : windows.first();
   }
 
+  // The keys go to the window the application has active.
+  static bool Activate(QWidget* window) {
+    window->activateWindow();
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+  }
+
   void PressF1() {
     Sheet().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Sheet()));
@@ -96,7 +102,8 @@ TEST_F(HelpTest, F1OpensTheSectionOfEachPageInOneWindow) {
     EXPECT_TRUE(help->isVisible());
     EXPECT_FALSE(help->isModal());
     EXPECT_EQ(help->Browser()->source().fragment(), anchor);
-    EXPECT_TRUE(HeadingShown(help->Browser(), anchor).contains(brevimo::CaptionOf(*Sheet().GetPage(i))));
+    EXPECT_TRUE(
+        HeadingShown(help->Browser(), anchor).contains(brevimo::CaptionOf(*Sheet().GetPage(i))));
     // The calculator stays on its page and open to input.
     EXPECT_EQ(Sheet().GetActivePage(), Sheet().GetPage(i));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
@@ -110,6 +117,33 @@ TEST_F(HelpTest, F1OpensTheSectionOfEachPageInOneWindow) {
   // Back returns to the section read before.
   help->Browser()->backward();
   EXPECT_EQ(help->Browser()->source().fragment(), QStringLiteral("keyboard"));
+}
+
+// The run's chart window answers the keys as the sheet does: F1 opens the
+// manual at the chart, in the sheet's one help window; Escape closes the
+// chart alone.
+TEST_F(HelpTest, ChartWindowOpensItsSectionWithF1AndClosesWithEscape) {
+  ShowPage("CPP_Peregon");
+  Click(1062);
+  Click(1099);
+  auto* chart = Sheet().findChild<QWidget*>(QStringLiteral("CRunChart"));
+  ASSERT_NE(chart, nullptr);
+  ASSERT_TRUE(Activate(chart));
+  QTest::keyClick(chart, Qt::Key_F1);
+  CHelpWindow* help = Help();
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(help->isVisible());
+  EXPECT_EQ(help->Browser()->source().fragment(), QStringLiteral("CRunChart"));
+  EXPECT_TRUE(HeadingShown(help->Browser(), QStringLiteral("CRunChart")).contains(Text(1099)));
+
+  ASSERT_TRUE(Activate(chart));
+  QTest::keyClick(chart, Qt::Key_Escape);
+  EXPECT_FALSE(chart->isVisible());
+  EXPECT_TRUE(help->isVisible());
+  EXPECT_TRUE(Sheet().isVisible());
+  // Shown again, it is the same window with the same keys.
+  Click(1099);
+  EXPECT_TRUE(chart->isVisible());
 }
 
 TEST_F(HelpTest, MenuHelpOpensTheManualAndSearchFindsText) {

@@ -114,6 +114,29 @@ TEST_P(ScreenFitTest, LanguageSwitchGivesTheNewLanguagesSize) {
   EXPECT_EQ(Sheet().size(), fresh.size()) << Describe(other, Sheet().screen());
 }
 
+// A switch to a language that needs a wider window, with the window against
+// the screen's right edge: the whole window, ☰ button and all, stays on it.
+TEST_P(ScreenFitTest, LanguageSwitchKeepsTheWindowOnItsScreen) {
+  const Language other = GetParam() == Language::English ? Language::Russian : Language::English;
+  Sheet().SetActivePage(Sheet().GetPageCount() - 1);
+  QApplication::processEvents();
+  const QRect frame = Sheet().frameGeometry();
+  Sheet().move(Room().right() + 1 - frame.width(), Room().bottom() + 1 - frame.height());
+  QApplication::processEvents();
+  ASSERT_TRUE(Room().contains(Sheet().frameGeometry()));
+  const QSize before = Sheet().size();
+  ASSERT_TRUE(brevimo::SetLanguage(other));
+  QApplication::processEvents();
+  QTest::qWait(100); // the new size may come a few events later
+  SCOPED_TRACE(Describe(other, Sheet().screen()));
+  SCOPED_TRACE("size " + std::to_string(before.width()) + "x" + std::to_string(before.height()) +
+               " -> " + std::to_string(Sheet().width()) + "x" + std::to_string(Sheet().height()));
+  EXPECT_TRUE(Room().contains(Sheet().frameGeometry()));
+  const auto* menu = Sheet().findChild<QToolButton*>(QStringLiteral("menu"));
+  ASSERT_NE(menu, nullptr);
+  EXPECT_TRUE(Room().contains(QRect(menu->mapToGlobal(QPoint()), menu->size())));
+}
+
 std::shared_ptr<brevimo::DistillationRun> SmallRun() {
   auto run = std::make_shared<brevimo::DistillationRun>();
   run->input = {brevimo::RunByBoiling, 92.5, brevimo::RunByBoiling, 98.0, 1.0};

@@ -55,11 +55,20 @@ function state() {
   return s;
 }
 
+// A number wider than its field shows from its first digit, and whole in
+// the field's title (a tool tip, and the field's description to a screen reader).
+function showWhole(input, text) {
+  input.value = text;
+  input.scrollLeft = 0;
+  if (input.scrollWidth > input.clientWidth) input.title = text;
+  else input.removeAttribute("title");
+}
+
 function apply(result, buttonId) {
   for (const [id, text] of Object.entries(result.text)) {
     const element = document.getElementById(id);
     if (!element) continue;
-    if (element.tagName === "INPUT") element.value = text;
+    if (element.tagName === "INPUT") showWhole(element, text);
     else setText(element, text);
   }
   for (const [id, index] of Object.entries(result.choice)) {

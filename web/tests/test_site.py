@@ -504,6 +504,22 @@ class SiteTest(unittest.TestCase):
         heads = [l.split(",") for l in lines[1:] if l.endswith(",heads")]
         self.assertAlmostEqual(float(heads[-1][0]), float(self.value(2020)), delta=0.011)
 
+    def test_numbers_wider_than_their_field_show_from_the_first_digit_and_whole_in_the_title(self):
+        for page, typed, button in (("CPP_RazvedSpirta", {1041: "1e300"}, 1042),
+                                    ("CPP_VolMasMol", {1042: "1e300"}, 1028),
+                                    ("CPP_Peregon", {1057: "1e8"}, 1062)):
+            with self.subTest(page=page):
+                self.open(page)
+                for cid, text in typed.items():
+                    self.type(cid, text)
+                self.press(button)
+                fields = self.d.execute_script(
+                    "return [...document.querySelectorAll('input[type=text]')].map(i => "
+                    "[i.id, i.value, i.scrollWidth > i.clientWidth, i.scrollLeft, i.title])")
+                self.assertTrue(any(wide for _, _, wide, _, _ in fields))
+                for cid, value, wide, left, title in fields:
+                    self.assertEqual((left, title), (0, value) if wide else (0, ""), cid)
+
     def test_no_page_scrolls_sideways_on_a_phone(self):
         for page in PAGES + ["index"]:
             for lang in ("ru", "en"):
