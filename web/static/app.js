@@ -220,7 +220,8 @@ window.addEventListener("resize", drawChart);
 // shown at, so that its texts keep their size on a phone.
 function chart(rows, width) {
   const W = Math.round(Math.min(Math.max(width, 240), 704)), H = Math.round(Math.max(240, W * 0.6));
-  const L = 46, R = 34, T = 20, B = 42;
+  // On a narrow chart the two axes' titles take a line each.
+  const narrow = W < 520, L = 46, R = 34, T = narrow ? 38 : 20, B = 42;
   const x = rows.map((r) => r[4]);
   const xMax = Math.max(...x, 1e-9);
   const temps = rows.map((r) => r[0]);
@@ -244,7 +245,7 @@ function chart(rows, width) {
     line(temps, pt, "t") + line(rows.map((r) => r[1]), pp, "p") + line(rows.map((r) => r[5]), pp, "d") +
     label("Отобрано, л", "", `x="${(L + W - R) / 2}" y="${H - 6}" text-anchor="middle"`) +
     label("Температура в кубе, °C", "t", `x="${L}" y="${T - 4}"`) +
-    label("Крепость в кубе, % об.", "p", `x="${W - R}" y="${T - 4}" text-anchor="end"`) +
+    label("Крепость в кубе, % об.", "p", `x="${W - R}" y="${narrow ? T - 22 : T - 4}" text-anchor="end"`) +
     label("Креп. отбора, % об.", "d", `x="${L + 6}" y="${T + 16}"`) + "</svg>";
 }
 
