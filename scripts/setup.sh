@@ -39,6 +39,11 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
+# npm installs the web tests' axe-core from their lockfile; Debian's npm
+# unless the machine's Node.js brings its own.
+if ! command -v npm >/dev/null 2>&1; then
+  missing+=(npm)
+fi
 
 need_locale=0
 if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then

@@ -4,6 +4,7 @@
 // their list, captions, items and control IDs from the same data as the
 // window. Built for Node and run at build time.
 #include "pages/page_registry.h"
+#include "res/field_caption.h"
 
 #include <cstdio>
 #include <string>
@@ -49,6 +50,19 @@ const char* KindName(Ctl kind) {
   return "";
 }
 
+// A field's name as the window gives it: the indices of the items whose
+// captions name it, and of its group box, which names it when the page has
+// emptied those captions (-1 when none).
+std::string Names(const DlgTemplate& t, const DlgItem& c) {
+  if (!IsField(c)) return "";
+  std::string names;
+  for (const DlgItem* caption : FieldCaptions(t, c))
+    names += (names.empty() ? "" : ", ") + std::to_string(caption - t.items.data());
+  const DlgItem* group = GroupOf(t, c);
+  return ", \"names\": [" + names +
+         "], \"nameGroup\": " + std::to_string(group ? group - t.items.data() : -1);
+}
+
 void Dump(const char* className, const DlgTemplate& t, bool last) {
   std::printf("%s: {\"id\": %d, \"caption\": %s, \"items\": [\n", Quoted(className).c_str(), t.id,
               Quoted(t.caption).c_str());
@@ -59,10 +73,11 @@ void Dump(const char* className, const DlgTemplate& t, bool last) {
       items += (items.empty() ? "" : ", ") + Quoted(item);
     std::printf(
         "  {\"id\": %d, \"kind\": \"%s\", \"text\": %s, \"x\": %d, \"y\": %d, \"cx\": %d, "
-        "\"cy\": %d, \"readOnly\": %s, \"group\": %s, \"default\": %s, \"items\": [%s]}%s\n",
+        "\"cy\": %d, \"readOnly\": %s, \"group\": %s, \"default\": %s, \"items\": [%s]%s}%s\n",
         c.id, KindName(c.kind), Quoted(c.text).c_str(), c.x, c.y, c.cx, c.cy,
         c.style & kReadOnly ? "true" : "false", c.style & kGroup ? "true" : "false",
-        c.style & kDefault ? "true" : "false", items.c_str(), i + 1 < t.items.size() ? "," : "");
+        c.style & kDefault ? "true" : "false", items.c_str(), Names(t, c).c_str(),
+        i + 1 < t.items.size() ? "," : "");
   }
   std::printf("]}%s\n", last ? "" : ",");
 }

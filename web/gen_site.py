@@ -31,7 +31,13 @@ SITE_TEXTS = {
     "Скачать шаги плана (CSV)": "Download the plan's steps (CSV)",
     "Работает без сети после первого открытия.": "Works offline after the first visit.",
     "Загрузка…": "Loading…",
+    "Устаревший результат: расчет не выполнен": "Outdated result: the calculation was refused",
 }
+
+SITE_DESCRIPTION = ("Калькулятор спиртовых растворов для домашней дистилляции: пересчет крепости, "
+                    "разведение, смешение, кипение, сахар, перегонка; работает без сети")
+SITE_TEXTS[SITE_DESCRIPTION] = ("Ethanol–water calculator for home distilling: strength correction, "
+                                "dilution, mixing, boiling, sugar, a distillation run; works offline")
 
 # Units shown beside fields whose label does not name one.
 UNITS = {"% об.": "% ABV", "%": "%", "°C": "°C"}
@@ -240,7 +246,23 @@ class PageBuilder:
             raise SystemExit(f"{self.name}: the template has no control {cid}")
         return self.by_id[cid]
 
-    def edit(self, cid, label_html, unit):
+    def name_attrs(self, cid):
+        """A field's accessible name as the window gives it: the captions that
+        name it (a caption the page sets is taken from the page, by its ID),
+        else its group's caption. The script keeps it in the language shown."""
+        item = self.control(cid)
+        items = self.template["items"]
+        parts = [[items[i]["id"], items[i]["text"]] for i in item.get("names", [])]
+        group = items[item["nameGroup"]]["text"] if item.get("nameGroup", -1) >= 0 else ""
+        self.used.update(text for _, text in parts if text)
+        if group:
+            self.used.add(group)
+        shown = ", ".join(text for _, text in parts if text) or group
+        data = json.dumps({"parts": parts, "group": group}, ensure_ascii=False)
+        return (f' aria-label="{html.escape(shown.replace(chr(10), " "), quote=True)}"'
+                f' data-name="{html.escape(data, quote=True)}"')
+
+    def edit(self, cid, unit):
         item = self.control(cid)
         ro = item["readOnly"]
         attrs = (' readonly tabindex="-1"' if ro else ' inputmode="decimal"')
@@ -249,19 +271,15 @@ class PageBuilder:
         if unit:
             self.used.add(unit)
         return (f'<input type="text" id="{cid}" class="{cls}"{attrs} autocomplete="off" '
-                f'spellcheck="false" aria-label="{html.escape(self.plain_label(label_html))}">{unit_html}')
-
-    @staticmethod
-    def plain_label(label_html):
-        import re
-        return html.unescape(re.sub("<[^>]+>", "", label_html)).strip()
+                f'spellcheck="false"{self.name_attrs(cid)}>{unit_html}')
 
     def button(self, cid):
         item = self.control(cid)
         assert item["kind"] == "button", cid
         default = ' data-default="1"' if item.get("default") else ""
+        # The message is announced by the page's one live region.
         return (f'<button type="button" id="{cid}" class="calc"{default}>{self.text(item["text"], "span")}</button>'
-                f'<output class="message" id="m{cid}" for="{cid}" role="status"></output>')
+                f'<span class="message" id="m{cid}"></span>')
 
     def select(self, cid):
         item = self.control(cid)
@@ -269,7 +287,7 @@ class PageBuilder:
             f'<option value="{i}" data-tr="{html.escape(t, quote=True)}">{html.escape(t)}</option>'
             for i, t in enumerate(item["items"]))
         self.used.update(item["items"])
-        return f'<select id="{cid}">{options}</select>'
+        return f'<select id="{cid}"{self.name_attrs(cid)}>{options}</select>'
 
     def radio_group(self, first):
         items = self.template["items"]
@@ -299,8 +317,9 @@ class PageBuilder:
                 label_html = self.text(label)
             after = "".join(self.select(e) if self.control(e)["kind"] == "list" else "" for e in extras)
             buttons = [e for e in extras if self.control(e)["kind"] == "button"]
-            field = f'<span class="field">{self.edit(cid, label_html, unit)}{after}</span>'
-            out = f'<div class="row"><label for="{cid}">{label_html}</label>{field}</div>'
+            field = f'<span class="field">{self.edit(cid, unit)}{after}</span>'
+            caption = f'<label for="{cid}">{label_html}</label>' if label_html else "<span></span>"
+            out = f'<div class="row">{caption}{field}</div>'
             for b in buttons:
                 out += f'<div class="actions">{self.button(b)}</div>'
             return out
@@ -323,7 +342,7 @@ class PageBuilder:
             _, label, cid = row
             self.need("label", label)
             return (f'<div class="row error"><span>{self.text(label)}</span>'
-                    f'<output id="{cid}" class="errline" role="status"></output></div>')
+                    f'<span id="{cid}" class="errline"></span></div>')
         if kind == "pairs":
             _, h1, h2, rows = row
             self.need("label", h1)
@@ -331,7 +350,7 @@ class PageBuilder:
             out = [f'<div class="pairs"><span></span>{self.text(h1)}{self.text(h2)}']
             for label, a, b in rows:
                 self.need("label", label)
-                out.append(f'{self.text(label)}{self.edit(a, label, None)}{self.edit(b, label, None)}')
+                out.append(f'{self.text(label)}{self.edit(a, None)}{self.edit(b, None)}')
             out.append("</div>")
             return "".join(out)
         raise SystemExit(f"unknown row {row}")
@@ -366,16 +385,22 @@ class PageBuilder:
         return "".join(parts)
 
 
-def page_html(title_html, body, class_name, nav, version, manual_anchor):
+def page_html(title_html, title, description, body, class_name, nav, manual_anchor):
+    """A page of the site; the start page loads no calculator core."""
+    core = '<script src="brevimo_core.js"></script>\n' if class_name != "index" else ""
+    shown_title = f"Brevimo — {title}" if class_name == "index" else f"{title} — Brevimo"
     return f"""<!doctype html>
 <html lang="ru">
 <head>
 <meta charset="utf-8">
 <meta name="viewport" content="width=device-width, initial-scale=1">
 <meta name="theme-color" content="#2b5d8a">
-<title>Brevimo</title>
+<title data-title="{html.escape(title, quote=True)}">{html.escape(shown_title)}</title>
+<meta name="description" content="{html.escape(description, quote=True)}" data-tr-content="{html.escape(description, quote=True)}">
 <link rel="manifest" href="manifest.webmanifest">
-<link rel="icon" href="icon-192.png">
+<link rel="icon" href="favicon.svg" type="image/svg+xml">
+<link rel="icon" href="icon-32.png" sizes="32x32" type="image/png">
+<link rel="apple-touch-icon" href="icon-192.png">
 <link rel="stylesheet" href="style.css">
 </head>
 <body>
@@ -387,14 +412,51 @@ def page_html(title_html, body, class_name, nav, version, manual_anchor):
 <h1>{title_html}</h1>
 {body}
 <p class="help"><a href="manual/index.html#{manual_anchor}" data-manual="{manual_anchor}"><span data-tr="Справка к странице">Справка к странице</span></a></p>
+<div id="announce" class="announce" aria-live="polite"></div>
+<span id="stale" hidden data-tr="Устаревший результат: расчет не выполнен">Устаревший результат: расчет не выполнен</span>
 </main>
 <nav>{nav}</nav>
 <script src="texts.js"></script>
-<script src="brevimo_core.js"></script>
-<script src="app.js"></script>
+{core}<script src="app.js"></script>
 </body>
 </html>
 """
+
+
+def manual_summaries(manual_dir):
+    """Each page's line in the manual's contents, Russian and English:
+    {page: (russian, english)}; a page without one is left out."""
+    import re
+    found = {}
+    for lang, path in (("ru", "index.html"), ("en", os.path.join("en", "index.html"))):
+        with open(os.path.join(manual_dir, path), encoding="utf-8") as f:
+            for page, line in re.findall(r'<li><a href="#(CPP_\w+)">[^<]*</a>\s*\(([^)]+)\)', f.read()):
+                found.setdefault(page, {})[lang] = line
+    return {page: (d["ru"], d["en"]) for page, d in found.items() if "ru" in d and "en" in d}
+
+
+# The manual on a phone: pictures and wide tables within the screen.
+MANUAL_HEAD = """<meta name="viewport" content="width=device-width, initial-scale=1">
+<style>
+body { margin: 0 auto; padding: 0 .75rem; max-width: 60rem; line-height: 1.45; overflow-wrap: break-word; }
+img { max-width: 100%; height: auto; }
+table { max-width: 100%; }
+th, td { overflow-wrap: anywhere; }
+pre { white-space: pre-wrap; }
+</style>
+"""
+
+
+def site_manual(text):
+    """The site's version of a manual page: where the manual speaks of the
+    window (a block between <!-- window --> and <!-- /window -->), the text of
+    the site that follows it in a <!-- site: ... --> comment instead."""
+    import re
+    pattern = re.compile(r"<!-- window -->.*?<!-- /window -->\s*<!-- site:\n?(.*?)\n?-->", re.S)
+    text = pattern.sub(lambda m: m.group(1), text)
+    if "<!-- window -->" in text or "<!-- site:" in text:
+        raise SystemExit("manual: a window block without the site's text after it")
+    return text.replace("</head>", MANUAL_HEAD + "</head>", 1)
 
 
 def main():
@@ -420,21 +482,35 @@ def main():
             f.write(text)
         files.append(name)
 
+    summaries = manual_summaries(manual_dir)
+    site_english = dict(SITE_TEXTS)
     for name in names:
         builder = PageBuilder(name, templates[name], translations)
         body = builder.body()
         used |= builder.used
-        title = builder.text(templates[name]["caption"])
-        write(f"{name}.html", page_html(title, body, name, nav, version, name))
+        caption = templates[name]["caption"]
+        title = builder.text(caption)
+        description = caption.replace("\n", " ")
+        if name in summaries:
+            english_caption = translations.get(caption, caption).replace("\n", " ")
+            site_english[description + ": " + summaries[name][0]] = english_caption + ": " + summaries[name][1]
+            description += ": " + summaries[name][0]
+        else:
+            site_english[description + ". " + SITE_DESCRIPTION] = (
+                translations.get(caption, caption).replace("\n", " ") + ". " + SITE_TEXTS[SITE_DESCRIPTION])
+            description += ". " + SITE_DESCRIPTION
+        used.add(description)
+        write(f"{name}.html", page_html(title, caption, description, body, name, nav, name))
 
     index_body = (f'<p class="note"><span data-tr="Работает без сети после первого открытия.">'
                   'Работает без сети после первого открытия.</span></p>'
                   f'<div class="menu">{nav}</div>')
     write("index.html", page_html('<span data-tr="Калькулятор спиртовых растворов">Калькулятор спиртовых растворов</span>',
-                                  index_body, "index", "", version, ""))
+                                  "Калькулятор спиртовых растворов", SITE_DESCRIPTION, index_body, "index", "", ""))
+    used.add(SITE_DESCRIPTION)
 
     # Every text a page shows or a calculation may answer with, in English.
-    english = dict(SITE_TEXTS)
+    english = dict(site_english)
     english.update(UNITS)
     for source in used:
         if source in translations:
@@ -450,18 +526,25 @@ def main():
         shutil.copy(os.path.join(static_dir, f), os.path.join(out_dir, f))
         files.append(f)
 
-    # The manual: the Russian and English pages, their screenshots.
+    # The manual: the Russian and English pages, their screenshots, all kept
+    # for offline use.
     for root, _, filenames in os.walk(manual_dir):
-        for filename in filenames:
+        for filename in sorted(filenames):
             if not filename.endswith((".html", ".png")):
                 continue
             source = os.path.join(root, filename)
             rel = os.path.join("manual", os.path.relpath(source, manual_dir))
             os.makedirs(os.path.join(out_dir, os.path.dirname(rel)), exist_ok=True)
-            shutil.copy(source, os.path.join(out_dir, rel))
+            if filename.endswith(".html"):
+                with open(source, encoding="utf-8") as f:
+                    write(rel, site_manual(f.read()))
+            else:
+                shutil.copy(source, os.path.join(out_dir, rel))
+                files.append(rel)
 
     # The service worker caches the site; its version changes with any file.
-    for extra in ("brevimo_core.js", "brevimo_core.wasm", "icon-192.png", "icon-512.png"):
+    for extra in ("brevimo_core.js", "brevimo_core.wasm", "icon-192.png", "icon-512.png",
+                  "icon-maskable-512.png", "icon-32.png", "favicon.svg"):
         files.append(extra)
     digest = hashlib.sha256()
     for name in sorted(files):
@@ -469,11 +552,10 @@ def main():
         if os.path.exists(path):
             with open(path, "rb") as f:
                 digest.update(name.encode() + f.read())
-    manual_pages = ["manual/index.html", "manual/en/index.html"]
     with open(os.path.join(static_dir, "sw.js"), encoding="utf-8") as f:
         sw = f.read()
     sw = sw.replace("@VERSION@", digest.hexdigest()[:16]).replace(
-        "@FILES@", json.dumps(["./"] + sorted(files) + manual_pages))
+        "@FILES@", json.dumps(["./"] + sorted(files)))
     with open(os.path.join(out_dir, "sw.js"), "w", encoding="utf-8") as f:
         f.write(sw)
 

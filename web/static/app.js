@@ -33,9 +33,39 @@ function setText(element, source) {
 function translatePage() {
   document.documentElement.lang = lang;
   for (const element of document.querySelectorAll("[data-tr]")) setText(element, element.dataset.tr);
+  const title = document.querySelector("title[data-title]");
+  const name = tr(title.dataset.title);
+  document.title = pageName === "index" ? "Brevimo — " + name : name + " — Brevimo";
+  for (const meta of document.querySelectorAll("meta[data-tr-content]")) meta.content = tr(meta.dataset.trContent);
+  nameFields();
   for (const link of document.querySelectorAll("a[data-manual]"))
     link.href = (lang === "en" ? "manual/en/index.html#" : "manual/index.html#") + link.dataset.manual;
   document.getElementById("lang").value = lang;
+}
+
+// The texts of the page's labels as the page last set them (source texts).
+const labelTexts = {};
+
+// Each field is named as the window names it, in the language shown: by the
+// captions beside or above it (one the page sets, as it set it last), else
+// by its group's caption.
+function fieldName(field) {
+  const name = JSON.parse(field.dataset.name);
+  const parts = name.parts.map(([id, source]) => (id >= 0 && id in labelTexts ? labelTexts[id] : source))
+    .filter((source) => source).map(tr);
+  return (parts.length ? parts.join(", ") : tr(name.group)).replace(/\n/g, " ");
+}
+
+function nameFields() {
+  for (const field of document.querySelectorAll("[data-name]")) field.setAttribute("aria-label", fieldName(field));
+}
+
+// The page's one live region: what a calculation gave, or why it was refused.
+function announce(text) {
+  const region = document.getElementById("announce");
+  region.textContent = "";
+  // A new text node after a tick, so that the same answer twice is read twice.
+  setTimeout(() => { region.textContent = text; }, 50);
 }
 
 function fields() {
@@ -64,9 +94,17 @@ function showWhole(input, text) {
   else input.removeAttribute("title");
 }
 
+// The fields that calculations have written since the page opened (on a
+// page whose results are not read-only, a button writes into fields that
+// can also be typed in).
+const calculated = new Set();
+
 function apply(result, buttonId) {
+  const before = {};
+  for (const input of fields()) before[input.id] = input.value;
   for (const [id, text] of Object.entries(result.text)) {
     const element = document.getElementById(id);
+    if (!element || element.tagName !== "INPUT") labelTexts[id] = text;
     if (!element) continue;
     if (element.tagName === "INPUT") showWhole(element, text);
     else setText(element, text);
@@ -92,22 +130,63 @@ function apply(result, buttonId) {
     if (ro) input.removeAttribute("inputmode");
     else input.setAttribute("inputmode", "decimal");
   }
+  nameFields();
+  if (!buttonId) return;
+  // A message box, or the page's own error line, refuses the calculation.
   const messages = result.messages;
-  if (buttonId && messages.length) {
-    const out = document.getElementById("m" + buttonId);
+  const out = document.getElementById("m" + buttonId);
+  if (messages.length) {
     setText(out, messages.join("\n"));
     out.classList.add("shown");
   }
-  if (result.focus) {
+  const errorLine = page.querySelector(".errline");
+  const said = messages.length ? out : errorLine && errorLine.textContent.trim() ? errorLine : null;
+  const field = result.focus ? document.getElementById(String(result.focus)) : null;
+  if (said) {
+    markResultsStale(true);
+    if (field) {
+      field.setAttribute("aria-invalid", "true");
+      field.setAttribute("aria-describedby", said.id);
+    }
+    announce((field && field.dataset.name ? fieldName(field) + ": " : "") + said.textContent);
+  } else if (page.querySelector("button.calc")) {
+    for (const input of fields()) {
+      if (input.value !== before[input.id]) calculated.add(input.id);
+    }
+    markResultsStale(false);
+    announce([...fields()].filter((f) => f.readOnly && f.value.trim())
+      .map((f) => fieldName(f) + ": " + f.value.trim()).join("; "));
+  }
+  if (field) {
     // A refused field takes the focus with its text selected, to be typed over.
-    const field = document.getElementById(String(result.focus));
-    if (field) field.focus();
-    if (field && field.select) field.select();
+    field.focus();
+    if (field.select) field.select();
+  }
+}
+
+// After a refusal the results shown are those of an earlier calculation:
+// they are marked as such until the next calculation succeeds, or until
+// the user types over one.
+function markResultsStale(stale) {
+  page.classList.toggle("stale", stale);
+  for (const input of fields()) {
+    const on = stale && (input.readOnly || calculated.has(input.id));
+    input.classList.toggle("stale", on);
+    if (on) input.setAttribute("aria-describedby", "stale");
+    else if (input.getAttribute("aria-describedby") === "stale") input.removeAttribute("aria-describedby");
+  }
+  for (const section of page.querySelectorAll("section")) {
+    if (stale) section.setAttribute("aria-describedby", "stale");
+    else section.removeAttribute("aria-describedby");
   }
 }
 
 function click(buttonId) {
-  for (const out of page.querySelectorAll("output.message")) {
+  for (const field of page.querySelectorAll("[aria-invalid]")) {
+    field.removeAttribute("aria-invalid");
+    field.removeAttribute("aria-describedby");
+  }
+  for (const out of page.querySelectorAll(".message")) {
     out.textContent = "";
     out.dataset.tr = "";
     out.classList.remove("shown");
@@ -133,15 +212,26 @@ function showRun() {
   const link = document.getElementById("csv");
   if (link.href.startsWith("blob:")) URL.revokeObjectURL(link.href);
   link.href = URL.createObjectURL(new Blob([csv], {type: "text/csv"}));
-  document.getElementById("chart").innerHTML = chart(rows.map((r) => r.map(Number)));
+  runRows = rows.map((r) => r.map(Number));
   section.hidden = false;
+  drawChart();
   translatePage();
 }
 
+let runRows = null;
+function drawChart() {
+  const box = document.getElementById("chart");
+  if (runRows && box.clientWidth) box.innerHTML = chart(runRows, box.clientWidth);
+}
+window.addEventListener("resize", drawChart);
+
 // Still temperature (left axis) and the still's and distillate's strength
-// (right axis) against the distillate collected.
-function chart(rows) {
-  const W = 480, H = 300, L = 46, R = 34, T = 18, B = 40;
+// (right axis) against the distillate collected. Drawn at the width it is
+// shown at, so that its texts keep their size on a phone.
+function chart(rows, width) {
+  const W = Math.round(Math.min(Math.max(width, 240), 704)), H = Math.round(Math.max(240, W * 0.6));
+  // On a narrow chart the two axes' titles take a line each.
+  const narrow = W < 520, L = 46, R = 34, T = narrow ? 38 : 20, B = 42;
   const x = rows.map((r) => r[4]);
   const xMax = Math.max(...x, 1e-9);
   const temps = rows.map((r) => r[0]);
@@ -165,7 +255,7 @@ function chart(rows) {
     line(temps, pt, "t") + line(rows.map((r) => r[1]), pp, "p") + line(rows.map((r) => r[5]), pp, "d") +
     label("Отобрано, л", "", `x="${(L + W - R) / 2}" y="${H - 6}" text-anchor="middle"`) +
     label("Температура в кубе, °C", "t", `x="${L}" y="${T - 4}"`) +
-    label("Крепость в кубе, % об.", "p", `x="${W - R}" y="${T - 4}" text-anchor="end"`) +
+    label("Крепость в кубе, % об.", "p", `x="${W - R}" y="${narrow ? T - 22 : T - 4}" text-anchor="end"`) +
     label("Креп. отбора, % об.", "d", `x="${L + 6}" y="${T + 16}"`) + "</svg>";
 }
 
@@ -272,6 +362,11 @@ if (page && pageName !== "index") {
   }
   // Enter in a field presses the page's default button, as in the window;
   // a page without one does nothing.
+  page.addEventListener("input", (event) => {
+    calculated.delete(event.target.id);
+    event.target.classList.remove("stale");
+    if (event.target.getAttribute("aria-describedby") === "stale") event.target.removeAttribute("aria-describedby");
+  });
   page.addEventListener("keydown", (event) => {
     if (event.key !== "Enter" || event.target.tagName !== "INPUT" || !core) return;
     const button = page.querySelector("button.calc[data-default]");

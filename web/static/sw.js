@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Keeps the whole site in the cache at the first visit, so that it works
-// with no network afterwards; a new build (new version) replaces the cache.
-// The manual's screenshots are cached as they are first shown.
+// Keeps the whole site, the manual and its pictures included, in the cache
+// at the first visit, so that it works with no network afterwards; a new
+// build (new version) replaces the cache.
 const CACHE = "brevimo-@VERSION@";
 const FILES = @FILES@;
 

@@ -5,6 +5,9 @@
 Driven by Debian's python3-selenium and chromium-driver: both come with the
 distribution, so the tests need no npm registry and no download at CI time.
 
+The accessibility check runs axe-core, installed with npm ci from the
+lockfile beside this file; BREVIMO_AXE names its axe.min.js.
+
 usage: test_site.py SITE_DIR BREVIMO_CALC
 """
 import functools
@@ -13,6 +16,7 @@ import http.server
 import json
 import os
 import random
+import re
 import subprocess
 import sys
 import tempfile
@@ -40,6 +44,8 @@ def site_pages():
 
 
 PAGES = site_pages()
+AXE = os.environ.get("BREVIMO_AXE", "")
+CYRILLIC = re.compile("[а-яА-ЯёЁ]")
 ENTER_NUMBER = "Please enter a number."
 # The English of messages with numbers (the translation has their printf
 # pattern) and of those the window leaves as they are.
@@ -284,6 +290,7 @@ class SiteTest(unittest.TestCase):
                     self.press(button)
                     want = source if lang == "ru" else ENGLISH.get(source, self.en.get(source))
                     self.assertEqual(self.message(button), want)
+                    self.assertRefusedAsStale(want)
         # The correction page writes its refusals on its error line.
         for lang in ("ru", "en"):
             self.open("CPP_KsTCorr", lang)
@@ -292,6 +299,49 @@ class SiteTest(unittest.TestCase):
             source = "Выход за пределы допустимых температур"
             self.assertEqual(self.el(1024).text, source if lang == "ru" else self.en[source])
             self.assertEqual(self.value(1018), "-1.00")
+            self.assertRefusedAsStale(self.el(1024).text)
+
+    def announced(self):
+        WebDriverWait(self.d, 5).until(lambda d: d.execute_script(
+            "return document.getElementById('announce').textContent !== ''"))
+        return self.d.execute_script("return document.getElementById('announce').textContent")
+
+    def assertRefusedAsStale(self, message):
+        """Every result of the page is marked as not current, and the page's
+        live region says the message (after the refused field's name)."""
+        stale = self.d.execute_script(
+            "return [...document.querySelectorAll('main input.result')].map(i => "
+            "[i.id, i.classList.contains('stale') && i.getAttribute('aria-describedby') === 'stale'])")
+        self.assertTrue(all(on for _, on in stale), stale)
+        self.assertTrue(self.announced().endswith(message), self.announced())
+
+    def test_refused_field_is_named_and_results_come_back_with_the_next_calculation(self):
+        for lang, name in (("ru", "Крепость (Об. %) исходного спирта"), ("en", "Strength (% ABV) of the spirit")):
+            with self.subTest(lang=lang):
+                self.open("CPP_RazvedSpirta", lang)
+                self.type(1039, "крепкий")
+                self.press(1042)
+                self.assertEqual(self.el(1039).get_attribute("aria-invalid"), "true")
+                self.assertEqual(self.el(1039).get_attribute("aria-describedby"), "m1042")
+                self.assertEqual(self.announced(), f"{name}: {ENTER_NUMBER}")
+                self.type(1039, "96")
+                self.press(1042)
+                self.assertIsNone(self.el(1039).get_attribute("aria-invalid"))
+                self.assertEqual(self.d.execute_script(
+                    "return document.querySelectorAll('main .stale, main [aria-describedby]').length"), 0)
+                results = self.d.execute_script(
+                    "return [...document.querySelectorAll('main input.result')].map(i => i.value.trim())")
+                self.assertEqual(self.announced().count(": "), len(results))
+                self.assertIn(results[-1], self.announced())
+        # A page whose buttons write into fields that can be typed in: the
+        # water's pressure calculated before stays marked after a refusal.
+        self.open("CPP_VacPereg")
+        self.type(1025, "60")
+        self.press(1027)
+        self.type(1025, "300")
+        self.press(1027)
+        self.assertIn("stale", self.el(1026).get_attribute("class"))
+        self.assertNotIn("stale", self.el(1025).get_attribute("class"))
 
     def test_enter_presses_the_default_button_as_in_the_window(self):
         from selenium.webdriver.common.keys import Keys
@@ -521,18 +571,28 @@ class SiteTest(unittest.TestCase):
                     self.assertEqual((left, title), (0, value) if wide else (0, ""), cid)
 
     def test_no_page_scrolls_sideways_on_a_phone(self):
-        for page in PAGES + ["index"]:
+        # The pages after their first calculation (the run's chart and its
+        # steps open), and the manual.
+        for page in PAGES + ["index", "manual/index", "manual/en/index"]:
             for lang in ("ru", "en"):
                 with self.subTest(page=page, lang=lang):
-                    if page == "index":
-                        self.d.get(self.server.url + "index.html")
-                        self.d.execute_script("localStorage.setItem('brevimo-lang', arguments[0])", lang)
-                        self.d.refresh()
-                    else:
-                        self.open(page, lang)
+                    self.visit(page, lang)
+                    if page in PAGES:
+                        self.d.execute_script("const b = document.querySelector('main button.calc');"
+                                              "if (b) b.click(); document.querySelectorAll('details')"
+                                              ".forEach(d => { d.open = true; });")
                     widths = self.d.execute_script(
                         "return [document.documentElement.scrollWidth, window.innerWidth]")
                     self.assertLessEqual(widths[0], widths[1])
+
+    def test_run_chart_texts_are_readable_on_a_phone(self):
+        self.open("CPP_Peregon")
+        self.press(1062)
+        sizes = self.d.execute_script(
+            "return [...document.querySelectorAll('#chart text')].map(t => "
+            "parseFloat(getComputedStyle(t).fontSize) * t.getScreenCTM().a)")
+        self.assertGreater(len(sizes), 10)
+        self.assertGreaterEqual(min(sizes), 12)
 
     def test_every_field_and_button_is_named_by_its_control_id(self):
         for page in PAGES:
@@ -548,6 +608,112 @@ class SiteTest(unittest.TestCase):
                 self.assertTrue(self.d.find_element("id", page))
                 link = self.d.find_element("css selector", "a[data-manual]").get_attribute("href")
                 self.assertTrue(link.endswith(f"manual/index.html#{page}"), link)
+
+    # The controls a screen reader reaches, with the names it announces.
+    NAMES = """return [...document.querySelectorAll('main input, main select, main button')]
+        .filter(c => c.type !== 'hidden').map(c => [c.id, c.getAttribute('aria-label') ||
+          (c.labels && c.labels.length ? c.labels[0].textContent : c.textContent).trim()])"""
+
+    def test_every_control_has_one_name_in_the_interface_language(self):
+        # The window's names, with a caption the page sets (the run's unit
+        # label) and a grid's row and column headings.
+        examples = [("CPP_VolMasMol", 1032, "Спирта, Масса (кг)", "Ethanol, Mass (kg)"),
+                    ("CPP_RazvedSpirta", 1041, "Что задано?", "What is given?"),
+                    ("CPP_Peregon", 1058, "Об%", "% ABV"),
+                    ("CPP_VacPereg", 1036, "Температура кипения (градусы)", "Boiling temperature (degrees)")]
+        for page in PAGES:
+            for lang in ("ru", "en"):
+                with self.subTest(page=page, lang=lang):
+                    self.open(page, lang)
+                    for cid, name in self.d.execute_script(self.NAMES):
+                        self.assertTrue(name, f"{page} {cid}")
+                        if lang == "en":
+                            self.assertIsNone(CYRILLIC.search(name), f"{page} {cid}: {name}")
+                    for where, cid, ru, en in examples:
+                        if where == page:
+                            self.assertEqual(self.el(cid).get_attribute("aria-label"), ru if lang == "ru" else en)
+
+    def test_no_serious_accessibility_fault_in_either_language_or_width(self):
+        # axe-core on every page, as it opens and after its first button's
+        # calculation (the run's chart and steps shown), and on the manual.
+        with open(AXE, encoding="utf-8") as f:
+            axe = f.read()
+        faults = []
+        try:
+            for width, height, mobile in ((360, 740, True), (1366, 768, False)):
+                self.d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                    "width": width, "height": height, "deviceScaleFactor": 1, "mobile": mobile})
+                for page in ["index", "manual/index", "manual/en/index"] + PAGES:
+                    for lang in ("ru", "en"):
+                        self.visit(page, lang)
+                        if page in PAGES:
+                            self.d.execute_script("const b = document.querySelector('main button.calc');"
+                                                  "if (b) b.click();")
+                        self.d.execute_script(axe)
+                        found = self.d.execute_async_script(
+                            "axe.run(document, {resultTypes: ['violations']}).then(r => arguments[0]("
+                            "r.violations.filter(v => v.impact === 'serious' || v.impact === 'critical')"
+                            ".map(v => v.id + ': ' + v.nodes.map(n => n.target.join(' ')).join(', '))))")
+                        faults += [f"{page} {lang} {width}px: {fault}" for fault in found]
+        finally:
+            phone(self.d)
+        self.assertEqual(faults, [])
+
+    def visit(self, page, lang):
+        """Opens a page of the site (a calculator's, once ready) in a language."""
+        if page in PAGES:
+            self.open(page, lang)
+            return
+        self.d.get(self.server.url + "index.html")
+        self.d.execute_script("localStorage.setItem('brevimo-lang', arguments[0])", lang)
+        self.d.get(self.server.url + page + ".html")
+
+    def test_site_basics(self):
+        # Each page its own title and description; the start page loads no
+        # calculator core; the icons are there, the maskable one drawn within
+        # the middle circle of 80 % on one colour.
+        titles = set()
+        for page in ["index"] + PAGES:
+            for lang in ("ru", "en"):
+                with self.subTest(page=page, lang=lang):
+                    self.visit(page, lang)
+                    title, description = self.d.execute_script(
+                        "return [document.title, document.querySelector('meta[name=description]').content]")
+                    self.assertNotIn((title, lang), titles)
+                    titles.add((title, lang))
+                    self.assertGreater(len(description), 20)
+                    if lang == "en":
+                        self.assertIsNone(CYRILLIC.search(title + description), title + description)
+        self.visit("index", "ru")
+        self.assertEqual(self.d.execute_script(
+            "return performance.getEntriesByType('resource').filter(r => /brevimo_core/.test(r.name)).length"), 0)
+        outside, inside = self.d.execute_async_script("""
+            const done = arguments[0];
+            fetch('manifest.webmanifest').then(r => r.json()).then(m => {
+              const icon = m.icons.find(i => i.purpose === 'maskable');
+              const img = new Image();
+              img.onload = () => {
+                const n = img.naturalWidth, c = document.createElement('canvas');
+                c.width = c.height = n;
+                const g = c.getContext('2d');
+                g.drawImage(img, 0, 0);
+                const px = g.getImageData(0, 0, n, n).data, bg = px.slice(0, 4).join();
+                let outside = 0, inside = 0;
+                for (let y = 0; y < n; y++) for (let x = 0; x < n; x++) {
+                  const differs = px.slice(4 * (y * n + x), 4 * (y * n + x) + 4).join() !== bg;
+                  if (Math.hypot(x + 0.5 - n / 2, y + 0.5 - n / 2) > 0.4 * n) outside += differs;
+                  else inside += differs;
+                }
+                done([outside, inside]);
+              };
+              img.src = icon.src;
+            });""")
+        self.assertEqual(outside, 0)
+        self.assertGreater(inside, 0)
+        for icon in self.d.execute_script(
+                "return [...document.querySelectorAll('link[rel~=icon]')].map(l => l.href)"):
+            self.assertEqual(self.d.execute_async_script(
+                "fetch(arguments[0]).then(r => arguments[1](r.status))", icon), 200, icon)
 
     def test_language_switch_is_remembered(self):
         self.open("CPP_RazvedSpirta", "ru")
@@ -582,8 +748,13 @@ class SiteTest(unittest.TestCase):
             self.press(1062)
             self.assertEqual(self.value(1065), "%.4f" % self.calc(
                 "run", "--start-temperature", "92.5", "--end-temperature", "98", "--wash", "1")[0]["distillate_strength"])
-            self.d.get(self.server.url + "manual/index.html")
-            self.assertIn("Brevimo", self.d.title)
+            for manual in ("manual/index.html", "manual/en/index.html"):
+                self.d.get(self.server.url + manual)
+                self.assertIn("Brevimo", self.d.title)
+                pictures = self.d.execute_async_script(
+                    "const done = arguments[0]; Promise.all([...document.images].map(i => i.decode()"
+                    ".then(() => i.naturalWidth, () => 0))).then(done)")
+                self.assertTrue(pictures and all(pictures), f"{manual}: {pictures}")
         finally:
             self.d.execute_cdp_cmd("Network.emulateNetworkConditions", {
                 "offline": False, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
