@@ -5,6 +5,7 @@
 #include "run_series.h"
 #include "ui/screen_room.h"
 #include "ui/translation.h"
+#include "ui/window_keys.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -134,6 +135,7 @@ CPlanChart::CPlanChart(QWidget* parent)
     : QWidget(parent, Qt::Window), m_chart(new QChart), m_model(new CPlanStepsModel(this)) {
   setObjectName(QStringLiteral("CPlanChart"));
   brevimo::InstallRetranslation(this);
+  brevimo::AddWindowKeys(this, QStringLiteral("CPlanChart"));
 
   m_axisVolume = new QValueAxis;
   m_axisStrength = new QValueAxis;

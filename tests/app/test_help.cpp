@@ -122,28 +122,40 @@ TEST_F(HelpTest, F1OpensTheSectionOfEachPageInOneWindow) {
 // The run's chart window answers the keys as the sheet does: F1 opens the
 // manual at the chart, in the sheet's one help window; Escape closes the
 // chart alone.
+// Both chart windows: the run's and the run plan's.
 TEST_F(HelpTest, ChartWindowOpensItsSectionWithF1AndClosesWithEscape) {
-  ShowPage("CPP_Peregon");
-  Click(1062);
-  Click(1099);
-  auto* chart = Sheet().findChild<QWidget*>(QStringLiteral("CRunChart"));
-  ASSERT_NE(chart, nullptr);
-  ASSERT_TRUE(Activate(chart));
-  QTest::keyClick(chart, Qt::Key_F1);
-  CHelpWindow* help = Help();
-  ASSERT_NE(help, nullptr);
-  EXPECT_TRUE(help->isVisible());
-  EXPECT_EQ(help->Browser()->source().fragment(), QStringLiteral("CRunChart"));
-  EXPECT_TRUE(HeadingShown(help->Browser(), QStringLiteral("CRunChart")).contains(Text(1099)));
+  const struct {
+    const char* page;
+    int calc, button;
+    const char* window;
+  } charts[] = {{"CPP_Peregon", 1062, 1099, "CRunChart"},
+                {"CPP_PlanPeregon", 2013, 2014, "CPlanChart"}};
+  for (const auto& c : charts) {
+    SCOPED_TRACE(c.window);
+    ShowPage(c.page);
+    Click(c.calc);
+    Click(c.button);
+    auto* chart = Sheet().findChild<QWidget*>(QString::fromLatin1(c.window));
+    ASSERT_NE(chart, nullptr);
+    ASSERT_TRUE(Activate(chart));
+    QTest::keyClick(chart, Qt::Key_F1);
+    CHelpWindow* help = Help();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->Browser()->source().fragment(), QString::fromLatin1(c.window));
+    EXPECT_TRUE(
+        HeadingShown(help->Browser(), QString::fromLatin1(c.window)).contains(Text(c.button)));
 
-  ASSERT_TRUE(Activate(chart));
-  QTest::keyClick(chart, Qt::Key_Escape);
-  EXPECT_FALSE(chart->isVisible());
-  EXPECT_TRUE(help->isVisible());
-  EXPECT_TRUE(Sheet().isVisible());
-  // Shown again, it is the same window with the same keys.
-  Click(1099);
-  EXPECT_TRUE(chart->isVisible());
+    ASSERT_TRUE(Activate(chart));
+    QTest::keyClick(chart, Qt::Key_Escape);
+    EXPECT_FALSE(chart->isVisible());
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(Sheet().isVisible());
+    // Shown again, it is the same window with the same keys.
+    Click(c.button);
+    EXPECT_TRUE(chart->isVisible());
+    chart->close();
+  }
 }
 
 TEST_F(HelpTest, MenuHelpOpensTheManualAndSearchFindsText) {
