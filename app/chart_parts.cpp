@@ -12,11 +12,14 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGraphicsLineItem>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QShortcut>
+#include <QSplitter>
 #include <QSvgGenerator>
 #include <QTableView>
 #include <QToolTip>
@@ -150,6 +153,33 @@ bool PointerChartView::ValueAt(QPointF viewPos, double* x) const {
   if (!chart()->plotArea().contains(inChart)) return false;
   *x = chart()->mapToValue(inChart, m_reference).x();
   return true;
+}
+
+QTableView* NewStepsTable(QAbstractItemModel* model, int tableId, std::function<void()> copy) {
+  auto* table = new QTableView;
+  table->setObjectName(QString::number(tableId));
+  table->setModel(model);
+  table->setSelectionBehavior(QAbstractItemView::SelectItems);
+  table->setAlternatingRowColors(true);
+  table->setWordWrap(false);
+  table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+  table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  auto* copyKey = new QShortcut(QKeySequence::Copy, table);
+  copyKey->setContext(Qt::WidgetShortcut);
+  QObject::connect(copyKey, &QShortcut::activated, table, std::move(copy));
+  return table;
+}
+
+QWidget* ChartOverTable(QWidget* view, QWidget* table) {
+  auto* splitter = new QSplitter(Qt::Vertical);
+  splitter->addWidget(view);
+  splitter->addWidget(table);
+  splitter->setStretchFactor(0, 3);
+  splitter->setStretchFactor(1, 1);
+  splitter->setSizes({520, 180});
+  splitter->setChildrenCollapsible(false);
+  return splitter;
 }
 
 QGraphicsLineItem* NewMarker(QChart* chart) {

@@ -61,6 +61,13 @@ private:
   std::function<void(double)> m_click;
 };
 
+// The table of every step under a chart: fixed row heights (a table of
+// 100 000 steps stays quick), the columns across its width, Ctrl+C calls
+// copy. Its objectName is tableId.
+QTableView* NewStepsTable(QAbstractItemModel* model, int tableId, std::function<void()> copy);
+// The chart above the table, the chart first; neither can be collapsed.
+QWidget* ChartOverTable(QWidget* view, QWidget* table);
+
 // The dashed line that marks the step under the pointer, hidden at first.
 QGraphicsLineItem* NewMarker(QChart* chart);
 // Puts it across the plot at the collected volume x.

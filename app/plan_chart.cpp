@@ -180,25 +180,8 @@ CPlanChart::CPlanChart(QWidget* parent)
   m_view->setMinimumSize(480, 320);
   m_marker = brevimo::chart::NewMarker(m_chart);
 
-  m_table = new QTableView;
-  m_table->setObjectName(QString::number(IDC_TABLE));
-  m_table->setModel(m_model);
-  m_table->setAlternatingRowColors(true);
-  m_table->setWordWrap(false);
-  m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
-  m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  auto* copyKey = new QShortcut(QKeySequence::Copy, m_table);
-  copyKey->setContext(Qt::WidgetShortcut);
-  connect(copyKey, &QShortcut::activated, this, [this] { CopyTable(); });
-
-  auto* splitter = new QSplitter(Qt::Vertical);
-  splitter->addWidget(m_view);
-  splitter->addWidget(m_table);
-  splitter->setStretchFactor(0, 3);
-  splitter->setStretchFactor(1, 1);
-  splitter->setSizes({520, 180});
-  splitter->setChildrenCollapsible(false);
+  m_table = brevimo::chart::NewStepsTable(m_model, IDC_TABLE, [this] { CopyTable(); });
+  QWidget* splitter = brevimo::chart::ChartOverTable(m_view, m_table);
 
   m_step = new QLabel;
   m_step->setObjectName(QString::number(IDC_STEP));

@@ -3,6 +3,7 @@
 
 #include "calc/distillation.h"
 #include "calc_sheet.h"
+#include "page_boiling.h"
 #include "res/dlg_136.h"
 
 #include <cstring>
@@ -16,24 +17,6 @@ constexpr const char* kAltStrength = BREVIMO_TR_NOOP("Об%");
 } // namespace brevimo
 
 namespace {
-
-// The run reaches the boiling model through the sheet's boiling page, so
-// that the page's ErrText receives the boiling failures.
-class PageBoiling final : public brevimo::BoilingOperations {
-public:
-  explicit PageBoiling(CPP_CalkTkip& page) : m_page(page) {}
-  int LiquidFromBoiling(double boiling, double* liquidMass) override {
-    return m_page.LiquidFromBoiling(boiling, liquidMass);
-  }
-  int BoilingFromLiquid(double liquidMass, double* boiling, double* vapourMass,
-                        double* vapourVolume) override {
-    return m_page.BoilingFromLiquid(liquidMass, boiling, vapourMass, vapourVolume);
-  }
-  const std::string& ErrorText() const override { return m_page.ErrText; }
-
-private:
-  CPP_CalkTkip& m_page;
-};
 
 // The results file as the run goes: the header, then a row per step. It
 // takes the previous run's place only once complete (ReplacingFile).

@@ -2,29 +2,12 @@
 #include "CPP_PlanPeregon.h"
 
 #include "calc_sheet.h"
+#include "page_boiling.h"
 #include "res/dlg_145.h"
 
 #include <cmath>
 
 namespace {
-
-// The run reaches the boiling model through the sheet's boiling page, so
-// that the page's ErrText receives the boiling failures.
-class PageBoiling final : public brevimo::BoilingOperations {
-public:
-  explicit PageBoiling(CPP_CalkTkip& page) : m_page(page) {}
-  int LiquidFromBoiling(double boiling, double* liquidMass) override {
-    return m_page.LiquidFromBoiling(boiling, liquidMass);
-  }
-  int BoilingFromLiquid(double liquidMass, double* boiling, double* vapourMass,
-                        double* vapourVolume) override {
-    return m_page.BoilingFromLiquid(liquidMass, boiling, vapourMass, vapourVolume);
-  }
-  const std::string& ErrorText() const override { return m_page.ErrText; }
-
-private:
-  CPP_CalkTkip& m_page;
-};
 
 // Minutes as hours and minutes ("3:07"), rounded to the minute.
 std::string Clock(double minutes) {
