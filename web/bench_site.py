@@ -6,7 +6,10 @@
 - the time from navigation to a page that answers a calculation, in headless
   Chromium on a local server, first visit and from the service worker;
 - one calculation (the dilution page's button through the page exchange) in
-  the browser's WebAssembly against the same C++ built natively.
+  the browser's WebAssembly against the same C++ built natively;
+- the planned run of the native benchmark (100 l at 10 % vol to a pot at
+  99 °C, hearts to 96 °C) with 0, 5 and 30 plates, through the page in the
+  browser.
 
 usage: bench_site.py SITE_DIR   (from the source folder; needs g++)
 """
@@ -98,6 +101,24 @@ def main():
                 t = performance.now();
                 for (let i = 0; i < m; i++) b.click();
                 return [call, (performance.now() - t) * 1000 / m];""")
+            # The planned run: the page's "Расчет" through the core, as a click sends it.
+            d.get(server.url + "CPP_PlanPeregon.html")
+            WebDriverWait(d, 20).until(lambda d: d.execute_script(
+                "return document.querySelector('main').dataset.ready === '1'"))
+            plans = d.execute_script("""
+                const out = [];
+                for (const plates of ['0', '5', '30']) {
+                  const state = {text: {}, choice: {2003: 1, 2010: 0, 2012: 0}};
+                  for (const i of document.querySelectorAll('input[type=text]')) state.text[i.id] = i.value;
+                  Object.assign(state.text, {2001: '100', 2002: '10', 2004: plates, 2005: '3',
+                                             2006: '2000', 2007: '10', 2008: '5', 2009: '96',
+                                             2011: '99'});
+                  let n = 0, t = performance.now(), r;
+                  do { r = core.click('CPP_PlanPeregon', 2013, state); n++; }
+                  while (performance.now() - t < 1000);
+                  out.push([plates, (performance.now() - t) / n, r.messages.length, r.text[2030]]);
+                }
+                return out;""")
         finally:
             d.quit()
     server.httpd.shutdown()
@@ -115,6 +136,9 @@ def main():
     print(f"one calculation (dilution, page exchange + calc): browser {per_call:.2f} µs, "
           f"native {native:.2f} µs ({per_call / native:.1f}×); "
           f"with the page's fields and button in the browser {per_button:.1f} µs")
+    for plates, ms, messages, hearts in plans:
+        print(f"planned run, 100 l at 10 % vol to 99 °C, {plates} plates: browser {ms:.2f} ms "
+              f"(hearts {hearts} l{', refused' if messages else ''})")
 
 
 if __name__ == "__main__":
