@@ -293,16 +293,28 @@ function showCourse(spec, csv) {
   const link = document.getElementById(spec.csv);
   if (link.href.startsWith("blob:")) URL.revokeObjectURL(link.href);
   link.href = URL.createObjectURL(new Blob([csv], {type: "text/csv"}));
-  document.getElementById(spec.chart).innerHTML = courseChart(spec, rows);
+  shownCourse = {spec, rows};
   section.hidden = false;
+  drawCourse();
   translatePage();
 }
+
+let shownCourse = null;
+function drawCourse() {
+  if (!shownCourse) return;
+  const box = document.getElementById(shownCourse.spec.chart);
+  if (box.clientWidth) box.innerHTML = courseChart(shownCourse.spec, shownCourse.rows, box.clientWidth);
+}
+window.addEventListener("resize", drawCourse);
 
 // Two quantities against the distillate collected, a strength on the left
 // axis (0..100) and a temperature on the right; a vertical line where one
 // part of the course gives way to the next, each part named over its span.
-function courseChart(spec, rows) {
-  const W = 480, H = 300, L = 40, R = 46, T = 34, B = 40;
+// Drawn at the width it is shown at, so that its texts keep their size on a
+// phone; on a narrow chart the two axes' titles take a line each.
+function courseChart(spec, rows, width) {
+  const W = Math.round(Math.min(Math.max(width, 240), 704)), H = Math.round(Math.max(240, W * 0.6));
+  const narrow = W < 520, L = 40, R = 46, T = narrow ? 52 : 34, B = 40;
   const x = rows.map((r) => Number(r[spec.x]));
   const xMax = Math.max(...x, 1e-9);
   const left = rows.map((r) => Number(r[spec.left.column]));
@@ -336,11 +348,11 @@ function courseChart(spec, rows) {
     from = x[i - 1];
   }
   if (rows.length) name(rows[rows.length - 1][spec.part], x[x.length - 1]);
-  return `<svg viewBox="0 0 ${W} ${H}" width="${W}" height="${H}" role="img" aria-label="${tr(spec.title)}">` + grid +
+  return `<svg viewBox="0 0 ${W} ${H}" role="img" aria-label="${tr(spec.title)}">` + grid +
     `<rect class="frame" x="${L}" y="${T}" width="${W - L - R}" height="${H - T - B}"/>` +
     line(left, pl, spec.left.cls) + line(right, pr, spec.right.cls) + marks +
     label(spec.xLabel, "", `x="${(L + W - R) / 2}" y="${H - 6}" text-anchor="middle"`) +
-    label(spec.left.label, spec.left.cls, `x="${L}" y="${T - 8}"`) +
+    label(spec.left.label, spec.left.cls, `x="${L}" y="${narrow ? T - 26 : T - 8}"`) +
     label(spec.right.label, spec.right.cls, `x="${W - R}" y="${T - 8}" text-anchor="end"`) + "</svg>";
 }
 
