@@ -9,10 +9,12 @@
 
 namespace {
 
-// Minutes as hours and minutes ("3:07"), rounded to the minute.
+// Minutes as hours and minutes ("3:07"), rounded to the minute. In
+// doubles throughout: a huge charge takes more minutes than an integer holds.
 std::string Clock(double minutes) {
-  const long long total = std::llround(minutes);
-  return brevimo::FormatC("%lld:%02lld", total / 60, total % 60);
+  const double total = std::round(minutes);
+  const double rest = std::fmod(total, 60.0);
+  return brevimo::FormatC("%.0f:%02.0f", (total - rest) / 60.0, rest);
 }
 
 // The result fields of a row: the first of a fraction's (heads 2020,

@@ -38,6 +38,8 @@ def main():
                         d.find_element("id", "1057").clear()
                         d.find_element("id", "1057").send_keys("20")
                         d.find_element("id", "1062").click()
+                    if page == "CPP_PlanPeregon":
+                        d.find_element("id", "2013").click()
                     metrics["height"] = d.execute_script("return document.documentElement.scrollHeight")
                     d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", metrics)
                     d.save_screenshot(os.path.join(out, f"{page}-{name}-{lang}.png"))

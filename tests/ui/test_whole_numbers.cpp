@@ -28,6 +28,7 @@ const LargestResults kRows[] = {
     {"CPP_VacPereg", {}, 1027, false},
     {"CPP_ShugarConc", {{1046, "1e300"}}, 1042, true},
     {"CPP_Peregon", {{1057, "1e300"}}, 1062, true},
+    {"CPP_PlanPeregon", {{2001, "1e300"}}, 2013, true},
 };
 
 class WholeNumberTest : public UiTest, public ::testing::WithParamInterface<LargestResults> {};
