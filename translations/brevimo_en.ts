@@ -151,11 +151,11 @@
     </message>
     <message>
         <source>План перегонки</source>
-        <translation>Planned run</translation>
+        <translation>Run plan</translation>
     </message>
     <message>
         <source>График плана перегонки</source>
-        <translation>Planned run chart</translation>
+        <translation>Run plan chart</translation>
     </message>
     <message>
         <source>Отобрано дистиллята, л</source>
@@ -167,7 +167,7 @@
     </message>
     <message>
         <source>&lt;b&gt;План перегонки: загрузка %1 л, %2 % об.&lt;/b&gt;&lt;br&gt;Головы %3 л, тело %4 л (%5 % об.), хвосты %6 л; всего %7 ч:мм</source>
-        <translation>&lt;b&gt;Planned run: charge %1 l, %2 % ABV&lt;/b&gt;&lt;br&gt;Heads %3 l, hearts %4 l (%5 % ABV), tails %6 l; in all %7 h:mm</translation>
+        <translation>&lt;b&gt;Run plan: charge %1 l, %2 % ABV&lt;/b&gt;&lt;br&gt;Heads %3 l, hearts %4 l (%5 % ABV), tails %6 l; in all %7 h:mm</translation>
     </message>
     <message>
         <source>Шаг %1 (%2, %3 ч:мм): отобрано %4 л, крепость отбора %5 % об.; в кубе %6 °C, %7 % об., %8 л</source>
