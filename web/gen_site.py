@@ -456,6 +456,13 @@ def site_manual(text):
     text = pattern.sub(lambda m: m.group(1), text)
     if "<!-- window -->" in text or "<!-- site:" in text:
         raise SystemExit("manual: a window block without the site's text after it")
+    # Each calculator of the window is a tab, of the site a page: the words
+    # change with it (a browser's tab stays one, and "Tab" is the key).
+    endings = {"и": "ы", "ой": "ей"}  # after ц
+    text = re.sub(r"([Вв])кладк(ами|ам|ах|ой|а|е|и|у)\b",
+                  lambda m: ("С" if m.group(1) == "В" else "с") + "траниц" +
+                  endings.get(m.group(2), m.group(2)), text)
+    text = re.sub(r"(?<!browser )\btab(s?)\b", r"page\1", text)
     return text.replace("</head>", MANUAL_HEAD + "</head>", 1)
 
 

@@ -234,6 +234,11 @@ class SiteTest(unittest.TestCase):
 
     # ---- the tests ----
 
+    def test_the_sites_manual_speaks_of_pages_not_tabs(self):
+        for manual, tabs in (("manual/index.html", r"[Вв]кладк"), ("manual/en/index.html", r"(?<!browser )\btabs?\b")):
+            with open(os.path.join(SITE, manual), encoding="utf-8") as f:
+                self.assertEqual(re.findall(tabs, f.read()), [], manual)
+
     def test_manual_examples_give_the_windows_digits(self):
         parser = ExampleTables()
         with open(os.path.join(SITE, "manual", "index.html"), encoding="utf-8") as f:
