@@ -219,7 +219,8 @@ int WidestWord(const QLabel* label) {
   int widest = 0;
   for (qsizetype start = 0, end = 0; start <= text.size(); start = end + 1) {
     end = start;
-    while (end < text.size() && !blank(text[end])) ++end;
+    while (end < text.size() && !blank(text[end]))
+      ++end;
     widest = std::max(widest, label->fontMetrics().horizontalAdvance(text.mid(start, end - start)));
   }
   return widest;

@@ -53,7 +53,8 @@ TEST_F(PlanPeregonTest, RefusalsSayWhyAndKeepTheLastPlan) {
       {"0", kPlates, "2.5", "Число теоретических тарелок 0..50"},
       {"5", kReflux, "-1", "Флегмовое число 0..1000"},
       {"0", kHeads, "60", "Головы 0..50 % от абсолютного спирта"},
-      {"0", kHeartsEnd, "80", "Ошибка, крепость отбора в начале перегонки не выше крепости отсечки"},
+      {"0", kHeartsEnd, "80",
+       "Ошибка, крепость отбора в начале перегонки не выше крепости отсечки"},
       {"0", kVolume, "abc", "Please enter a number."},
   };
   for (const auto& c : cases) {
