@@ -24,6 +24,8 @@
 #include <QTableView>
 #include <QToolTip>
 #include <QtCharts/QChart>
+#include <QtCharts/QLegend>
+#include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
 
 #include <algorithm>
@@ -153,6 +155,28 @@ bool PointerChartView::ValueAt(QPointF viewPos, double* x) const {
   if (!chart()->plotArea().contains(inChart)) return false;
   *x = chart()->mapToValue(inChart, m_reference).x();
   return true;
+}
+
+Axes AddAxes(QChart* chart, const QColor& temperatureColor) {
+  const Axes axes{new QValueAxis, new QValueAxis, new QValueAxis};
+  axes.temperature->setGridLineVisible(false);
+  axes.temperature->setLabelsColor(temperatureColor);
+  axes.temperature->setTitleBrush(temperatureColor);
+  chart->addAxis(axes.volume, Qt::AlignBottom);
+  chart->addAxis(axes.strength, Qt::AlignLeft);
+  chart->addAxis(axes.temperature, Qt::AlignRight);
+  chart->legend()->setAlignment(Qt::AlignBottom);
+  chart->setMargins(QMargins(4, 4, 4, 4));
+  return axes;
+}
+
+QLineSeries* AddSeries(QChart* chart, const Axes& axes, const QPen& pen, bool temperature) {
+  auto* series = new QLineSeries;
+  series->setPen(pen);
+  chart->addSeries(series);
+  series->attachAxis(axes.volume);
+  series->attachAxis(temperature ? axes.temperature : axes.strength);
+  return series;
 }
 
 QTableView* NewStepsTable(QAbstractItemModel* model, int tableId, std::function<void()> copy) {

@@ -14,6 +14,9 @@
 class QAbstractSeries;
 class QAbstractItemModel;
 class QBoxLayout;
+class QColor;
+class QLineSeries;
+class QPen;
 class QChart;
 class QGraphicsLineItem;
 class QTableView;
@@ -40,6 +43,19 @@ void SetTicks(QValueAxis* axis, double low, double high, double step);
 void SetVolumeAxis(QValueAxis* axis, double total);
 void SetStrengthAxis(QValueAxis* axis, double highest);
 void SetTemperatureAxis(QValueAxis* axis, double low, double high);
+
+// The axes of a chart over the distillate collected: the volume below, a
+// strength on the left, the pot's temperature on the right (without its
+// grid, in its series' colour); the legend below the plot.
+struct Axes {
+  QValueAxis* volume;
+  QValueAxis* strength;
+  QValueAxis* temperature;
+};
+Axes AddAxes(QChart* chart, const QColor& temperatureColor);
+// A series drawn with pen over the volume and the strength or the
+// temperature axis.
+QLineSeries* AddSeries(QChart* chart, const Axes& axes, const QPen& pen, bool temperature);
 
 // The chart view: hover gets the collected volume under the pointer and
 // returns the text of a tool tip; a click passes it to click. reference is

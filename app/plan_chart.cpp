@@ -137,26 +137,16 @@ CPlanChart::CPlanChart(QWidget* parent)
   brevimo::InstallRetranslation(this);
   brevimo::AddWindowKeys(this, QStringLiteral("CPlanChart"));
 
-  m_axisVolume = new QValueAxis;
-  m_axisStrength = new QValueAxis;
-  m_axisTemperature = new QValueAxis;
-  m_axisTemperature->setGridLineVisible(false);
-  m_axisTemperature->setLabelsColor(kKinds[1].color);
-  m_axisTemperature->setTitleBrush(kKinds[1].color);
+  // The stream's strength on the left, the pot's temperature on the right,
+  // each axis in its series' colour.
+  const auto axes = brevimo::chart::AddAxes(m_chart, kKinds[1].color);
+  m_axisVolume = axes.volume;
+  m_axisStrength = axes.strength;
+  m_axisTemperature = axes.temperature;
   m_axisStrength->setLabelsColor(kKinds[0].color);
   m_axisStrength->setTitleBrush(kKinds[0].color);
-  m_chart->addAxis(m_axisVolume, Qt::AlignBottom);
-  m_chart->addAxis(m_axisStrength, Qt::AlignLeft);
-  m_chart->addAxis(m_axisTemperature, Qt::AlignRight);
-  for (int i = 0; i < 2; ++i) {
-    m_series[i] = new QLineSeries;
-    m_series[i]->setPen(QPen(kKinds[i].color, 2.0));
-    m_chart->addSeries(m_series[i]);
-    m_series[i]->attachAxis(m_axisVolume);
-    m_series[i]->attachAxis(i == 0 ? m_axisStrength : m_axisTemperature);
-  }
-  m_chart->legend()->setAlignment(Qt::AlignBottom);
-  m_chart->setMargins(QMargins(4, 4, 4, 4));
+  for (int i = 0; i < 2; ++i)
+    m_series[i] = brevimo::chart::AddSeries(m_chart, axes, QPen(kKinds[i].color, 2.0), i == 1);
 
   // The cuts: solid lines across the plot, each fraction's name over its part.
   for (int i = 0; i + 1 < brevimo::kPlanFractions; ++i) {

@@ -75,25 +75,13 @@ CRunChart::CRunChart(QWidget* parent)
   brevimo::AddWindowKeys(this, QStringLiteral("CRunChart"));
 
   // Series and axes: strengths on the left, the still's temperature on the right.
-  m_axisVolume = new QValueAxis;
-  m_axisStrength = new QValueAxis;
-  m_axisTemperature = new QValueAxis;
-  m_axisTemperature->setGridLineVisible(false);
-  m_axisTemperature->setLabelsColor(kKinds[0].color);
-  m_axisTemperature->setTitleBrush(kKinds[0].color);
-  m_chart->addAxis(m_axisVolume, Qt::AlignBottom);
-  m_chart->addAxis(m_axisStrength, Qt::AlignLeft);
-  m_chart->addAxis(m_axisTemperature, Qt::AlignRight);
-  for (int i = 0; i < 4; ++i) {
-    m_series[i] = new QLineSeries;
-    QPen pen(kKinds[i].color, kKinds[i].width);
-    m_series[i]->setPen(pen);
-    m_chart->addSeries(m_series[i]);
-    m_series[i]->attachAxis(m_axisVolume);
-    m_series[i]->attachAxis(i == 0 ? m_axisTemperature : m_axisStrength);
-  }
-  m_chart->legend()->setAlignment(Qt::AlignBottom);
-  m_chart->setMargins(QMargins(4, 4, 4, 4));
+  const auto axes = brevimo::chart::AddAxes(m_chart, kKinds[0].color);
+  m_axisVolume = axes.volume;
+  m_axisStrength = axes.strength;
+  m_axisTemperature = axes.temperature;
+  for (int i = 0; i < 4; ++i)
+    m_series[i] =
+        brevimo::chart::AddSeries(m_chart, axes, QPen(kKinds[i].color, kKinds[i].width), i == 0);
 
   m_view = new brevimo::chart::PointerChartView(
       m_chart, m_series[1], [this](double x) { return ShowStepAt(x); },
