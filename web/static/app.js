@@ -282,18 +282,18 @@ function showPlan() {
 
 // Fills a course's section from its CSV: the chart, the table (a part's
 // name translated) and the CSV's download.
-function showCourse(spec, csv) {
-  const section = document.getElementById(spec.section);
+function showCourse(layout, csv) {
+  const section = document.getElementById(layout.section);
   if (!csv) return;
   const rows = csv.trim().split("\n").slice(1).map((l) => l.split(","));
-  const cell = (v, c) => c === spec.part && spec.parts[v] ? `<td data-tr="${spec.parts[v]}">${tr(spec.parts[v])}</td>` : `<td>${v}</td>`;
-  const head = "<thead><tr>" + spec.heads.map((h) => `<th data-tr="${h}">${tr(h)}</th>`).join("") + "</tr></thead>";
-  document.getElementById(spec.table).innerHTML =
+  const cell = (v, c) => c === layout.part && layout.parts[v] ? `<td data-tr="${layout.parts[v]}">${tr(layout.parts[v])}</td>` : `<td>${v}</td>`;
+  const head = "<thead><tr>" + layout.heads.map((h) => `<th data-tr="${h}">${tr(h)}</th>`).join("") + "</tr></thead>";
+  document.getElementById(layout.table).innerHTML =
     head + "<tbody>" + rows.map((r) => "<tr>" + r.map(cell).join("") + "</tr>").join("") + "</tbody>";
-  const link = document.getElementById(spec.csv);
+  const link = document.getElementById(layout.csv);
   if (link.href.startsWith("blob:")) URL.revokeObjectURL(link.href);
   link.href = URL.createObjectURL(new Blob([csv], {type: "text/csv"}));
-  shownCourse = {spec, rows};
+  shownCourse = {layout, rows};
   section.hidden = false;
   drawCourse();
   translatePage();
@@ -302,8 +302,8 @@ function showCourse(spec, csv) {
 let shownCourse = null;
 function drawCourse() {
   if (!shownCourse) return;
-  const box = document.getElementById(shownCourse.spec.chart);
-  if (box.clientWidth) box.innerHTML = courseChart(shownCourse.spec, shownCourse.rows, box.clientWidth);
+  const box = document.getElementById(shownCourse.layout.chart);
+  if (box.clientWidth) box.innerHTML = courseChart(shownCourse.layout, shownCourse.rows, box.clientWidth);
 }
 window.addEventListener("resize", drawCourse);
 
@@ -312,13 +312,13 @@ window.addEventListener("resize", drawCourse);
 // part of the course gives way to the next, each part named over its span.
 // Drawn at the width it is shown at, so that its texts keep their size on a
 // phone; on a narrow chart the two axes' titles take a line each.
-function courseChart(spec, rows, width) {
+function courseChart(layout, rows, width) {
   const W = Math.round(Math.min(Math.max(width, 240), 704)), H = Math.round(Math.max(240, W * 0.6));
   const narrow = W < 520, L = 40, R = 46, T = narrow ? 52 : 34, B = 40;
-  const x = rows.map((r) => Number(r[spec.x]));
+  const x = rows.map((r) => Number(r[layout.x]));
   const xMax = Math.max(...x, 1e-9);
-  const left = rows.map((r) => Number(r[spec.left.column]));
-  const right = rows.map((r) => Number(r[spec.right.column]));
+  const left = rows.map((r) => Number(r[layout.left.column]));
+  const right = rows.map((r) => Number(r[layout.right.column]));
   const rMin = Math.floor(Math.min(...right)), rMax = Math.ceil(Math.max(...right));
   const px = (v) => L + (v / xMax) * (W - L - R);
   const pl = (v) => T + (1 - v / 100) * (H - T - B);
@@ -330,30 +330,30 @@ function courseChart(spec, rows, width) {
   for (let i = 0; i <= 4; i++) {
     const p = 25 * i, t = rMin + ((rMax - rMin) * i) / 4, xv = (xMax * i) / 4;
     grid += `<line class="grid" x1="${L}" x2="${W - R}" y1="${pl(p)}" y2="${pl(p)}"/>` +
-      `<text x="${L - 4}" y="${pl(p) + 4}" text-anchor="end" class="${spec.left.cls}">${p}</text>` +
-      `<text x="${W - R + 4}" y="${pr(t) + 4}" class="${spec.right.cls}">${t.toFixed(1)}</text>` +
+      `<text x="${L - 4}" y="${pl(p) + 4}" text-anchor="end" class="${layout.left.cls}">${p}</text>` +
+      `<text x="${W - R + 4}" y="${pr(t) + 4}" class="${layout.right.cls}">${t.toFixed(1)}</text>` +
       `<text x="${px(xv)}" y="${H - B + 16}" text-anchor="middle">${xv.toPrecision(3)}</text>`;
   }
   // The parts: from one change of the part's column to the next.
   let marks = "", from = 0;
   const name = (part, to) => {
     const cx = Math.min(Math.max((px(from) + px(to)) / 2, L + 30), W - R - 30); // kept inside the plot
-    if (spec.parts[part]) marks += label(spec.parts[part], "part", `x="${cx.toFixed(1)}" y="${T + 34}" text-anchor="middle"`);
+    if (layout.parts[part]) marks += label(layout.parts[part], "part", `x="${cx.toFixed(1)}" y="${T + 34}" text-anchor="middle"`);
   };
   for (let i = 1; i < rows.length; i++) {
-    if (rows[i][spec.part] === rows[i - 1][spec.part]) continue;
+    if (rows[i][layout.part] === rows[i - 1][layout.part]) continue;
     const cx = px(x[i - 1]).toFixed(1);
     marks += `<line class="cut" x1="${cx}" x2="${cx}" y1="${T}" y2="${H - B}"/>`;
-    name(rows[i - 1][spec.part], x[i - 1]);
+    name(rows[i - 1][layout.part], x[i - 1]);
     from = x[i - 1];
   }
-  if (rows.length) name(rows[rows.length - 1][spec.part], x[x.length - 1]);
-  return `<svg viewBox="0 0 ${W} ${H}" role="img" aria-label="${tr(spec.title)}">` + grid +
+  if (rows.length) name(rows[rows.length - 1][layout.part], x[x.length - 1]);
+  return `<svg viewBox="0 0 ${W} ${H}" role="img" aria-label="${tr(layout.title)}">` + grid +
     `<rect class="frame" x="${L}" y="${T}" width="${W - L - R}" height="${H - T - B}"/>` +
-    line(left, pl, spec.left.cls) + line(right, pr, spec.right.cls) + marks +
-    label(spec.xLabel, "", `x="${(L + W - R) / 2}" y="${H - 6}" text-anchor="middle"`) +
-    label(spec.left.label, spec.left.cls, `x="${L}" y="${narrow ? T - 26 : T - 8}"`) +
-    label(spec.right.label, spec.right.cls, `x="${W - R}" y="${T - 8}" text-anchor="end"`) + "</svg>";
+    line(left, pl, layout.left.cls) + line(right, pr, layout.right.cls) + marks +
+    label(layout.xLabel, "", `x="${(L + W - R) / 2}" y="${H - 6}" text-anchor="middle"`) +
+    label(layout.left.label, layout.left.cls, `x="${L}" y="${narrow ? T - 26 : T - 8}"`) +
+    label(layout.right.label, layout.right.cls, `x="${W - R}" y="${T - 8}" text-anchor="end"`) + "</svg>";
 }
 
 // ---- start ----
