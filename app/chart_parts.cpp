@@ -3,6 +3,7 @@
 
 #include "ui/message_box.h"
 #include "ui/replacing_file.h"
+#include "ui/screen_room.h"
 #include "ui/translation.h"
 
 #include <QBoxLayout>
@@ -14,6 +15,7 @@
 #include <QGraphicsLineItem>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -312,23 +314,41 @@ void AddExportButtons(QWidget* window, QBoxLayout* row, Exports exports) {
   const auto name = [shared](const char* suffix) {
     return shared->fileName() + QLatin1String(suffix);
   };
-  addButton(IDC_COPY, QT_TRANSLATE_NOOP("CRunChart", "Копировать таблицу"),
+  addButton(ControlIds::IDC_COPY, QT_TRANSLATE_NOOP("CRunChart", "Копировать таблицу"),
             [shared] { shared->copy(); });
-  addButton(IDC_SAVE_CSV, QT_TRANSLATE_NOOP("CRunChart", "Сохранить CSV…"), [=] {
+  addButton(ControlIds::IDC_SAVE_CSV, QT_TRANSLATE_NOOP("CRunChart", "Сохранить CSV…"), [=] {
     Save(window, QT_TRANSLATE_NOOP("CRunChart", "Сохранить таблицу шагов"), name(".csv"),
          {{QT_TRANSLATE_NOOP("CRunChart", "Таблица CSV (*.csv)"), &shared->csv},
           {QT_TRANSLATE_NOOP("CRunChart", "CSV для Excel с десятичной запятой (*.csv)"),
            &shared->excelCsv}});
   });
-  addButton(IDC_SAVE_PNG, QT_TRANSLATE_NOOP("CRunChart", "Сохранить PNG…"), [=] {
+  addButton(ControlIds::IDC_SAVE_PNG, QT_TRANSLATE_NOOP("CRunChart", "Сохранить PNG…"), [=] {
     Save(window, QT_TRANSLATE_NOOP("CRunChart", "Сохранить график"), name(".png"),
          {{QT_TRANSLATE_NOOP("CRunChart", "Изображение PNG (*.png)"), &shared->png}});
   });
-  addButton(IDC_SAVE_SVG, QT_TRANSLATE_NOOP("CRunChart", "Сохранить SVG…"), [=] {
+  addButton(ControlIds::IDC_SAVE_SVG, QT_TRANSLATE_NOOP("CRunChart", "Сохранить SVG…"), [=] {
     Save(window, QT_TRANSLATE_NOOP("CRunChart", "Сохранить график"), name(".svg"),
          {{QT_TRANSLATE_NOOP("CRunChart", "Рисунок SVG (*.svg)"), &shared->svg}});
   });
   row->addStretch();
+}
+
+QLabel* LayOutChartWindow(QWidget* window, QWidget* chartOverTable, int stepId, Exports exports,
+                          QWidget* parent) {
+  auto* step = new QLabel;
+  step->setObjectName(QString::number(stepId));
+  step->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  auto* buttons = new QHBoxLayout;
+  AddExportButtons(window, buttons, std::move(exports));
+  auto* layout = new QVBoxLayout(window);
+  layout->addWidget(chartOverTable, 1);
+  layout->addWidget(step);
+  layout->addLayout(buttons);
+  const QSize room = RoomOnScreen(parent ? parent->window() : window);
+  window->resize(QSize(room.width() * 3 / 4, room.height() * 9 / 10)
+                     .expandedTo(window->minimumSizeHint())
+                     .boundedTo(room));
+  return step;
 }
 
 } // namespace brevimo::chart

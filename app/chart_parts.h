@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QTableView>
 #include <QtCharts/QChartView>
 
 #include <functional>
@@ -19,17 +20,24 @@ class QLineSeries;
 class QPen;
 class QChart;
 class QGraphicsLineItem;
-class QTableView;
+class QLabel;
+
 class QValueAxis;
 class QWidget;
 
 namespace brevimo::chart {
 
-// Control IDs of the export buttons, the same in every chart window.
-inline constexpr int IDC_COPY = 1103;
-inline constexpr int IDC_SAVE_CSV = 1104;
-inline constexpr int IDC_SAVE_PNG = 1105;
-inline constexpr int IDC_SAVE_SVG = 1106;
+// Control IDs (objectName of each control), the same in every chart
+// window: a window class derives from this to name them as its own.
+struct ControlIds {
+  static constexpr int IDC_CHART = 1100;
+  static constexpr int IDC_TABLE = 1101;
+  static constexpr int IDC_STEP = 1102; // the values of the step under the pointer
+  static constexpr int IDC_COPY = 1103;
+  static constexpr int IDC_SAVE_CSV = 1104;
+  static constexpr int IDC_SAVE_PNG = 1105;
+  static constexpr int IDC_SAVE_SVG = 1106;
+};
 
 // A round step (1, 2 or 5 times a power of ten) that cuts span into about
 // the given number of intervals.
@@ -121,5 +129,30 @@ struct Exports {
   std::function<bool(const QString&)> csv, excelCsv, png, svg;
 };
 void AddExportButtons(QWidget* window, QBoxLayout* row, Exports exports);
+
+// A chart window's whole layout: the chart over the table, under them the
+// line of the step under the pointer (objectName stepId) and the export
+// buttons; sized to the screen it opens on, most of its room and never
+// more. Returns the step's line.
+QLabel* LayOutChartWindow(QWidget* window, QWidget* chartOverTable, int stepId, Exports exports,
+                          QWidget* parent);
+// The same for a window with the chart windows' CopyTable and Save
+// functions: a copy from the button takes the whole table; fileName gives
+// its files' name.
+template <class Window>
+QLabel* LayOutChartWindow(Window* window, QWidget* chartOverTable, QTableView* table, int stepId,
+                          std::function<QString()> fileName, QWidget* parent) {
+  return LayOutChartWindow(window, chartOverTable, stepId,
+                           {std::move(fileName),
+                            [window, table] {
+                              table->clearSelection();
+                              window->CopyTable();
+                            },
+                            [window](const QString& path) { return window->SaveCsv(path); },
+                            [window](const QString& path) { return window->SaveExcelCsv(path); },
+                            [window](const QString& path) { return window->SavePng(path); },
+                            [window](const QString& path) { return window->SaveSvg(path); }},
+                           parent);
+}
 
 } // namespace brevimo::chart

@@ -213,19 +213,33 @@ void CDial_Calc::StayOnScreen() {
   brevimo::KeepOnScreen(this);
 }
 
-void CDial_Calc::ShowRunChart(std::shared_ptr<const brevimo::DistillationRun> run) {
+namespace {
+
+// The chart windows' library, loaded at the first chart; null, after a
+// message box that says why, when it cannot be.
+const RunChartModule* ChartModule() {
   QString problem;
-  const RunChartModule* chart = brevimo::LoadRunChartModule(&problem);
-  if (!chart) {
-    AfxMessageBox(problem);
-    return;
-  }
+  const RunChartModule* module = brevimo::LoadRunChartModule(&problem);
+  if (!module) AfxMessageBox(problem);
+  return module;
+}
+
+// A chart window in front, whole on its screen.
+void BringForward(QWidget* window) {
+  window->showNormal();
+  brevimo::KeepOnScreen(window);
+  window->raise();
+  window->activateWindow();
+}
+
+} // namespace
+
+void CDial_Calc::ShowRunChart(std::shared_ptr<const brevimo::DistillationRun> run) {
+  const RunChartModule* chart = ChartModule();
+  if (!chart) return;
   if (!m_runChart) m_runChart = chart->create(this);
   chart->setRun(m_runChart, std::move(run));
-  m_runChart->showNormal();
-  brevimo::KeepOnScreen(m_runChart);
-  m_runChart->raise();
-  m_runChart->activateWindow();
+  BringForward(m_runChart);
 }
 
 void CDial_Calc::RefreshRunChart(std::shared_ptr<const brevimo::DistillationRun> run) {
@@ -235,18 +249,11 @@ void CDial_Calc::RefreshRunChart(std::shared_ptr<const brevimo::DistillationRun>
 }
 
 void CDial_Calc::ShowPlanChart(std::shared_ptr<const brevimo::RunPlan> plan) {
-  QString problem;
-  const RunChartModule* chart = brevimo::LoadRunChartModule(&problem);
-  if (!chart) {
-    AfxMessageBox(problem);
-    return;
-  }
+  const RunChartModule* chart = ChartModule();
+  if (!chart) return;
   if (!m_planChart) m_planChart = chart->createPlan(this);
   chart->setPlan(m_planChart, std::move(plan));
-  m_planChart->showNormal();
-  brevimo::KeepOnScreen(m_planChart);
-  m_planChart->raise();
-  m_planChart->activateWindow();
+  BringForward(m_planChart);
 }
 
 void CDial_Calc::RefreshPlanChart(std::shared_ptr<const brevimo::RunPlan> plan) {

@@ -3,7 +3,6 @@
 
 #include "calc/number_text.h"
 #include "run_series.h"
-#include "ui/screen_room.h"
 #include "ui/translation.h"
 #include "ui/window_keys.h"
 
@@ -12,13 +11,8 @@
 #include <QCoreApplication>
 #include <QGraphicsLineItem>
 #include <QGraphicsSimpleTextItem>
-#include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
-#include <QShortcut>
-#include <QSplitter>
 #include <QTableView>
-#include <QVBoxLayout>
 #include <QtCharts/QChart>
 #include <QtCharts/QLegend>
 #include <QtCharts/QLineSeries>
@@ -173,31 +167,9 @@ CPlanChart::CPlanChart(QWidget* parent)
   m_table = brevimo::chart::NewStepsTable(m_model, IDC_TABLE, [this] { CopyTable(); });
   QWidget* splitter = brevimo::chart::ChartOverTable(m_view, m_table);
 
-  m_step = new QLabel;
-  m_step->setObjectName(QString::number(IDC_STEP));
-  m_step->setTextInteractionFlags(Qt::TextSelectableByMouse);
-
-  auto* buttons = new QHBoxLayout;
-  brevimo::chart::AddExportButtons(
-      this, buttons,
-      {[] { return Tr(QT_TRANSLATE_NOOP("CPlanChart", "План перегонки")); },
-       [this] {
-         m_table->clearSelection();
-         CopyTable();
-       },
-       [this](const QString& path) { return SaveCsv(path); },
-       [this](const QString& path) { return SaveExcelCsv(path); },
-       [this](const QString& path) { return SavePng(path); },
-       [this](const QString& path) { return SaveSvg(path); }});
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(splitter, 1);
-  layout->addWidget(m_step);
-  layout->addLayout(buttons);
-  const QSize room = brevimo::RoomOnScreen(parent ? parent->window() : this);
-  resize(QSize(room.width() * 3 / 4, room.height() * 9 / 10)
-             .expandedTo(minimumSizeHint())
-             .boundedTo(room));
+  m_step = brevimo::chart::LayOutChartWindow(
+      this, splitter, m_table, IDC_STEP,
+      [] { return Tr(QT_TRANSLATE_NOOP("CPlanChart", "План перегонки")); }, parent);
   Retranslate();
 }
 

@@ -10,7 +10,6 @@
 #include "run_steps_model.h"
 #include "ui/message_box.h"
 #include "ui/replacing_file.h"
-#include "ui/screen_room.h"
 #include "ui/translation.h"
 #include "ui/window_keys.h"
 
@@ -18,13 +17,8 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGraphicsLineItem>
-#include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
-#include <QShortcut>
-#include <QSplitter>
 #include <QTableView>
-#include <QVBoxLayout>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
 #include <QtCharts/QLegend>
@@ -93,32 +87,9 @@ CRunChart::CRunChart(QWidget* parent)
   m_table = brevimo::chart::NewStepsTable(m_model, IDC_TABLE, [this] { CopyTable(); });
   QWidget* splitter = brevimo::chart::ChartOverTable(m_view, m_table);
 
-  m_step = new QLabel;
-  m_step->setObjectName(QString::number(IDC_STEP));
-  m_step->setTextInteractionFlags(Qt::TextSelectableByMouse);
-
-  auto* buttons = new QHBoxLayout;
-  brevimo::chart::AddExportButtons(
-      this, buttons,
-      {[] { return QCoreApplication::translate("CRunChart", "Перегонка"); },
-       [this] {
-         m_table->clearSelection();
-         CopyTable();
-       },
-       [this](const QString& path) { return SaveCsv(path); },
-       [this](const QString& path) { return SaveExcelCsv(path); },
-       [this](const QString& path) { return SavePng(path); },
-       [this](const QString& path) { return SaveSvg(path); }});
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(splitter, 1);
-  layout->addWidget(m_step);
-  layout->addLayout(buttons);
-  // Sized to the screen it opens on: most of its room, never more.
-  const QSize room = brevimo::RoomOnScreen(parent ? parent->window() : this);
-  resize(QSize(room.width() * 3 / 4, room.height() * 9 / 10)
-             .expandedTo(minimumSizeHint())
-             .boundedTo(room));
+  m_step = brevimo::chart::LayOutChartWindow(
+      this, splitter, m_table, IDC_STEP,
+      [] { return QCoreApplication::translate("CRunChart", "Перегонка"); }, parent);
   Retranslate();
 }
 

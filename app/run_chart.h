@@ -24,17 +24,8 @@ class QLineSeries;
 class QTableView;
 class QValueAxis;
 
-class CRunChart : public QWidget {
+class CRunChart : public QWidget, public brevimo::chart::ControlIds {
 public:
-  // Control IDs (objectName of each control).
-  static constexpr int IDC_CHART = 1100;
-  static constexpr int IDC_TABLE = 1101;
-  static constexpr int IDC_STEP = 1102; // the values of the step under the pointer
-  static constexpr int IDC_COPY = brevimo::chart::IDC_COPY;
-  static constexpr int IDC_SAVE_CSV = brevimo::chart::IDC_SAVE_CSV;
-  static constexpr int IDC_SAVE_PNG = brevimo::chart::IDC_SAVE_PNG;
-  static constexpr int IDC_SAVE_SVG = brevimo::chart::IDC_SAVE_SVG;
-
   explicit CRunChart(QWidget* parent = nullptr);
   ~CRunChart() override;
 
